@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace norvo {
+
+// The dock-frame client through which the panel talks back to a docking host.
+class DockFrame {
+public:
+    virtual ~DockFrame() = default;
+    // True when a docking host manages the panel (dispatch identifier 102).
+    virtual bool IsHosted() = 0;
+    // Asks the host to close the panel named by its ProgID (66).
+    virtual void ClosePanel(const std::string& progId) = 0;
+};
+
+} // namespace norvo

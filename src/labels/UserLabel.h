@@ -1,0 +1,110 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Control.h"
+#include "platform/Label.h"
+#include "platform/Shape.h"
+#include "platform/Signal.h"
+#include "platform/Timer.h"
+
+#include <cstdint>
+#include <string>
+
+namespace norvo {
+
+class PropertyBag;
+
+// A skinned caption box used as a label or a button: its Status picks one of
+// the Skin colour triples (caption, fill, border); it can blink to another
+// status, show glyph fonts, a hand pointer, and reports Click and DblClick.
+// Children: shpCaption (shape), lblCaption (caption, tooltip, most mouse
+// input), BlinkTimer.
+class UserLabel : public Control {
+public:
+    // Dispatch identifiers of the public members.
+    static constexpr std::int32_t DispidBlinkStop = 0x60030009;
+    static constexpr std::int32_t DispidBlink = 0x6003000A;
+    static constexpr std::int32_t DispidFontEx = 0x68030006;
+    static constexpr std::int32_t DispidStyle = 0x68030005;
+    static constexpr std::int32_t DispidHandCursor = 0x68030004;
+    static constexpr std::int32_t DispidEnabled = 0x68030003;
+    static constexpr std::int32_t DispidToolTipTextEx = 0x68030002;
+    static constexpr std::int32_t DispidStatus = 0x68030001;
+    static constexpr std::int32_t DispidCaption = 0x68030000;
+
+    static constexpr std::int32_t BlinkInterval = 300;
+
+    // A new instance at its creation values (before stored properties load).
+    UserLabel(std::string name, int index, Clock& clock);
+    ~UserLabel() override;
+
+    // Public members, get and let.
+    void BlinkStop();
+    void Blink(std::int32_t blinkStatus, std::int32_t blinkLoop);
+    const std::string& FontEx() const { return fontEx_; }
+    void FontEx(const std::string& value);
+    std::int32_t Style() const { return style_; }
+    void Style(std::int32_t value);
+    bool HandCursor() const { return handCursor_; }
+    void HandCursor(bool value);
+    bool Enabled() const { return enabledField_; }
+    void Enabled(bool value);
+    const std::string& ToolTipTextEx() const;
+    void ToolTipTextEx(const std::string& value);
+    std::int32_t Status() const { return status_; }
+    void Status(std::int32_t value);
+    const std::string& Caption() const;
+    void Caption(const std::string& value);
+
+    Signal<> Click;
+    Signal<> DblClick;
+
+    // Stored properties (the container's property store).
+    void ReadProperties(const PropertyBag& bag);
+    void WriteProperties(PropertyBag& bag) const;
+
+    // Inner state, for those who show or check it.
+    std::int32_t BlinkStatus() const { return blinkStatus_; }
+    std::int32_t SavedStatus() const { return savedStatus_; }
+    std::int32_t BlinkRemaining() const { return blinkRemaining_; }
+    bool InResize() const { return inResize_; }
+
+    Label& lblCaption() { return *lblCaption_; }
+    const Label& lblCaption() const { return *lblCaption_; }
+    Shape& shpCaption() { return *shpCaption_; }
+    const Shape& shpCaption() const { return *shpCaption_; }
+    Timer& BlinkTimer() { return *blinkTimer_; }
+    const Timer& BlinkTimer() const { return *blinkTimer_; }
+
+protected:
+    UserLabel(ControlKind kind, std::string name, int index, Clock& clock);
+
+    void RefreshStatus();
+    virtual void RefreshStyle();
+    // The resize handler's work inside its guard.
+    virtual void resizeChildren();
+    void resized() final;
+
+    // Writes Status without the setter (the picture look reduces it).
+    void storeStatus(std::int32_t value) { status_ = value; }
+
+private:
+    void BlinkTimer_Timer();
+    void hoverFlash();
+
+    Shape* shpCaption_ = nullptr;
+    Label* lblCaption_ = nullptr;
+    Timer* blinkTimer_ = nullptr;
+
+    std::int32_t status_ = 0;
+    std::int32_t style_ = 0;
+    bool inResize_ = false;
+    std::int32_t blinkStatus_ = 0;
+    std::int32_t savedStatus_ = 0;
+    std::int32_t blinkRemaining_ = 0;
+    std::string fontEx_;
+    bool enabledField_ = false;
+    bool handCursor_ = false;
+};
+
+} // namespace norvo

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "labels/UserLabel.h"
+#include "platform/Surface.h"
+
+#include <optional>
+
+namespace norvo {
+
+// A UserLabel with a second look: a non-zero Style shows one image of the
+// built-in sprite sheet, chosen by Style and Status, stretched over the whole
+// control. Style 0 behaves exactly like UserLabel.
+class UserLabelGraph : public UserLabel {
+public:
+    static constexpr std::int32_t SurfaceWidth = 590;
+    static constexpr std::int32_t SurfaceHeight = 100;
+    static constexpr std::int32_t WorkBandTop = 50;
+
+    UserLabelGraph(std::string name, int index, Clock& clock);
+
+    // The control's persistent drawing surface; its top-left inner-size block
+    // is what the control shows.
+    const Surface& surface() const { return surface_; }
+    bool SheetPending() const { return sheetPending_; }
+    // The sheet rectangle (sheet coordinates) last drawn; none before any.
+    const std::optional<Rect>& SpriteRect() const { return spriteRect_; }
+
+    // The sheet rectangle of a style and reduced state.
+    static Rect spriteRectFor(std::int32_t style, std::int32_t state);
+
+protected:
+    void RefreshStyle() override;
+    void resizeChildren() override;
+
+private:
+    Surface surface_;
+    bool sheetPending_ = true;
+    std::optional<Rect> spriteRect_;
+};
+
+} // namespace norvo

@@ -1,0 +1,153 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Form.h"
+#include "platform/SettingsStore.h"
+#include "platform/Signal.h"
+#include "platform/WindowSystem.h"
+#include "host/DockFrame.h"
+#include "voice/VoiceClient.h"
+#include "voice/VoiceEvents.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace norvo {
+
+class ComboBox;
+class UserLabel;
+class UserLabelGraph;
+
+// The outside components a panel is wired to.
+struct TokaEnvironment {
+    VoiceClient& voice;
+    DockFrame& dockFrame;
+    SettingsStore& settings;
+    WindowSystem& windows;
+    Clock& clock;
+};
+
+// The panel's state: the host window, its region and the voice-object layout.
+struct TokaFields {
+    std::int32_t HostinghWnd = 0;
+    std::int32_t WindowRegion = 0;
+    std::int32_t RoomCount = 0;
+    std::int32_t SlotCount = 0;
+    std::int32_t FirstIndex = 0;
+    std::int32_t NameBase = 0;
+    std::int32_t InfoBase = 0;
+    std::int32_t StateBase = 0;
+    std::int32_t SpeakerBase = 0;
+    std::int32_t ReceiveBase = 0;
+    std::int32_t TransmitBase = 0;
+    std::int32_t RecvActivityBase = 0;
+    std::int32_t SendActivityBase = 0;
+    std::int32_t PriorityBase = 0;
+    std::int32_t VoiceHandle = 0;
+
+    bool operator==(const TokaFields&) const = default;
+};
+
+// The voice panel: three room slots (COMM1, COMM2, a free channel), their
+// state, activity, mute, priority and speaker routing, the radios, and the
+// remembered rooms. It drives the voice client through its locks, numbered
+// properties and events; the docking host talks to it through the members
+// below. Everything runs on the thread that hosts it.
+class TOKA final : public VoiceEvents {
+public:
+    static constexpr const char* ProgID = "NorvoUITOKA.TOKA";
+    static constexpr const char* SettingsApplication = "NORVOUITOKA";
+    static constexpr const char* SettingsSection = "PRIVATE";
+    static constexpr std::int32_t TwipsPerPixel = 15;
+    static constexpr std::int32_t DesignWidth = 656;
+    static constexpr std::int32_t DesignHeight = 242;
+
+    // Builds the form at its design size; no outside call is made yet.
+    explicit TOKA(const TokaEnvironment& environment);
+    // Runs the shutdown when the start-up ran and the shutdown did not.
+    ~TOKA() override;
+    TOKA(const TOKA&) = delete;
+    TOKA& operator=(const TOKA&) = delete;
+
+    // The control's start-up: remembered channels, unbinding, then Attach,
+    // BeginUpdates, RequestRefresh.
+    void Initialize();
+    // The control's termination: Detach and the region, every error ignored.
+    void Terminate() noexcept;
+
+    // _TOKA, the docking host's interface.
+    DockFrame& Dockframe();
+    void HostinghWnd(std::int32_t window);
+    bool CanDeactivate() const;
+    bool Sizing(std::int32_t side, std::int32_t& pWidth, std::int32_t& pHeight);
+    bool Activated() const { return false; }
+    bool HasTitle() const { return false; }
+    bool Sizeable() const { return false; }
+    bool Closeable() const { return true; }
+
+    // __TOKA: the container should close the panel.
+    Signal<> Quit;
+
+    // The panel's size as a control, in twips.
+    std::int32_t Width() const;
+    std::int32_t Height() const;
+    // The container resizes the panel (inner size in pixels); the resize
+    // handler runs.
+    void resize(std::int32_t widthPixels, std::int32_t heightPixels);
+
+    const TokaFields& fields() const { return fields_; }
+    Form& form() { return *form_; }
+    const Form& form() const { return *form_; }
+
+    // Voice client reactions, also run directly by the panel's own code.
+    void Norvo_Disconnected();
+    void Norvo_Connected();
+    void Norvo_MainPilotUserDeleted();
+    void Norvo_MainPilotUserChanged();
+    void Norvo_MainPilotUserCreated();
+    void Norvo_ObjectCreated(std::int32_t handle);
+    void Norvo_ObjectDeleted(std::int32_t handle);
+    void Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t index);
+    void Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index);
+
+    // Input handlers, as the form routes input to them.
+    void PriorityChannel_Click(std::int16_t index);
+    void ToSpeaker_Click(std::int16_t index);
+    void GeneralSpeaker_Click();
+    void COMReceive_Click(std::int16_t index);
+    void COMTransmit_Click(std::int16_t index);
+    void RoomStatus_Click(std::int16_t index);
+    void FreqInfo_Click(std::int16_t index);
+    void FreqInfo_KeyPress(std::int16_t index, std::int16_t& keyAscii);
+    void btnQuit_Click();
+    // Mouse-down on a drag surface: moves the host window.
+    void dragHostWindow();
+    void UserControl_Resize();
+
+private:
+    // VoiceEvents
+    void Disconnected() override { Norvo_Disconnected(); }
+    void Connected() override { Norvo_Connected(); }
+    void MainPilotUserDeleted() override { Norvo_MainPilotUserDeleted(); }
+    void MainPilotUserChanged() override { Norvo_MainPilotUserChanged(); }
+    void MainPilotUserCreated() override { Norvo_MainPilotUserCreated(); }
+    void ObjectCreated(std::int32_t handle) override { Norvo_ObjectCreated(handle); }
+    void ObjectDeleted(std::int32_t handle) override { Norvo_ObjectDeleted(handle); }
+    void ObjectTextChanged(std::int32_t handle, std::int32_t index) override { Norvo_ObjectTextChanged(handle, index); }
+    void ObjectValueChanged(std::int32_t handle, std::int32_t index) override { Norvo_ObjectValueChanged(handle, index); }
+
+    // Implementation details live in the panel's .cpp files (Binding.cpp,
+    // RadioDisplay.cpp, RoomDisplay.cpp, Commands.cpp, FrequencyEntry.cpp,
+    // ChannelMemory.cpp, Form.cpp, Lifecycle.cpp).
+    struct Controls;
+
+    TokaEnvironment env_;
+    TokaFields fields_;
+    std::unique_ptr<Form> form_;
+    std::unique_ptr<Controls> controls_;
+    bool initialized_ = false;
+    bool terminated_ = false;
+};
+
+} // namespace norvo

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace norvo {
+
+// The calls made on outside components, one line each, in order; shared by
+// the recording implementations so that their lines interleave as they
+// happened ("Win.DeleteObject(1)", "Norvo.UnlockObject()").
+class CallLog {
+public:
+    void add(std::string line) { lines_.push_back(std::move(line)); }
+    const std::vector<std::string>& lines() const { return lines_; }
+    // Hands out the lines logged so far and forgets them.
+    std::vector<std::string> take()
+    {
+        std::vector<std::string> taken;
+        taken.swap(lines_);
+        return taken;
+    }
+
+private:
+    std::vector<std::string> lines_;
+};
+
+} // namespace norvo

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace norvo {
+
+class Timer;
+
+// What makes timers fire. A timer tells its clock whenever its Interval or
+// Enabled changes; the clock (re)arms or disarms it and later calls fire().
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual void timerChanged(Timer& timer) = 0;
+    virtual void timerDestroyed(Timer& timer) noexcept = 0;
+};
+
+} // namespace norvo

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/Control.h"
+#include "platform/Font.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace norvo {
+
+// An editable text with a drop-down list of items.
+class ComboBox : public Control {
+public:
+    explicit ComboBox(std::string name, int index = NoIndex);
+
+    const std::string& text() const { return text_; }
+    void setText(const std::string& value);
+    // Caret position and selection length, in characters of the text.
+    std::int32_t selStart() const { return selStart_; }
+    std::int32_t selLength() const { return selLength_; }
+    void setSelStart(std::int32_t value);
+    void setSelLength(std::int32_t value);
+
+    std::int32_t listCount() const { return static_cast<std::int32_t>(items_.size()); }
+    const std::string& list(std::int32_t position) const;
+    const std::vector<std::string>& items() const { return items_; }
+    // Appends, or inserts before position when one is given.
+    void addItem(const std::string& item, std::int32_t position = -1);
+    void removeItem(std::int32_t position);
+    void clear();
+
+    const Font& font() const { return font_; }
+    void setFont(const Font& value);
+
+private:
+    std::int32_t textLength() const;
+    void checkPosition(std::int32_t position, std::int32_t limit, const char* what) const;
+
+    std::string text_;
+    std::int32_t selStart_ = 0;
+    std::int32_t selLength_ = 0;
+    std::vector<std::string> items_;
+    Font font_;
+};
+
+} // namespace norvo

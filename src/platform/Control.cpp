@@ -1,0 +1,225 @@
+#include "platform/Control.h"
+
+#include <algorithm>
+
+namespace norvo {
+
+const char* controlKindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Form: return "Form";
+    case ControlKind::Frame: return "Frame";
+    case ControlKind::PictureBox: return "PictureBox";
+    case ControlKind::Label: return "Label";
+    case ControlKind::ComboBox: return "ComboBox";
+    case ControlKind::Shape: return "Shape";
+    case ControlKind::Timer: return "Timer";
+    case ControlKind::UserLabel: return "UserLabel";
+    case ControlKind::UserLabelGraph: return "UserLabelGraph";
+    }
+    return "?";
+}
+
+const char* propertyName(Property property)
+{
+    switch (property) {
+    case Property::Visible: return "Visible";
+    case Property::Enabled: return "Enabled";
+    case Property::Left: return "Left";
+    case Property::Top: return "Top";
+    case Property::Width: return "Width";
+    case Property::Height: return "Height";
+    case Property::ToolTipText: return "ToolTipText";
+    case Property::BackColor: return "BackColor";
+    case Property::ForeColor: return "ForeColor";
+    case Property::MousePointer: return "MousePointer";
+    case Property::TabIndex: return "TabIndex";
+    case Property::Caption: return "Caption";
+    case Property::Tag: return "Tag";
+    case Property::Font: return "Font";
+    case Property::Transparent: return "Transparent";
+    case Property::Alignment: return "Alignment";
+    case Property::Text: return "Text";
+    case Property::Selection: return "Selection";
+    case Property::List: return "List";
+    case Property::FillColor: return "FillColor";
+    case Property::BorderColor: return "BorderColor";
+    case Property::Interval: return "Interval";
+    case Property::Picture: return "Picture";
+    }
+    return "?";
+}
+
+Control::Control(ControlKind kind, std::string name, int index)
+    : kind_(kind)
+    , name_(std::move(name))
+    , index_(index)
+{
+}
+
+Control::~Control() = default;
+
+std::string Control::reference() const
+{
+    return index_ == NoIndex ? name_ : name_ + "(" + std::to_string(index_) + ")";
+}
+
+Control& Control::root()
+{
+    Control* c = this;
+    while (c->parent_)
+        c = c->parent_;
+    return *c;
+}
+
+void Control::adopt(std::unique_ptr<Control> child)
+{
+    child->parent_ = this;
+    children_.push_back(std::move(child));
+}
+
+const Control* Control::find(std::string_view name, int index) const
+{
+    for (const auto& child : children_) {
+        if (child->name_ == name && child->index_ == index)
+            return child.get();
+        if (const Control* found = child->find(name, index))
+            return found;
+    }
+    return nullptr;
+}
+
+Control* Control::find(std::string_view name, int index)
+{
+    return const_cast<Control*>(static_cast<const Control*>(this)->find(name, index));
+}
+
+std::string Control::describe(std::string_view name, int index) const
+{
+    std::string text(name);
+    if (index != NoIndex)
+        text += "(" + std::to_string(index) + ")";
+    return text;
+}
+
+Control& Control::at(std::string_view name, int index)
+{
+    if (Control* found = find(name, index))
+        return *found;
+    throw NoSuchControl("no control " + describe(name, index) + " in " + reference());
+}
+
+std::vector<Control*> Control::array(std::string_view name)
+{
+    std::vector<Control*> elements;
+    std::function<void(Control&)> collect = [&](Control& c) {
+        for (const auto& child : c.children_) {
+            if (child->name_ == name && child->index_ != NoIndex)
+                elements.push_back(child.get());
+            collect(*child);
+        }
+    };
+    collect(*this);
+    std::sort(elements.begin(), elements.end(), [](const Control* a, const Control* b) { return a->index_ < b->index_; });
+    return elements;
+}
+
+void Control::setVisible(bool value) { assign(visible_, value, Property::Visible); }
+void Control::setEnabled(bool value) { assign(enabled_, value, Property::Enabled); }
+void Control::setLeft(std::int32_t value) { assign(left_, value, Property::Left); }
+void Control::setTop(std::int32_t value) { assign(top_, value, Property::Top); }
+
+void Control::setWidth(std::int32_t value)
+{
+    if (assign(width_, value, Property::Width))
+        resized();
+}
+
+void Control::setHeight(std::int32_t value)
+{
+    if (assign(height_, value, Property::Height))
+        resized();
+}
+
+void Control::setSize(std::int32_t width, std::int32_t height)
+{
+    const bool widthChanged = assign(width_, width, Property::Width);
+    const bool heightChanged = assign(height_, height, Property::Height);
+    if (widthChanged || heightChanged)
+        resized();
+}
+
+void Control::setGeometry(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
+{
+    setLeft(left);
+    setTop(top);
+    setSize(width, height);
+}
+
+void Control::setToolTipText(const std::string& value) { assign(toolTipText_, value, Property::ToolTipText); }
+void Control::setBackColor(Colour value) { assign(backColor_, value, Property::BackColor); }
+void Control::setForeColor(Colour value) { assign(foreColor_, value, Property::ForeColor); }
+void Control::setMousePointer(std::int32_t value) { assign(mousePointer_, value, Property::MousePointer); }
+void Control::setTabIndex(std::int32_t value) { assign(tabIndex_, value, Property::TabIndex); }
+
+bool Control::shownOnScreen() const
+{
+    for (const Control* c = this; c; c = c->parent_)
+        if (!c->visible_)
+            return false;
+    return true;
+}
+
+void Control::addObserver(ControlObserver* observer)
+{
+    if (std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
+        observers_.push_back(observer);
+}
+
+void Control::removeObserver(ControlObserver* observer)
+{
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+void Control::changed(Property property)
+{
+    propertyChanged(property);
+    for (Control* c = this; c; c = c->parent_) {
+        // Copy: an observer may stop observing while it is told.
+        const auto observers = c->observers_;
+        for (ControlObserver* observer : observers)
+            observer->controlChanged(*this, property);
+    }
+}
+
+void Control::click()
+{
+    if (onClick)
+        onClick();
+}
+
+void Control::dblClick()
+{
+    if (onDblClick)
+        onDblClick();
+}
+
+void Control::mouseDown(const MouseEvent& event)
+{
+    if (onMouseDown)
+        onMouseDown(event);
+}
+
+void Control::mouseMove(const MouseEvent& event)
+{
+    if (onMouseMove)
+        onMouseMove(event);
+}
+
+void Control::keyPress(std::int16_t& keyAscii)
+{
+    if (onKeyPress)
+        onKeyPress(keyAscii);
+}
+
+} // namespace norvo

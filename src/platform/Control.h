@@ -1,0 +1,182 @@
+#pragma once
+
+#include "platform/Colour.h"
+#include "platform/ControlObserver.h"
+#include "platform/Property.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace norvo {
+
+enum class ControlKind {
+    Form,
+    Frame,
+    PictureBox,
+    Label,
+    ComboBox,
+    Shape,
+    Timer,
+    UserLabel,
+    UserLabelGraph,
+};
+
+const char* controlKindName(ControlKind kind);
+
+// Mouse buttons as the platform numbers them.
+enum MouseButton : int { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+
+struct MouseEvent {
+    int button = LeftButton;
+    int shift = 0;
+    float x = 0;
+    float y = 0;
+};
+
+// Raised when a control or a control array element is looked up and missing.
+class NoSuchControl : public std::out_of_range {
+public:
+    using std::out_of_range::out_of_range;
+};
+
+// The retained model of one standard control. Positions and sizes are pixels
+// relative to the container. Setters store and notify only on a real change.
+// Children are kept in z-order, bottom first; a child is owned by its parent.
+class Control {
+public:
+    static constexpr int NoIndex = -1;
+
+    Control(ControlKind kind, std::string name, int index = NoIndex);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    ControlKind kind() const { return kind_; }
+    const std::string& name() const { return name_; }
+    int index() const { return index_; }
+    // "RoomStatus(2)" for an array element, "Label2" otherwise.
+    std::string reference() const;
+
+    Control* parent() const { return parent_; }
+    const std::vector<std::unique_ptr<Control>>& children() const { return children_; }
+    Control& root();
+
+    template <class T>
+    T& addChild(std::unique_ptr<T> child)
+    {
+        T& ref = *child;
+        adopt(std::move(child));
+        return ref;
+    }
+
+    // Descendant lookup (depth first, this control excluded); nullptr or throws.
+    Control* find(std::string_view name, int index = NoIndex);
+    const Control* find(std::string_view name, int index = NoIndex) const;
+    Control& at(std::string_view name, int index = NoIndex);
+    template <class T>
+    T& get(std::string_view name, int index = NoIndex)
+    {
+        auto* typed = dynamic_cast<T*>(&at(name, index));
+        if (!typed)
+            throw NoSuchControl(describe(name, index) + " is not of the requested kind");
+        return *typed;
+    }
+    // Every descendant with that name, in index order (a control array).
+    std::vector<Control*> array(std::string_view name);
+
+    bool visible() const { return visible_; }
+    void setVisible(bool value);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool value);
+    std::int32_t left() const { return left_; }
+    std::int32_t top() const { return top_; }
+    std::int32_t width() const { return width_; }
+    std::int32_t height() const { return height_; }
+    void setLeft(std::int32_t value);
+    void setTop(std::int32_t value);
+    void setWidth(std::int32_t value);
+    void setHeight(std::int32_t value);
+    void setGeometry(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
+    void setSize(std::int32_t width, std::int32_t height);
+    const std::string& toolTipText() const { return toolTipText_; }
+    void setToolTipText(const std::string& value);
+    Colour backColor() const { return backColor_; }
+    void setBackColor(Colour value);
+    Colour foreColor() const { return foreColor_; }
+    void setForeColor(Colour value);
+    // 0 default arrow, 99 custom (the skinned labels' hand).
+    std::int32_t mousePointer() const { return mousePointer_; }
+    void setMousePointer(std::int32_t value);
+    // Position in the form's tab order; -1 when the control takes no part.
+    std::int32_t tabIndex() const { return tabIndex_; }
+    void setTabIndex(std::int32_t value);
+
+    // Whether the control and all its containers are visible.
+    bool shownOnScreen() const;
+
+    void addObserver(ControlObserver* observer);
+    void removeObserver(ControlObserver* observer);
+
+    // Input as the platform delivers it. The owner of the control routes it by
+    // setting the matching handler; a control without one ignores the input.
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+    std::function<void(const MouseEvent&)> onMouseDown;
+    std::function<void(const MouseEvent&)> onMouseMove;
+    std::function<void(std::int16_t& keyAscii)> onKeyPress;
+
+    void click();
+    void dblClick();
+    void mouseDown(const MouseEvent& event);
+    void mouseMove(const MouseEvent& event);
+    void keyPress(std::int16_t& keyAscii);
+
+protected:
+    // Announces a real change to this control's own hook, then to the
+    // observers of this control and of each of its containers.
+    void changed(Property property);
+    // For subclasses that react to their own changes (a timer re-arms).
+    virtual void propertyChanged(Property) {}
+    // Runs once after the width or height changed.
+    virtual void resized() {}
+
+    template <class T>
+    bool assign(T& field, const T& value, Property property)
+    {
+        if (field == value)
+            return false;
+        field = value;
+        changed(property);
+        return true;
+    }
+
+private:
+    void adopt(std::unique_ptr<Control> child);
+    std::string describe(std::string_view name, int index) const;
+
+    const ControlKind kind_;
+    const std::string name_;
+    const int index_;
+    Control* parent_ = nullptr;
+    std::vector<std::unique_ptr<Control>> children_;
+    std::vector<ControlObserver*> observers_;
+
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::int32_t left_ = 0;
+    std::int32_t top_ = 0;
+    std::int32_t width_ = 0;
+    std::int32_t height_ = 0;
+    std::string toolTipText_;
+    Colour backColor_ = 0;
+    Colour foreColor_ = SystemWindowText;
+    std::int32_t mousePointer_ = 0;
+    std::int32_t tabIndex_ = -1;
+};
+
+} // namespace norvo

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Property.h"
+
+namespace norvo {
+
+class Control;
+
+// Told about every real change of a property of the observed control or of any
+// of its descendants. Setting a property to the value it has tells nothing.
+class ControlObserver {
+public:
+    virtual ~ControlObserver() = default;
+    virtual void controlChanged(Control& control, Property property) = 0;
+};
+
+} // namespace norvo

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/Control.h"
+#include "platform/Signal.h"
+
+namespace norvo {
+
+// The top-level container of a control tree (a user control's own surface).
+// It knows which of its descendants has the keyboard focus.
+class Form : public Control {
+public:
+    explicit Form(std::string name);
+
+    Control* focusedControl() const { return focused_; }
+    // Gives the focus to a descendant (whatever its visibility), or to none.
+    void setFocus(Control* control);
+
+    // Descendants that take part in the tab order, ascending.
+    std::vector<Control*> tabOrder();
+
+    Signal<> focusChanged;
+
+    // Runs after the form's width or height changed (the user control's
+    // Resize event).
+    std::function<void()> onResize;
+
+protected:
+    void resized() override;
+
+private:
+    Control* focused_ = nullptr;
+};
+
+} // namespace norvo

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/Control.h"
+
+namespace norvo {
+
+// A windowed container without caption; hiding it hides its children.
+class Frame : public Control {
+public:
+    explicit Frame(std::string name, int index = NoIndex)
+        : Control(ControlKind::Frame, std::move(name), index)
+    {
+    }
+};
+
+} // namespace norvo

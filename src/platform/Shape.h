@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/Control.h"
+
+namespace norvo {
+
+// A rectangle with a solid fill and a one-pixel border.
+class Shape : public Control {
+public:
+    explicit Shape(std::string name, int index = NoIndex)
+        : Control(ControlKind::Shape, std::move(name), index)
+    {
+    }
+
+    Colour fillColor() const { return fillColor_; }
+    void setFillColor(Colour value) { assign(fillColor_, value, Property::FillColor); }
+    Colour borderColor() const { return borderColor_; }
+    void setBorderColor(Colour value) { assign(borderColor_, value, Property::BorderColor); }
+
+private:
+    Colour fillColor_ = 0;
+    Colour borderColor_ = 0;
+};
+
+} // namespace norvo

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+namespace norvo {
+
+// An event a control raises to whoever listens (a label's Click, the panel's
+// Quit). Listeners run in connection order.
+template <class... Args>
+class Signal {
+public:
+    using Slot = std::function<void(Args...)>;
+
+    void connect(Slot slot) { slots_.push_back(std::move(slot)); }
+    void disconnectAll() { slots_.clear(); }
+    std::size_t listenerCount() const { return slots_.size(); }
+
+    void operator()(Args... args) const
+    {
+        // Copy first: a listener may connect another while we run.
+        const auto slots = slots_;
+        for (const auto& slot : slots)
+            slot(args...);
+    }
+
+private:
+    std::vector<Slot> slots_;
+};
+
+} // namespace norvo

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Control.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace norvo {
+
+// A timer control: while enabled with a non-zero interval it fires every
+// Interval milliseconds. Setting the interval, or enabling it, restarts the
+// count.
+class Timer : public Control {
+public:
+    Timer(std::string name, Clock& clock, int index = NoIndex);
+    ~Timer() override;
+
+    std::int32_t interval() const { return interval_; }
+    void setInterval(std::int32_t milliseconds);
+    // Armed: enabled with an interval above 0.
+    bool running() const { return enabled() && interval_ > 0; }
+
+    // The timer's event; the clock calls fire() when the interval elapsed.
+    std::function<void()> onTimer;
+    void fire();
+
+protected:
+    void propertyChanged(Property property) override;
+
+private:
+    Clock& clock_;
+    std::int32_t interval_ = 0;
+};
+
+} // namespace norvo
