@@ -12,6 +12,11 @@ class CallLog {
 public:
     void add(std::string line) { lines_.push_back(std::move(line)); }
     const std::vector<std::string>& lines() const { return lines_; }
+    // A text as call lines and scripts write it: double-quoted, with the
+    // quote, the backslash, carriage return, line feed and tab escaped.
+    static std::string quote(const std::string& text);
+    static std::string boolean(bool value) { return value ? "True" : "False"; }
+
     // Hands out the lines logged so far and forgets them.
     std::vector<std::string> take()
     {

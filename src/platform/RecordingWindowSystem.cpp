@@ -6,10 +6,6 @@
 
 namespace norvo {
 
-namespace {
-std::string boolText(bool value) { return value ? "True" : "False"; }
-} // namespace
-
 std::int32_t RecordingWindowSystem::CreateRoundRectRgn(std::int32_t left, std::int32_t top, std::int32_t right,
     std::int32_t bottom, std::int32_t ellipseWidth, std::int32_t ellipseHeight)
 {
@@ -23,8 +19,8 @@ std::int32_t RecordingWindowSystem::CreateRoundRectRgn(std::int32_t left, std::i
 bool RecordingWindowSystem::SetWindowRgn(std::int32_t window, std::int32_t region, bool redraw)
 {
     const bool accepted = window != 0 && acceptsRegions_;
-    log_.add("Win.SetWindowRgn(" + std::to_string(window) + ", " + std::to_string(region) + ", " + boolText(redraw)
-        + ") = " + boolText(accepted));
+    log_.add("Win.SetWindowRgn(" + std::to_string(window) + ", " + std::to_string(region) + ", " + CallLog::boolean(redraw)
+        + ") = " + CallLog::boolean(accepted));
     return accepted;
 }
 

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "platform/CallLog.h"
+#include "voice/VoiceClient.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace norvo {
+
+// A voice client that holds what it is told and nothing more: it never acts
+// on its own, and writes every call made on it to the call log
+// ("Norvo.GetLong(9) = 2"). Used by tests, benchmarks and panel scripts.
+//
+// Object values are read and written on the object locked last; reading
+// without the matching lock fails, as it would against a real client.
+// SetReceiveBoth(True) makes the receive selection "B"; SetReceiveBoth(False)
+// makes it the transmit selection when that is "1" or "2", else "1".
+// SetTransmitRadio(N) makes the transmit selection the text of N.
+class RecordingVoiceClient : public VoiceClient {
+public:
+    struct Pilot {
+        std::string receive = "1";
+        std::string transmit = "1";
+        std::string com1;
+        std::string com2;
+    };
+    struct Object {
+        std::string type;
+        std::string name;
+        std::map<std::int32_t, std::int32_t> longs;
+        std::map<std::int32_t, std::string> texts;
+    };
+
+    explicit RecordingVoiceClient(CallLog& log)
+        : log_(log)
+    {
+    }
+
+    // What the client holds.
+    void setPilot(std::optional<Pilot> pilot) { pilot_ = std::move(pilot); }
+    const std::optional<Pilot>& pilot() const { return pilot_; }
+    void addObject(std::int32_t handle, std::string type, std::string name);
+    void removeObject(std::int32_t handle) { objects_.erase(handle); }
+    void setLong(std::int32_t handle, std::int32_t index, std::int32_t value);
+    void setText(std::int32_t handle, std::int32_t index, const std::string& value);
+    std::int32_t longValue(std::int32_t handle, std::int32_t index) const;
+    std::string textValue(std::int32_t handle, std::int32_t index) const;
+    bool hasObject(std::int32_t handle) const { return objects_.count(handle) != 0; }
+
+    // The next call of that member fails (each request fails one call).
+    // Throws std::invalid_argument for a name that is not a member.
+    void failNext(std::string_view member);
+    static bool isMember(std::string_view member);
+
+    bool pilotLocked() const { return pilotLocked_; }
+    std::optional<std::int32_t> lockedObject() const { return lockedObject_; }
+    VoiceEvents* eventSink() const { return sink_; }
+
+    void setEventSink(VoiceEvents* sink) override { sink_ = sink; }
+    void Attach() override;
+    void BeginUpdates() override;
+    void RequestRefresh() override;
+    void Detach() override;
+    bool LockMainPilotUser(std::int32_t reserved) override;
+    void UnlockMainPilotUser() override;
+    std::string ReceiveRadio() override;
+    std::string TransmitRadio() override;
+    std::string Com1Frequency() override;
+    std::string Com2Frequency() override;
+    void SetReceiveBoth(bool both) override;
+    void SetTransmitRadio(std::int32_t radio) override;
+    bool LockObject(std::int32_t& handle) override;
+    void UnlockObject() override;
+    std::string ObjectType() override;
+    std::string ObjectName() override;
+    std::string GetString(std::int32_t index) override;
+    void SetString(std::int32_t index, const std::string& value) override;
+    std::int32_t GetLong(std::int32_t index) override;
+    void SetLong(std::int32_t index, std::int32_t value) override;
+
+private:
+    // Logs "Norvo.MEMBER(ARGS) failed" and throws when a failure is pending.
+    void checkFailure(std::string_view member, const std::string& arguments);
+    void logCall(std::string_view member, const std::string& arguments, const std::string& result = {});
+    [[noreturn]] void fail(std::string_view member, const std::string& arguments, const std::string& why);
+    Pilot& lockedPilot(std::string_view member, const std::string& arguments);
+    Object& locked(std::string_view member, const std::string& arguments);
+
+    CallLog& log_;
+    VoiceEvents* sink_ = nullptr;
+    std::optional<Pilot> pilot_;
+    std::map<std::int32_t, Object> objects_;
+    std::map<std::string, int, std::less<>> pendingFailures_;
+    bool pilotLocked_ = false;
+    std::optional<std::int32_t> lockedObject_;
+};
+
+} // namespace norvo
