@@ -8,6 +8,7 @@
 #include "platform/Timer.h"
 
 #include <cstdint>
+#include <exception>
 #include <string>
 
 namespace norvo {
@@ -33,6 +34,7 @@ public:
     static constexpr std::int32_t DispidCaption = 0x68030000;
 
     static constexpr std::int32_t BlinkInterval = 300;
+    static constexpr Colour DesignBackColor = 0xC0FFC0;
 
     // A new instance at its creation values (before stored properties load).
     UserLabel(std::string name, int index, Clock& clock);
@@ -40,6 +42,9 @@ public:
 
     // Public members, get and let.
     void BlinkStop();
+    // Shows blinkStatus at once and alternates with the current status every
+    // BlinkInterval ms until blinkLoop ticks have run; ignored while a blink
+    // runs. A blinkLoop below 1 is rejected (std::invalid_argument).
     void Blink(std::int32_t blinkStatus, std::int32_t blinkLoop);
     const std::string& FontEx() const { return fontEx_; }
     void FontEx(const std::string& value);
@@ -47,6 +52,8 @@ public:
     void Style(std::int32_t value);
     bool HandCursor() const { return handCursor_; }
     void HandCursor(bool value);
+    // The last value given to the setter (False before), not whether the
+    // control is enabled.
     bool Enabled() const { return enabledField_; }
     void Enabled(bool value);
     const std::string& ToolTipTextEx() const;
@@ -77,10 +84,25 @@ public:
     const Timer& BlinkTimer() const { return *blinkTimer_; }
 
 protected:
-    UserLabel(ControlKind kind, std::string name, int index, Clock& clock);
+    UserLabel(ControlKind kind, std::string name, int index, Clock& clock, std::int32_t designWidth,
+        std::int32_t designHeight);
+
+    // Runs one statement whose failure the control ignores (resizing the
+    // children, mouse pointers).
+    template <class F>
+    static void ignoringErrors(F&& statement)
+    {
+        try {
+            statement();
+        } catch (const std::exception&) {
+        }
+    }
 
     void RefreshStatus();
     virtual void RefreshStyle();
+    // Shape and caption shown, caption back from Tag when empty, colours
+    // re-applied: the Style 0 look.
+    void showColourLook();
     // The resize handler's work inside its guard.
     virtual void resizeChildren();
     void resized() final;

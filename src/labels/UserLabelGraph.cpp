@@ -1,0 +1,73 @@
+#include "labels/UserLabelGraph.h"
+
+#include "labels/SpriteSheet.h"
+#include "platform/CheckedMath.h"
+
+namespace norvo {
+
+namespace {
+
+constexpr std::int32_t DesignWidth = 544;
+constexpr std::int32_t DesignHeight = 104;
+
+// x = (state + 2 * style) * width - offset, raising on 32-bit overflow.
+std::int32_t spriteX(std::int32_t style, std::int32_t state, std::int32_t width, std::int32_t offset)
+{
+    return checkedAdd(checkedMul(checkedAdd(state, checkedMul(2, style)), width), -offset);
+}
+
+} // namespace
+
+UserLabelGraph::UserLabelGraph(std::string name, int index, Clock& clock)
+    : UserLabel(ControlKind::UserLabelGraph, std::move(name), index, clock, DesignWidth, DesignHeight)
+    , surface_(SurfaceWidth, SurfaceHeight, UserLabel::DesignBackColor)
+{
+    SpriteSheet::drawOnto(surface_);
+}
+
+Rect UserLabelGraph::spriteRectFor(std::int32_t style, std::int32_t state)
+{
+    if (style >= 1 && style <= 3)
+        return {spriteX(style, state, 17, 34), 0, 17, 17};
+    if (style == 4)
+        return {spriteX(style, state, 18, 42), 0, 18, 19};
+    if (style == 5 || style == 6)
+        return {spriteX(style, state, 18, 42), 0, 18, 16};
+    if (style == 7)
+        return {spriteX(style, state, 20, 70), 0, 20, 20};
+    return {spriteX(style, state, 20, 50), 0, 20, 12};
+}
+
+void UserLabelGraph::RefreshStyle()
+{
+    if (Style() == 0) {
+        showColourLook();
+        return;
+    }
+    const std::int32_t state = Status() % (Style() == 7 ? 3 : 2);
+    // Chosen before anything changes, so that a style past the sheet's
+    // arithmetic raises and leaves the look as it was.
+    const Rect sprite = spriteRectFor(Style(), state);
+
+    if (sheetPending_) {
+        sheetPending_ = false;
+        surface_.copy(Rect{0, 0, SurfaceWidth, WorkBandTop}, 0, WorkBandTop);
+    }
+    storeStatus(state);
+    shpCaption().setVisible(false);
+    if (!lblCaption().caption().empty())
+        lblCaption().setTag(lblCaption().caption());
+    lblCaption().setCaption("");
+
+    surface_.stretch(Rect{sprite.x, WorkBandTop + sprite.y, sprite.width, sprite.height}, Rect{0, 0, width(), height()});
+    spriteRect_ = sprite;
+    changed(Property::Picture);
+}
+
+void UserLabelGraph::resizeChildren()
+{
+    UserLabel::resizeChildren();
+    ignoringErrors([this] { RefreshStyle(); });
+}
+
+} // namespace norvo
