@@ -23,7 +23,8 @@ extern bool SkinColoursLoaded;
 
 void LoadSkinColours();
 // "#RRGGBB" (blanks and "#" tolerated, hex read up to the first non-hex digit)
-// to &HBBGGRR. Never fails: text without hex digits gives 0.
+// to &HBBGGRR, bits 24-31 dropped. Never fails: text without hex digits, or
+// with more than 32 bits of them, gives 0.
 Colour ParseSkinColour(std::string_view text);
 
 struct RoundRegion {
