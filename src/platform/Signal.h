@@ -20,8 +20,8 @@ public:
     void operator()(Args... args) const
     {
         // Copy first: a listener may connect another while we run.
-        const auto slots = slots_;
-        for (const auto& slot : slots)
+        const auto listeners = slots_;
+        for (const auto& slot : listeners)
             slot(args...);
     }
 
