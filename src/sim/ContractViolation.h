@@ -1,0 +1,24 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace norvo {
+
+// A caller broke the voice client's lock discipline. call() names the call
+// that broke it ("GetLong(9)"), what() says how.
+class ContractViolation : public std::logic_error {
+public:
+    ContractViolation(std::string call, const std::string& what)
+        : std::logic_error(what)
+        , call_(std::move(call))
+    {
+    }
+
+    const std::string& call() const { return call_; }
+
+private:
+    std::string call_;
+};
+
+} // namespace norvo
