@@ -1,0 +1,217 @@
+#include "qt/ComboBoxWidget.h"
+
+#include "platform/ComboBox.h"
+#include "qt/Conversions.h"
+#include "qt/EventBoundary.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace norvo::qt {
+
+namespace {
+
+// Sets a flag for the duration of a scope, restoring what it was.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag)
+        : flag_(flag)
+        , before_(flag)
+    {
+        flag_ = true;
+    }
+    ~FlagScope() { flag_ = before_; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+    const bool before_;
+};
+
+} // namespace
+
+ComboBoxWidget::ComboBoxWidget(ComboBox& comboBox, QWidget* parent)
+    : ControlWidget(comboBox, parent)
+    , comboBox_(comboBox)
+    , box_(new QComboBox(this))
+{
+    box_->setEditable(true);
+    // The list is the model's: typing never adds to it nor completes from it.
+    box_->setInsertPolicy(QComboBox::NoInsert);
+    box_->setCompleter(nullptr);
+    box_->installEventFilter(this);
+    setFocusProxy(box_);
+
+    QLineEdit* edit = box_->lineEdit();
+    connect(edit, &QLineEdit::textEdited, this, &ComboBoxWidget::userEdited);
+    connect(edit, &QLineEdit::cursorPositionChanged, this, &ComboBoxWidget::takeSelection);
+    connect(edit, &QLineEdit::selectionChanged, this, &ComboBoxWidget::takeSelection);
+    connect(box_, &QComboBox::activated, this, &ComboBoxWidget::userPicked);
+}
+
+void ComboBoxWidget::reflect(Property property)
+{
+    switch (property) {
+    case Property::Text: showText(); break;
+    case Property::Selection: showSelection(); break;
+    case Property::List: showList(); break;
+    case Property::Font: box_->setFont(toQFont(comboBox_.font())); break;
+    case Property::ForeColor:
+    case Property::BackColor: showColours(); break;
+    case Property::ToolTipText: box_->setToolTip(toQString(comboBox_.toolTipText())); break;
+    default: break;
+    }
+    ControlWidget::reflect(property);
+}
+
+void ComboBoxWidget::resizeEvent(QResizeEvent* event)
+{
+    ControlWidget::resizeEvent(event);
+    box_->setGeometry(rect());
+}
+
+void ComboBoxWidget::showColours()
+{
+    QPalette palette = box_->palette();
+    const QColor text = toQColor(comboBox_.foreColor());
+    const QColor back = toQColor(comboBox_.backColor());
+    for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, text);
+    for (const auto role : {QPalette::Base, QPalette::Window, QPalette::Button})
+        palette.setColor(role, back);
+    box_->setPalette(palette);
+}
+
+void ComboBoxWidget::showText()
+{
+    const QString text = toQString(comboBox_.text());
+    if (box_->lineEdit()->text() == text)
+        return;
+    {
+        const FlagScope showing(showing_);
+        box_->lineEdit()->setText(text);
+    }
+    // Setting a text moves the caret to its end; the model says where it is.
+    showSelection();
+}
+
+void ComboBoxWidget::showSelection()
+{
+    QLineEdit* edit = box_->lineEdit();
+    const QString text = edit->text();
+    if (toStdString(text) != comboBox_.text())
+        return;
+    const int start = utf16Position(text, comboBox_.selStart());
+    const int end = utf16Position(text, comboBox_.selStart() + comboBox_.selLength());
+    const bool same = edit->hasSelectedText()
+        ? edit->selectionStart() == start && edit->selectionEnd() == end
+        : start == end && edit->cursorPosition() == start;
+    if (same)
+        return;
+    const FlagScope showing(showing_);
+    if (end > start)
+        edit->setSelection(start, end - start);
+    else
+        edit->setCursorPosition(start);
+}
+
+void ComboBoxWidget::showList()
+{
+    QStringList items;
+    for (const std::string& item : comboBox_.items())
+        items.append(toQString(item));
+    {
+        const FlagScope showing(showing_);
+        box_->clear();
+        box_->addItems(items);
+        box_->setCurrentIndex(-1);
+        box_->lineEdit()->setText(toQString(comboBox_.text()));
+    }
+    showSelection();
+}
+
+void ComboBoxWidget::takeSelection()
+{
+    QLineEdit* edit = box_->lineEdit();
+    const QString text = edit->text();
+    // Between a keystroke and the text reaching the model the two differ; the
+    // selection follows with the text.
+    if (showing_ || toStdString(text) != comboBox_.text())
+        return;
+    const int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    const int end = edit->hasSelectedText() ? edit->selectionEnd() : start;
+    const std::int32_t selStart = characterPosition(text, start);
+    const std::int32_t selLength = characterPosition(text, end) - selStart;
+    deliver(comboBox_, "selection", [&] {
+        comboBox_.setSelStart(selStart);
+        comboBox_.setSelLength(selLength);
+    });
+}
+
+void ComboBoxWidget::userEdited(const QString& text)
+{
+    if (showing_)
+        return;
+    const std::string value = toStdString(text);
+    if (deliver(comboBox_, "typing", [&] { comboBox_.setText(value); }))
+        takeSelection();
+}
+
+void ComboBoxWidget::userPicked(int position)
+{
+    if (showing_ || position < 0 || position >= comboBox_.listCount())
+        return;
+    deliver(comboBox_, "list pick", [&] {
+        comboBox_.setText(comboBox_.list(position));
+        takeSelection();
+        comboBox_.click();
+    });
+}
+
+bool ComboBoxWidget::routeKey(QKeyEvent& event)
+{
+    const std::optional<std::int16_t> code = keyAsciiOf(event);
+    if (!code)
+        return false;
+    std::int16_t keyAscii = *code;
+    if (!deliver(comboBox_, "key press", [&] { comboBox_.keyPress(keyAscii); }))
+        return false;
+    if (keyAscii == 0)
+        return true;
+    if (keyAscii != *code) {
+        // The handler typed another character instead.
+        const FlagScope forwarding(forwarding_);
+        QKeyEvent replaced(QEvent::KeyPress, 0, event.modifiers(), QString(QChar(char16_t(keyAscii & 0xFF))));
+        QApplication::sendEvent(box_, &replaced);
+        return true;
+    }
+    return false;
+}
+
+bool ComboBoxWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == box_) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            if (!forwarding_)
+                return routeKey(static_cast<QKeyEvent&>(*event));
+            break;
+        case QEvent::FocusIn: focusEntered(); break;
+        case QEvent::FocusOut: focusLeft(static_cast<QFocusEvent&>(*event)); break;
+        default: break;
+        }
+    }
+    return ControlWidget::eventFilter(watched, event);
+}
+
+void ComboBoxWidget::keyPressEvent(QKeyEvent* event)
+{
+    // Keys the combo box leaves (Enter) were already given to the model.
+    event->accept();
+}
+
+} // namespace norvo::qt

@@ -1,0 +1,136 @@
+#include "qt/Conversions.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPalette>
+
+#include <algorithm>
+#include <cmath>
+
+namespace norvo::qt {
+
+namespace {
+
+constexpr double PointsPerInch = 72.0;
+constexpr double PlatformDotsPerInch = 96.0;
+
+QColor systemColour(std::uint32_t index)
+{
+    const QPalette palette = QGuiApplication::palette();
+    switch (index) {
+    case 5: return palette.color(QPalette::Base);
+    case 8: return palette.color(QPalette::WindowText);
+    case 13: return palette.color(QPalette::Highlight);
+    case 14: return palette.color(QPalette::HighlightedText);
+    case 15: return palette.color(QPalette::Button);
+    case 18: return palette.color(QPalette::ButtonText);
+    default: return palette.color(QPalette::Window);
+    }
+}
+
+QStringList familiesFor(const std::string& name)
+{
+    const QString family = toQString(name);
+    // Metric-compatible or look-alike faces that Linux systems carry.
+    if (family.compare(QLatin1String("Verdana"), Qt::CaseInsensitive) == 0)
+        return {family, QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")};
+    if (family.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
+        return {family, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"),
+            QStringLiteral("DejaVu Sans")};
+    if (family.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) == 0)
+        return {family, QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans")};
+    return {family, QStringLiteral("DejaVu Sans")};
+}
+
+} // namespace
+
+QColor toQColor(Colour colour)
+{
+    if (colour & 0x80000000u)
+        return systemColour(colour & 0xFFFFFFu);
+    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+}
+
+QFont toQFont(const Font& font)
+{
+    QFont result;
+    result.setFamilies(familiesFor(font.name));
+    // Pixel sizes keep the layout the same on every screen: 6.75 pt is 9 px.
+    result.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * PlatformDotsPerInch / PointsPerInch))));
+    result.setBold(font.bold);
+    return result;
+}
+
+Qt::CursorShape toCursorShape(std::int32_t mousePointer)
+{
+    switch (mousePointer) {
+    case 2: return Qt::CrossCursor;
+    case 3: return Qt::IBeamCursor;
+    case 11: return Qt::WaitCursor;
+    case 12: return Qt::ForbiddenCursor;
+    case 13: return Qt::BusyCursor;
+    case 99: return Qt::PointingHandCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
+MouseEvent toMouseEvent(const QMouseEvent& event)
+{
+    MouseEvent result;
+    switch (event.button()) {
+    case Qt::RightButton: result.button = RightButton; break;
+    case Qt::MiddleButton: result.button = MiddleButton; break;
+    case Qt::NoButton: {
+        // A move reports every button held down.
+        const Qt::MouseButtons held = event.buttons();
+        result.button = (held & Qt::LeftButton ? LeftButton : 0) | (held & Qt::RightButton ? RightButton : 0)
+            | (held & Qt::MiddleButton ? MiddleButton : 0);
+        break;
+    }
+    default: result.button = LeftButton; break;
+    }
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    result.shift = (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+    result.x = static_cast<float>(event.position().x());
+    result.y = static_cast<float>(event.position().y());
+    return result;
+}
+
+std::optional<std::int16_t> keyAsciiOf(const QKeyEvent& event)
+{
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+        return std::int16_t{13};
+    const QString text = event.text();
+    if (text.isEmpty())
+        return std::nullopt;
+    const char16_t code = text.at(0).unicode();
+    // Character codes are single bytes; anything beyond Latin-1 types a '?'
+    // as the conversion to the platform's code page would.
+    return static_cast<std::int16_t>(code <= 0xFF ? code : u'?');
+}
+
+std::int32_t characterPosition(const QString& text, int utf16Position)
+{
+    std::int32_t characters = 0;
+    for (int i = 0; i < utf16Position && i < text.size(); ++i)
+        if (!text.at(i).isLowSurrogate())
+            ++characters;
+    return characters;
+}
+
+int utf16Position(const QString& text, std::int32_t characterPosition)
+{
+    int position = 0;
+    for (std::int32_t seen = 0; position < text.size(); ++position) {
+        if (text.at(position).isLowSurrogate())
+            continue;
+        if (seen == characterPosition)
+            break;
+        ++seen;
+    }
+    return position;
+}
+
+} // namespace norvo::qt

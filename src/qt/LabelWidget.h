@@ -1,0 +1,28 @@
+#pragma once
+
+#include "qt/ControlWidget.h"
+
+namespace norvo {
+class Label;
+}
+
+namespace norvo::qt {
+
+// A label: its caption in ForeColor, Font and Alignment, on BackColor unless
+// it is transparent.
+class LabelWidget : public ControlWidget {
+    Q_OBJECT
+
+public:
+    LabelWidget(Label& label, QWidget* parent);
+
+    void reflect(Property property) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Label& label_;
+};
+
+} // namespace norvo::qt

@@ -1,0 +1,83 @@
+#include "qt/TOKA.h"
+
+#include "panel/TOKA.h"
+#include "qt/EventBoundary.h"
+#include "qt/FormView.h"
+#include "qt/QtClock.h"
+#include "qt/QtSettingsStore.h"
+#include "qt/QtWindowSystem.h"
+
+#include <QResizeEvent>
+
+namespace norvo::qt {
+
+TOKA::TOKA(VoiceClient& voice, DockFrame& dockFrame, QWidget* parent)
+    : TOKA(voice, dockFrame, std::make_unique<QtSettingsStore>(), parent)
+{
+}
+
+TOKA::TOKA(VoiceClient& voice, DockFrame& dockFrame, std::unique_ptr<SettingsStore> settings, QWidget* parent)
+    : QWidget(parent)
+    , settings_(std::move(settings))
+    , clock_(std::make_unique<QtClock>())
+    , windows_(std::make_unique<QtWindowSystem>())
+    , panel_(std::make_unique<norvo::TOKA>(TokaEnvironment{voice, dockFrame, *settings_, *windows_, *clock_}))
+    , view_(new FormView(panel_->form(), this))
+{
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    panel_->Quit.connect([this] { emit quit(); });
+    connect(view_, &FormView::formResized, this, &TOKA::followForm);
+    followForm(view_->size());
+    deliver("panel start-up", [this] { panel_->Initialize(); });
+}
+
+TOKA::~TOKA()
+{
+    panel_->Terminate();
+    // The view observes the form: it goes before the panel that owns it.
+    delete view_;
+}
+
+DockFrame& TOKA::Dockframe() { return panel_->Dockframe(); }
+
+void TOKA::HostinghWnd(std::int32_t window) { panel_->HostinghWnd(window); }
+
+std::int32_t TOKA::HostinghWnd(QWidget* window)
+{
+    const std::int32_t handle = WindowRegistry::global().handleOf(window);
+    HostinghWnd(handle);
+    return handle;
+}
+
+bool TOKA::CanDeactivate() const { return panel_->CanDeactivate(); }
+
+bool TOKA::Sizing(std::int32_t side, std::int32_t& pWidth, std::int32_t& pHeight)
+{
+    return panel_->Sizing(side, pWidth, pHeight);
+}
+
+bool TOKA::Activated() const { return panel_->Activated(); }
+bool TOKA::HasTitle() const { return panel_->HasTitle(); }
+bool TOKA::Sizeable() const { return panel_->Sizeable(); }
+bool TOKA::Closeable() const { return panel_->Closeable(); }
+
+QSize TOKA::sizeHint() const { return view_->size(); }
+
+void TOKA::followForm(QSize size)
+{
+    // The panel decides its size (Sizing); the widget takes it on.
+    resize(size);
+    updateGeometry();
+}
+
+void TOKA::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const QSize size = event->size();
+    // Only a size the form does not have yet is news to the panel.
+    if (size == view_->size())
+        return;
+    deliver("panel resize", [&] { panel_->resize(size.width(), size.height()); });
+}
+
+} // namespace norvo::qt

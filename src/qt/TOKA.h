@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/SettingsStore.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+
+namespace norvo {
+class DockFrame;
+class TOKA;
+class VoiceClient;
+} // namespace norvo
+
+namespace norvo::qt {
+
+class FormView;
+class QtClock;
+class QtWindowSystem;
+
+// The voice panel as a widget for a Qt host: the core panel on Qt timers,
+// the user's settings file and Qt windows, shown by a view of its form. The
+// host passes the voice client and dock-frame client, which must outlive the
+// widget; the panel starts up when the widget is created and shuts down when
+// it is destroyed.
+class TOKA : public QWidget {
+    Q_OBJECT
+
+public:
+    TOKA(VoiceClient& voice, DockFrame& dockFrame, QWidget* parent = nullptr);
+    // With a settings store of the host's choosing.
+    TOKA(VoiceClient& voice, DockFrame& dockFrame, std::unique_ptr<SettingsStore> settings,
+        QWidget* parent = nullptr);
+    ~TOKA() override;
+
+    // The docking host's interface.
+    DockFrame& Dockframe();
+    void HostinghWnd(std::int32_t window);
+    // Registers the host window (WindowRegistry::global()) and passes its
+    // handle on; returns the handle.
+    std::int32_t HostinghWnd(QWidget* window);
+    bool CanDeactivate() const;
+    bool Sizing(std::int32_t side, std::int32_t& pWidth, std::int32_t& pHeight);
+    bool Activated() const;
+    bool HasTitle() const;
+    bool Sizeable() const;
+    bool Closeable() const;
+
+    norvo::TOKA& panel() { return *panel_; }
+    FormView& view() { return *view_; }
+
+    QSize sizeHint() const override;
+
+signals:
+    // The panel asks its container to close it.
+    void quit();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void followForm(QSize size);
+
+    std::unique_ptr<SettingsStore> settings_;
+    std::unique_ptr<QtClock> clock_;
+    std::unique_ptr<QtWindowSystem> windows_;
+    std::unique_ptr<norvo::TOKA> panel_;
+    FormView* view_ = nullptr;
+};
+
+} // namespace norvo::qt
