@@ -86,26 +86,6 @@ TEST_F(LabelPropertiesTest, WritesWhatIsShownAtThatMoment)
                                  {"tooltiptextex", std::string("ok")}, {"handcursor", false}}));
 }
 
-TEST_F(LabelPropertiesTest, RoundTripThroughBytesRestoresTheProperties)
-{
-    btnQuit.Caption("ü");
-    btnQuit.Status(3);
-    btnQuit.FontEx("Close");
-    btnQuit.ToolTipTextEx("Schließen");
-    btnQuit.HandCursor(true);
-    PropertyBag bag;
-    btnQuit.WriteProperties(bag);
-
-    UserLabel copy("copy", Control::NoIndex, clock);
-    copy.ReadProperties(PropertyBag::parse(bag.serialize()));
-    EXPECT_EQ(copy.Caption(), "ü");
-    EXPECT_EQ(copy.Status(), 3);
-    EXPECT_EQ(copy.FontEx(), "Close");
-    EXPECT_EQ(copy.lblCaption().top(), 2);
-    EXPECT_EQ(copy.ToolTipTextEx(), "Schließen");
-    EXPECT_TRUE(copy.HandCursor());
-}
-
 TEST_F(LabelPropertiesTest, ValueThatCannotBeConvertedStopsReadingThere)
 {
     const PropertyBag bag = stored({{"Caption", std::string("x")}, {"Status", std::int32_t{2}},

@@ -37,21 +37,6 @@ struct UserLabelTest : ::testing::Test {
     UserLabel label{"btnQuit", Control::NoIndex, clock};
 };
 
-TEST_F(UserLabelTest, ComesUpWithItsDesignTimeContent)
-{
-    const Label& caption = label.lblCaption();
-    EXPECT_EQ(caption.caption(), "-");
-    EXPECT_EQ(caption.toolTipText(), "ok");
-    EXPECT_EQ(caption.font(), (Font{"Arial", 8.25, false}));
-    EXPECT_TRUE(caption.transparent());
-    EXPECT_EQ(caption.alignment(), Alignment::Center);
-    EXPECT_EQ(look(), (Look{0xFF, 0x000000, 0x8000}));
-    EXPECT_EQ(label.shpCaption().backColor(), 0xFFFFFFu);
-    EXPECT_EQ(label.BlinkTimer().interval(), 0);
-    EXPECT_EQ(caption.mousePointer(), 99);
-    EXPECT_FALSE(label.HandCursor());
-}
-
 class StatusLookTest : public UserLabelTest, public ::testing::WithParamInterface<std::tuple<std::int32_t, Look>> {};
 
 TEST_P(StatusLookTest, PaintsTheStatusTriple)
@@ -87,34 +72,33 @@ TEST_F(UserLabelTest, SameStatusAgainRepaintsNothing)
     EXPECT_EQ(paints.count(), 1u) << "only the caption changed";
 }
 
-TEST_F(UserLabelTest, BlinkShowsTheBlinkStatusForOneTickThenStops)
+struct BlinkCase {
+    std::int32_t status;
+    std::int32_t blinkStatus;
+    std::int32_t loop;
+    std::vector<std::int32_t> shown; // at once, then after each tick
+};
+
+class BlinkTest : public UserLabelTest, public ::testing::WithParamInterface<BlinkCase> {};
+
+TEST_P(BlinkTest, AlternatesOncePerTickAndStopsOnTheSavedStatus)
 {
-    label.Status(5);
-    label.Blink(4, 2);
-    EXPECT_EQ(label.Status(), 4);
-    EXPECT_EQ(look().fill, 0x2BBAFDu);
-    clock.advance(299);
-    EXPECT_EQ(label.Status(), 4);
-    EXPECT_EQ(ticks(2), (std::vector<std::int32_t>{5, 5}));
+    const BlinkCase& c = GetParam();
+    label.Status(c.status);
+    label.Blink(c.blinkStatus, c.loop);
+    std::vector<std::int32_t> shown{label.Status()};
+    const auto after = ticks(c.loop);
+    shown.insert(shown.end(), after.begin(), after.end());
+    EXPECT_EQ(shown, c.shown);
     EXPECT_FALSE(label.BlinkTimer().running());
     EXPECT_EQ(label.BlinkRemaining(), 0);
-    EXPECT_EQ(look().fill, 0xFFD96Du);
+    EXPECT_EQ(look(), (Look{Skin::SkinColours[3 * c.status], Skin::SkinColours[3 * c.status + 1],
+                          Skin::SkinColours[3 * c.status + 2]}));
 }
 
-TEST_F(UserLabelTest, BlinkAlternatesOncePerTickForItsLoopCount)
-{
-    label.Status(3);
-    label.Blink(1, 1);
-    EXPECT_EQ(label.Status(), 1);
-    EXPECT_EQ(ticks(1), std::vector<std::int32_t>{3});
-    EXPECT_FALSE(label.BlinkTimer().running());
-
-    label.Blink(2, 4);
-    EXPECT_EQ(label.Status(), 2);
-    EXPECT_EQ(ticks(4), (std::vector<std::int32_t>{3, 2, 3, 3}));
-    EXPECT_FALSE(label.BlinkTimer().running());
-    EXPECT_EQ(ticks(1), std::vector<std::int32_t>{3});
-}
+INSTANTIATE_TEST_SUITE_P(Loops, BlinkTest,
+    ::testing::Values(BlinkCase{5, 4, 2, {4, 5, 5}}, BlinkCase{3, 1, 1, {1, 3}}, BlinkCase{3, 2, 3, {2, 2, 3, 3}},
+        BlinkCase{0, 2, 4, {2, 0, 2, 0, 0}}, BlinkCase{1, -1, 2, {1, 1, 1}}));
 
 TEST_F(UserLabelTest, BlinkDuringABlinkIsIgnored)
 {
@@ -217,19 +201,15 @@ INSTANTIATE_TEST_SUITE_P(Layouts, FontExTest,
         FontCase{"Close", 2, 1, "Marlett", 7}, FontCase{"left", -1, 0, "Arial", 8}, FontCase{"", -1, 0, "Arial", 8},
         FontCase{"Wingdings", -1, 0, "Arial", 8}));
 
-TEST_F(UserLabelTest, HandCursorSetsBothPointers)
+TEST_F(UserLabelTest, HandCursorSetsBothPointersAndEnabledReadsFalseUntilSet)
 {
+    label.HandCursor(true);
+    EXPECT_EQ(label.mousePointer(), 99);
+    EXPECT_EQ(label.lblCaption().mousePointer(), 99);
     label.HandCursor(false);
     EXPECT_EQ(label.mousePointer(), 0);
     EXPECT_EQ(label.lblCaption().mousePointer(), 0);
-    label.HandCursor(true);
-    EXPECT_TRUE(label.HandCursor());
-    EXPECT_EQ(label.mousePointer(), 99);
-    EXPECT_EQ(label.lblCaption().mousePointer(), 99);
-}
 
-TEST_F(UserLabelTest, EnabledReadsFalseUntilSetAndThenDrivesBothControls)
-{
     EXPECT_FALSE(label.Enabled());
     EXPECT_TRUE(label.enabled());
     label.Enabled(false);
@@ -252,17 +232,6 @@ TEST_F(UserLabelTest, BodyDoubleClickIsAClickCaptionDoubleClickIsADoubleClick)
     EXPECT_EQ(events, (std::vector<std::string>{"Click", "DblClick", "Click", "Click"}));
 }
 
-TEST_F(UserLabelTest, ResizeSizesCaptionAndShapeButKeepsTheirPlace)
-{
-    label.FontEx("Close");
-    label.setSize(25, 14);
-    EXPECT_EQ(label.lblCaption().width(), 25);
-    EXPECT_EQ(label.lblCaption().height(), 14);
-    EXPECT_EQ(label.lblCaption().top(), 2);
-    EXPECT_EQ(label.shpCaption().width(), 25);
-    EXPECT_EQ(label.shpCaption().height(), 14);
-}
-
 // Acts when the watched control changes its width.
 struct OnWidth : ControlObserver {
     OnWidth(Control& watched, std::function<void()> action)
@@ -281,8 +250,9 @@ struct OnWidth : ControlObserver {
     std::function<void()> action;
 };
 
-TEST_F(UserLabelTest, ResizeInsideTheResizeHandlerIsIgnored)
+TEST_F(UserLabelTest, ResizeSizesTheChildrenAndIgnoresAResizeInsideIt)
 {
+    label.FontEx("Close");
     bool sawGuard = false;
     OnWidth nested(label.lblCaption(), [&] {
         sawGuard = label.InResize();
@@ -290,6 +260,7 @@ TEST_F(UserLabelTest, ResizeInsideTheResizeHandlerIsIgnored)
     });
     label.setSize(25, 14);
     EXPECT_TRUE(sawGuard);
+    EXPECT_EQ(label.lblCaption().top(), 2) << "resizing keeps the caption's place";
     EXPECT_EQ(label.width(), 40);
     EXPECT_EQ(label.lblCaption().width(), 25) << "the nested resize ran";
     EXPECT_EQ(label.shpCaption().width(), 40);
