@@ -37,7 +37,12 @@ TEST(SpriteSheetTest, EachStateImageCarriesItsColours)
         // The panel shows these at 18 x 15: the row it drops holds nothing.
         EXPECT_EQ(count(x, 36, 16, [](Colour c) { return c != 0; }), count(x, 36, 15, [](Colour c) { return c != 0; }));
     }
-    EXPECT_NE(SpriteSheet::image().pixel(219, 3), SpriteSheet::image().pixel(239, 3)) << "knob states differ";
+    // The knob's red mark points down-left, up, down-right.
+    EXPECT_GT(count(210, 10, 20, red), 0);
+    EXPECT_EQ(count(210, 20, 9, red), 0);
+    EXPECT_GT(count(230, 20, 9, red), 0);
+    EXPECT_EQ(count(250, 10, 20, red), 0);
+    EXPECT_EQ(count(250, 20, 9, red), 0);
     for (std::int32_t x = 270; x < 510; x += 40) {
         EXPECT_TRUE(blue(SpriteSheet::image().pixel(x, 5))) << "key cap at x " << x;
         EXPECT_TRUE(yellow(SpriteSheet::image().pixel(x + 20, 5))) << "key cap at x " << x + 20;
