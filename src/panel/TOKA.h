@@ -106,6 +106,9 @@ public:
     void Norvo_MainPilotUserDeleted();
     void Norvo_MainPilotUserChanged();
     void Norvo_MainPilotUserCreated();
+    // Binds a "VOICE" object named "TOKA" and repaints every property. A
+    // layout whose indices do not fit 32 bits raises ArithmeticOverflow once
+    // the object is unlocked; the panel then stays exactly as it was.
     void Norvo_ObjectCreated(std::int32_t handle);
     void Norvo_ObjectDeleted(std::int32_t handle);
     void Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t index);
@@ -142,10 +145,46 @@ private:
     // ChannelMemory.cpp, Form.cpp, Lifecycle.cpp).
     struct Controls;
 
+    // Form.cpp
+    void buildForm();
+    void routeInput();
+    // Lifecycle.cpp
+    void applyRoundRegion(std::int32_t width, std::int32_t height);
+    // Binding.cpp: the lowest index from `from` on whose refresh can act, as
+    // the layout stands now; beyond any 32-bit index when there is none.
+    std::int64_t nextValueIndex(std::int64_t from) const;
+    std::int64_t nextTextIndex(std::int64_t from) const;
+    // RadioDisplay.cpp
+    void showRadioSelection(const std::string& selection, bool bound, bool receive);
+    // RoomDisplay.cpp: the branches of the item refresh.
+    void showVoiceEnabled(std::int32_t handle);
+    void showSpeakers();
+    void showSendBar();
+    void showRoomState(int slot, std::int32_t index);
+    void showSendActivity(int slot, std::int32_t index);
+    void showRecvActivity(int slot, std::int32_t index);
+    void showMute(bool receive, int slot, std::int32_t index);
+    void showPriority(int slot, std::int32_t index);
+    // A connected slot's information text (and, when connecting, the free
+    // channel's room name), read under the caller's object lock.
+    void showRoomInfo(int slot, bool connecting);
+    // Commands.cpp
+    void toggleFlag(std::int32_t base, std::int16_t slot);
+    void flipFlag(std::int32_t index);
+    void radioReceiveCommand(std::int16_t index);
+    void radioTransmitCommand(std::int16_t index);
+    // ChannelMemory.cpp
+    void loadChannels();
+    void rememberChannel(ComboBox& box);
+    void saveChannels(const ComboBox& box);
+
     TokaEnvironment env_;
     TokaFields fields_;
     std::unique_ptr<Form> form_;
     std::unique_ptr<Controls> controls_;
+    // Whether the window accepted the region in WindowRegion: it then belongs
+    // to the window and is never deleted here.
+    bool regionAccepted_ = false;
     bool initialized_ = false;
     bool terminated_ = false;
 };

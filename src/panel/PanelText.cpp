@@ -1,0 +1,29 @@
+#include "panel/PanelText.h"
+
+namespace norvo {
+
+std::string trimSpaces(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::string oneLineInfo(std::string_view text)
+{
+    std::string line;
+    line.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\r')
+            continue;
+        if (c == '\n')
+            line += "  ";
+        else
+            line += c;
+    }
+    return line;
+}
+
+} // namespace norvo

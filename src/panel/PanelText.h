@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace norvo {
+
+// The text without leading and trailing spaces; tabs and other blanks stay.
+std::string trimSpaces(std::string_view text);
+
+// A room's information text on one line: carriage returns dropped, then each
+// line feed shown as two spaces.
+std::string oneLineInfo(std::string_view text);
+
+} // namespace norvo
