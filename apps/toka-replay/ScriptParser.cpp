@@ -1,0 +1,256 @@
+#include "ScriptParser.h"
+
+#include "ScriptError.h"
+#include "host/RecordingDockFrame.h"
+#include "voice/RecordingVoiceClient.h"
+
+#include <array>
+
+namespace norvo::replay {
+
+namespace {
+
+constexpr std::array<std::string_view, 15> PanelFields = {"VoiceHandle", "HostinghWnd", "WindowRegion", "RoomCount",
+    "SlotCount", "FirstIndex", "NameBase", "InfoBase", "StateBase", "SpeakerBase", "ReceiveBase", "TransmitBase",
+    "RecvActivityBase", "SendActivityBase", "PriorityBase"};
+
+using Kind = ScriptToken::Kind;
+
+std::string joined(const std::vector<std::string_view>& words)
+{
+    std::string text;
+    for (const std::string_view word : words)
+        text += (text.empty() ? "" : ", ") + std::string(word);
+    return text;
+}
+
+std::vector<std::string_view> splitDots(std::string_view text)
+{
+    std::vector<std::string_view> segments;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t dot = text.find('.', start);
+        segments.push_back(text.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start));
+        if (dot == std::string_view::npos)
+            return segments;
+        start = dot + 1;
+    }
+}
+
+ControlRef controlFromSegments(const std::vector<std::string_view>& segments, std::string_view written)
+{
+    ControlRef ref;
+    ref.written = std::string(written);
+    std::string_view head = segments.front();
+    const std::size_t open = head.find('(');
+    if (open != std::string_view::npos) {
+        if (!head.ends_with(')'))
+            throw ScriptError("malformed control reference " + ref.written);
+        const std::string_view index = head.substr(open + 1, head.size() - open - 2);
+        if (index.empty())
+            throw ScriptError("malformed control reference " + ref.written);
+        ref.index = ScriptLexer::parseInteger(index);
+        if (*ref.index < 0)
+            throw ScriptError("a control index cannot be negative: " + ref.written);
+        head = head.substr(0, open);
+    }
+    if (!ScriptParser::isIdentifier(head))
+        throw ScriptError("malformed control reference " + ref.written);
+    ref.name = std::string(head);
+    if (segments.size() == 2) {
+        if (!ScriptParser::isIdentifier(segments[1]))
+            throw ScriptError("malformed control reference " + ref.written);
+        ref.child = std::string(segments[1]);
+    }
+    return ref;
+}
+
+class LineParser {
+public:
+    LineParser(const CommandSpec& spec, const std::vector<ScriptToken>& tokens, std::size_t first)
+        : spec_(spec)
+        , tokens_(tokens)
+        , next_(first)
+    {
+    }
+
+    ScriptCommand parse()
+    {
+        ScriptCommand command{spec_.id, spec_.section, std::string(spec_.name), {}};
+        for (const Parameter& parameter : spec_.parameters) {
+            if (next_ >= tokens_.size()) {
+                if (parameter.optional)
+                    break;
+                throw ScriptError(spec_.usage());
+            }
+            do
+                command.arguments.push_back(argument(parameter, tokens_[next_++]));
+            while (parameter.repeated && next_ < tokens_.size());
+        }
+        if (next_ < tokens_.size())
+            throw ScriptError(spec_.usage());
+        return command;
+    }
+
+private:
+    [[noreturn]] void wrong(const Parameter& parameter, const ScriptToken& token, std::string_view expected) const
+    {
+        throw ScriptError(std::string(spec_.name) + ": " + std::string(parameter.name) + " must be " + std::string(expected)
+            + ", not " + token.shown());
+    }
+
+    const ScriptToken& expect(const Parameter& parameter, const ScriptToken& token, Kind kind, std::string_view what) const
+    {
+        if (token.kind != kind)
+            wrong(parameter, token, what);
+        return token;
+    }
+
+    ScriptArgument argument(const Parameter& parameter, const ScriptToken& token) const
+    {
+        switch (parameter.kind) {
+        case ArgumentKind::Integer: return expect(parameter, token, Kind::Integer, "an integer").integer;
+        case ArgumentKind::String: return expect(parameter, token, Kind::String, "a string").text;
+        case ArgumentKind::Boolean: return expect(parameter, token, Kind::Boolean, "True or False").boolean;
+        case ArgumentKind::Member: {
+            const std::string& member = expect(parameter, token, Kind::Word, "a member name").text;
+            if (!RecordingVoiceClient::isMember(member) && !RecordingDockFrame::isMember(member))
+                wrong(parameter, token, "a voice-client member, IsHosted or ClosePanel");
+            return member;
+        }
+        case ArgumentKind::LabelClass: {
+            const std::string& name = expect(parameter, token, Kind::Word, "UserLabel or UserLabelGraph").text;
+            if (name != "UserLabel" && name != "UserLabelGraph")
+                wrong(parameter, token, "UserLabel or UserLabelGraph");
+            return name;
+        }
+        case ArgumentKind::Name:
+            if (token.kind != Kind::Word || !ScriptParser::isIdentifier(token.text))
+                wrong(parameter, token, "a name");
+            return token.text;
+        case ArgumentKind::Control: return ScriptParser::parseControl(expect(parameter, token, Kind::Word, "a control").text);
+        case ArgumentKind::FocusTarget:
+            if (token.kind == Kind::Word && token.text == "none")
+                return FocusNone{};
+            return ScriptParser::parseControl(expect(parameter, token, Kind::Word, "a control or none").text);
+        case ArgumentKind::Property:
+            return ScriptParser::parseMember(expect(parameter, token, Kind::Word, "a property reference").text);
+        case ArgumentKind::Method:
+            return ScriptParser::parseMember(expect(parameter, token, Kind::Word, "a control and a method").text);
+        case ArgumentKind::Value: return literal(parameter, token);
+        case ArgumentKind::Item: return item(parameter, token);
+        case ArgumentKind::Path:
+            if (token.kind != Kind::String && token.kind != Kind::Word)
+                wrong(parameter, token, "a file name");
+            if (token.text.empty())
+                wrong(parameter, token, "a file name");
+            return token.text;
+        }
+        throw ScriptError("unknown argument kind");
+    }
+
+    Literal literal(const Parameter& parameter, const ScriptToken& token) const
+    {
+        switch (token.kind) {
+        case Kind::Integer: return {token.integer, token.shown()};
+        case Kind::String: return {token.text, token.shown()};
+        case Kind::Boolean: return {token.boolean, token.shown()};
+        case Kind::Number: return {token.number, token.shown()};
+        case Kind::Word: break;
+        }
+        wrong(parameter, token, "a value (integer, string, True or False)");
+    }
+
+    PrintItem item(const Parameter& parameter, const ScriptToken& token) const
+    {
+        const std::string& text = expect(parameter, token, Kind::Word, "a panel field, focus, settings or a property").text;
+        PrintItem printed;
+        printed.written = text;
+        if (ScriptParser::isPanelField(text))
+            printed.kind = PrintItem::Kind::Field;
+        else if (text == "focus")
+            printed.kind = PrintItem::Kind::Focus;
+        else if (text == "settings")
+            printed.kind = PrintItem::Kind::Settings;
+        else if (text.find('.') == std::string::npos)
+            wrong(parameter, token, "a panel field, focus, settings or a property");
+        else {
+            printed.kind = PrintItem::Kind::Property;
+            printed.property = ScriptParser::parseMember(text);
+        }
+        return printed;
+    }
+
+    const CommandSpec& spec_;
+    const std::vector<ScriptToken>& tokens_;
+    std::size_t next_;
+};
+
+} // namespace
+
+bool ScriptParser::isIdentifier(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+    if (!letter(text.front()))
+        return false;
+    for (const char c : text)
+        if (!letter(c) && !(c >= '0' && c <= '9'))
+            return false;
+    return true;
+}
+
+bool ScriptParser::isPanelField(std::string_view name)
+{
+    for (const std::string_view field : PanelFields)
+        if (field == name)
+            return true;
+    return false;
+}
+
+ControlRef ScriptParser::parseControl(std::string_view text)
+{
+    const std::vector<std::string_view> segments = splitDots(text);
+    if (segments.size() > 2)
+        throw ScriptError("malformed control reference " + std::string(text));
+    return controlFromSegments(segments, text);
+}
+
+MemberRef ScriptParser::parseMember(std::string_view text)
+{
+    std::vector<std::string_view> segments = splitDots(text);
+    if (segments.size() < 2 || segments.size() > 3 || !isIdentifier(segments.back()))
+        throw ScriptError("malformed property reference " + std::string(text));
+    MemberRef ref;
+    ref.member = std::string(segments.back());
+    ref.written = std::string(text);
+    segments.pop_back();
+    const std::string_view control = text.substr(0, text.size() - ref.member.size() - 1);
+    ref.control = controlFromSegments(segments, control);
+    return ref;
+}
+
+std::optional<ScriptCommand> ScriptParser::parse(std::string_view line)
+{
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos || line[first] == '#')
+        return std::nullopt;
+    const std::vector<ScriptToken> tokens = ScriptLexer::tokenize(line);
+    const ScriptToken& head = tokens.front();
+    if (head.kind != Kind::Word)
+        throw ScriptError("a line must start with a command, not " + head.shown());
+    if (const CommandSpec* spec = CommandTable::find(head.text))
+        return LineParser(*spec, tokens, 1).parse();
+    const std::vector<std::string_view> members = CommandTable::groupMembers(head.text);
+    if (members.empty())
+        throw ScriptError("unknown command " + head.text);
+    if (tokens.size() < 2 || tokens[1].kind != Kind::Word)
+        throw ScriptError(head.text + " needs one of: " + joined(members));
+    const CommandSpec* spec = CommandTable::find(head.text + " " + tokens[1].text);
+    if (!spec)
+        throw ScriptError("unknown " + head.text + " " + tokens[1].text + "; one of: " + joined(members));
+    return LineParser(*spec, tokens, 2).parse();
+}
+
+} // namespace norvo::replay
