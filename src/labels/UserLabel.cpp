@@ -3,7 +3,6 @@
 #include "labels/PropertyBag.h"
 #include "skin/Skin.h"
 
-#include <exception>
 #include <stdexcept>
 
 namespace norvo {

@@ -25,7 +25,9 @@ public:
     // The sheet rectangle (sheet coordinates) last drawn; none before any.
     const std::optional<Rect>& SpriteRect() const { return spriteRect_; }
 
-    // The sheet rectangle of a style and reduced state.
+    // The sheet rectangle of a style and reduced state; x may lie outside the
+    // sheet for styles without an image. ArithmeticOverflow when x does not
+    // fit 32 bits (setting such a Style raises it and leaves the look as it was).
     static Rect spriteRectFor(std::int32_t style, std::int32_t state);
 
 protected:
