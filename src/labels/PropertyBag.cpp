@@ -148,8 +148,9 @@ public:
     void need(std::size_t count, const char* what) const
     {
         if (count > left())
-            throw PropertyStoreError(std::string("property store truncated: ") + what + " at byte " + std::to_string(pos_)
-                + " needs " + std::to_string(count) + " bytes, " + std::to_string(left()) + " left");
+            throw PropertyStoreError(std::string("property store truncated: ") + what + " at byte "
+                + std::to_string(pos_) + " needs " + std::to_string(count) + " bytes, " + std::to_string(left())
+                + " left");
     }
     std::uint16_t u16(const char* what)
     {
@@ -283,8 +284,8 @@ PropertyBag PropertyBag::parse(const std::vector<std::uint8_t>& bytes)
         if (size % 4 != 0 || size < HeaderSize)
             throw PropertyStoreError(where + ": entry size " + std::to_string(size) + " is not a padded entry size");
         if (size > bytes.size() - begin)
-            throw PropertyStoreError(where + ": entry size " + std::to_string(size) + " runs past the end of the store ("
-                + std::to_string(bytes.size() - begin) + " bytes left)");
+            throw PropertyStoreError(where + ": entry size " + std::to_string(size)
+                + " runs past the end of the store (" + std::to_string(bytes.size() - begin) + " bytes left)");
 
         // Everything below reads only inside the entry's own bytes.
         Reader in(bytes, header.position(), begin + size);

@@ -83,7 +83,8 @@ void SpriteSheet::drawOnto(Surface& surface, std::int32_t x, std::int32_t y)
             const std::int64_t tx = std::int64_t{x} + column;
             const std::int64_t ty = std::int64_t{y} + row;
             if (tx >= 0 && ty >= 0 && tx < surface.width() && ty < surface.height())
-                surface.setPixel(static_cast<std::int32_t>(tx), static_cast<std::int32_t>(ty), sheet.pixel(column, row));
+                surface.setPixel(
+                    static_cast<std::int32_t>(tx), static_cast<std::int32_t>(ty), sheet.pixel(column, row));
         }
 }
 

@@ -59,7 +59,8 @@ void UserLabelGraph::RefreshStyle()
         lblCaption().setTag(lblCaption().caption());
     lblCaption().setCaption("");
 
-    surface_.stretch(Rect{sprite.x, WorkBandTop + sprite.y, sprite.width, sprite.height}, Rect{0, 0, width(), height()});
+    const Rect source{sprite.x, WorkBandTop + sprite.y, sprite.width, sprite.height};
+    surface_.stretch(source, Rect{0, 0, width(), height()});
     spriteRect_ = sprite;
     changed(Property::Picture);
 }

@@ -51,8 +51,8 @@ TEST_F(LabelPropertiesTest, StoredCloseButtonComesUpLightBlueWithTheArrowPointer
 TEST_F(LabelPropertiesTest, StoredGeneralSpeakerShowsTheCrossedOutLoudspeaker)
 {
     speaker.setSize(18, 15);
-    speaker.ReadProperties(stored(
-        {{"Style", std::int32_t{6}}, {"ToolTipTextEx", std::string("All Channels to Speaker")}, {"HandCursor", false}}));
+    speaker.ReadProperties(stored({{"Style", std::int32_t{6}},
+        {"ToolTipTextEx", std::string("All Channels to Speaker")}, {"HandCursor", false}}));
     EXPECT_EQ(speaker.SpriteRect(), (Rect{174, 0, 18, 16}));
     EXPECT_FALSE(speaker.shpCaption().visible());
     EXPECT_EQ(speaker.Caption(), "");

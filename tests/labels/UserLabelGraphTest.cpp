@@ -79,12 +79,14 @@ TEST_P(SpriteRectTest, DrawsTheImageOfStyleAndReducedState)
 
 INSTANTIATE_TEST_SUITE_P(Layout, SpriteRectTest,
     ::testing::Values(SpriteCase{1, 1, {17, 0, 17, 17}, 1}, SpriteCase{2, 0, {34, 0, 17, 17}, 0},
-        SpriteCase{3, 3, {85, 0, 17, 17}, 1}, SpriteCase{4, 0, {102, 0, 18, 19}, 0}, SpriteCase{4, 1, {120, 0, 18, 19}, 1},
-        SpriteCase{5, 0, {138, 0, 18, 16}, 0}, SpriteCase{6, 0, {174, 0, 18, 16}, 0}, SpriteCase{6, 1, {192, 0, 18, 16}, 1},
-        SpriteCase{6, 3, {192, 0, 18, 16}, 1}, SpriteCase{7, 2, {250, 0, 20, 20}, 2}, SpriteCase{7, 4, {230, 0, 20, 20}, 1},
-        SpriteCase{8, 0, {270, 0, 20, 12}, 0}, SpriteCase{9, 0, {310, 0, 20, 12}, 0}, SpriteCase{13, 1, {490, 0, 20, 12}, 1},
-        SpriteCase{14, 0, {510, 0, 20, 12}, 0}, SpriteCase{14, 1, {530, 0, 20, 12}, 1}, SpriteCase{15, 0, {550, 0, 20, 12}, 0},
-        SpriteCase{-1, 1, {-70, 0, 20, 12}, 1}));
+        SpriteCase{3, 3, {85, 0, 17, 17}, 1}, SpriteCase{4, 0, {102, 0, 18, 19}, 0},
+        SpriteCase{4, 1, {120, 0, 18, 19}, 1}, SpriteCase{5, 0, {138, 0, 18, 16}, 0},
+        SpriteCase{6, 0, {174, 0, 18, 16}, 0}, SpriteCase{6, 1, {192, 0, 18, 16}, 1},
+        SpriteCase{6, 3, {192, 0, 18, 16}, 1}, SpriteCase{7, 2, {250, 0, 20, 20}, 2},
+        SpriteCase{7, 4, {230, 0, 20, 20}, 1}, SpriteCase{8, 0, {270, 0, 20, 12}, 0},
+        SpriteCase{9, 0, {310, 0, 20, 12}, 0}, SpriteCase{13, 1, {490, 0, 20, 12}, 1},
+        SpriteCase{14, 0, {510, 0, 20, 12}, 0}, SpriteCase{14, 1, {530, 0, 20, 12}, 1},
+        SpriteCase{15, 0, {550, 0, 20, 12}, 0}, SpriteCase{-1, 1, {-70, 0, 20, 12}, 1}));
 
 TEST_F(UserLabelGraphTest, EachDrawIsAnnouncedSoTheViewRepaints)
 {

@@ -47,7 +47,8 @@ TEST_P(StatusLookTest, PaintsTheStatusTriple)
 }
 
 INSTANTIATE_TEST_SUITE_P(Triples, StatusLookTest,
-    ::testing::Values(std::tuple{0, Look{0x30CD65, 0x000000, 0x258844}}, std::tuple{1, Look{0x000000, 0x4FE165, 0x258844}},
+    ::testing::Values(std::tuple{0, Look{0x30CD65, 0x000000, 0x258844}},
+        std::tuple{1, Look{0x000000, 0x4FE165, 0x258844}},
         std::tuple{2, Look{0x0103FF, 0x000000, 0x000561}}, std::tuple{3, Look{0x000000, 0xFFFFFF, 0x808080}},
         std::tuple{4, Look{0x000000, 0x2BBAFD, 0x00A4D8}}, std::tuple{5, Look{0x000000, 0xFFD96D, 0x8B6C37}},
         std::tuple{6, Look{0x808080, 0xFFD96D, 0x8B6C37}}));
