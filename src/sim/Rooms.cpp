@@ -195,11 +195,14 @@ bool SimulatedVoiceClient::kick(std::int32_t slot)
     return true;
 }
 
-void SimulatedVoiceClient::setReceiveActivity(std::int32_t slot, std::int32_t activity)
+bool SimulatedVoiceClient::setReceiveActivity(std::int32_t slot, std::int32_t activity)
 {
-    checkSlot(slot);
+    // Only a joined room has traffic to report.
+    if (roomState(slot) != Connected)
+        return false;
     store(layout_.recvActivityBase + slot, activity);
     scheduleActivity(slot, activity == 1);
+    return true;
 }
 
 void SimulatedVoiceClient::setRoomInfo(std::int32_t slot, const std::string& info)

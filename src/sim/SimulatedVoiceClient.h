@@ -135,7 +135,8 @@ public:
     void forceRoomState(std::int32_t slot, std::int32_t state);
     // Throws the room out; false when it was neither pending nor connected.
     bool kick(std::int32_t slot);
-    void setReceiveActivity(std::int32_t slot, std::int32_t activity);
+    // Traffic in a connected room; false for a room that is not connected.
+    bool setReceiveActivity(std::int32_t slot, std::int32_t activity);
     void setRoomInfo(std::int32_t slot, const std::string& info);
     // Any value of the voice object, as the network would set it.
     void setValue(std::int32_t index, std::int32_t value);

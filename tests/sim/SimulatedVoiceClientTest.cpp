@@ -296,6 +296,8 @@ TEST(SimulationActivity, ComesAndGoesOnConnectedRoomsReproducibly)
 
 TEST_F(SimulationTest, ActivityStopsWhenTheRoomIsLeft)
 {
+    EXPECT_FALSE(sim.setReceiveActivity(2, 1)) << "no traffic in a room not joined";
+    EXPECT_EQ(sim.value(L().recvActivityBase + 2), 0);
     sim.setRandomActivity(true);
     sim.forceRoomState(2, Sim::Connected);
     sim.advance(60000);
