@@ -1,0 +1,264 @@
+#include "PanelFixture.h"
+
+#include "platform/CheckedMath.h"
+
+#include <algorithm>
+#include <limits>
+#include <tuple>
+
+namespace norvo::testing {
+namespace {
+
+constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
+
+using Binding = PanelTest;
+
+const Lines BindingReads = {"Norvo.LockObject(7) = True", "Norvo.ObjectType() = \"VOICE\"",
+    "Norvo.ObjectName() = \"TOKA\"", "Norvo.GetLong(0) = 3", "Norvo.GetLong(1) = 7", "Norvo.UnlockObject()"};
+
+struct LayoutCase {
+    std::int32_t a, b;
+    // RoomCount, Name/State, Info/Speaker, Receive, Transmit, RecvActivity, SendActivity, Priority
+    std::int32_t rooms, name, info, receive, transmit, recv, send, priority;
+};
+
+class BindingLayout : public PanelTest, public ::testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(BindingLayout, BasesFollowTheSlotCountAndRoomsAreCappedAtThree)
+{
+    const LayoutCase& c = GetParam();
+    addObject(c.a, c.b);
+    panel->Norvo_ObjectCreated(Handle);
+    const TokaFields& f = panel->fields();
+    EXPECT_EQ(f.VoiceHandle, Handle);
+    EXPECT_EQ(f.SlotCount, c.a);
+    EXPECT_EQ(f.FirstIndex, c.b);
+    EXPECT_EQ(f.RoomCount, c.rooms);
+    EXPECT_EQ(f.NameBase, c.name);
+    EXPECT_EQ(f.StateBase, c.name);
+    EXPECT_EQ(f.InfoBase, c.info);
+    EXPECT_EQ(f.SpeakerBase, c.info);
+    EXPECT_EQ(f.ReceiveBase, c.receive);
+    EXPECT_EQ(f.TransmitBase, c.transmit);
+    EXPECT_EQ(f.RecvActivityBase, c.recv);
+    EXPECT_EQ(f.SendActivityBase, c.send);
+    EXPECT_EQ(f.PriorityBase, c.priority);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, BindingLayout,
+    ::testing::Values(LayoutCase{3, 7, 3, 7, 10, 13, 16, 19, 22, 25}, LayoutCase{5, 10, 3, 10, 15, 20, 25, 30, 35, 40},
+        LayoutCase{2, 10, 2, 10, 12, 14, 16, 18, 20, 22}, LayoutCase{0, 5, 0, 5, 5, 5, 5, 5, 5, 5},
+        LayoutCase{-4, 100, -4, 100, 96, 92, 88, 84, 80, 76},
+        LayoutCase{10'000'000, 7, 3, 7, 10'000'007, 20'000'007, 30'000'007, 40'000'007, 50'000'007, 60'000'007},
+        // 6A alone does not fit, 6A + B does.
+        LayoutCase{400'000'000, -1'000'000'000, 3, -1'000'000'000, -600'000'000, -200'000'000, 200'000'000,
+            600'000'000, 1'000'000'000, 1'400'000'000}));
+
+// Values that make every branch read and paint: rooms connected, active,
+// muted, routed in turn.
+void fillObject(RecordingVoiceClient& voice, std::int32_t handle, std::int32_t from, std::int32_t to)
+{
+    for (std::int32_t i = std::max(from, 2); i <= to; ++i) {
+        voice.setLong(handle, i, i % 4 == 3 ? 5 : i % 3);
+        voice.setText(handle, i, "R" + std::to_string(i) + "\r\ninfo");
+    }
+}
+
+class LoopEquivalence : public PanelTest, public ::testing::WithParamInterface<std::pair<std::int32_t, std::int32_t>> {};
+
+TEST_P(LoopEquivalence, BindingMakesTheCallsOfTheFullLoop)
+{
+    const auto [a, b] = GetParam();
+    addObject(a, b);
+    fillObject(voice, Handle, 0, 60);
+    setPilot("B", "1");
+    panel->Norvo_ObjectCreated(Handle);
+    const Lines optimised = calls();
+    const Lines after = snapshot(panel->form());
+
+    // The same panel, refreshed the naive way: every index from 0 to last.
+    const TokaFields f = panel->fields();
+    const std::int32_t last = checkedAdd(f.PriorityBase, f.RoomCount - 1);
+    for (std::int32_t i = 0; i <= last; ++i)
+        panel->Norvo_ObjectValueChanged(f.VoiceHandle, i);
+    for (std::int32_t i = 0; i <= last; ++i)
+        panel->Norvo_ObjectTextChanged(f.VoiceHandle, i);
+    const Lines naive = calls();
+
+    ASSERT_GE(optimised.size(), 6u);
+    EXPECT_EQ(Lines(optimised.begin() + 6, optimised.end()), naive);
+    EXPECT_EQ(snapshot(panel->form()), after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, LoopEquivalence,
+    ::testing::Values(std::pair{3, 7}, std::pair{2, 10}, std::pair{5, 10}, std::pair{0, 5}, std::pair{-3, 20},
+        std::pair{1, 2}, std::pair{3, 0}, std::pair{2, 3}, std::pair{3, 2}, std::pair{1, 0}));
+
+TEST_F(Binding, HugeSlotCountCostsWhatThreeCost)
+{
+    addObject(3, 7);
+    panel->Norvo_ObjectCreated(Handle);
+    const std::size_t three = calls().size();
+    addObject(10'000'000, 7, 8);
+    panel->Norvo_ObjectCreated(8);
+    EXPECT_EQ(calls().size(), three);
+}
+
+TEST_F(Binding, ReboundMidLoopContinuesWithTheNewLayout)
+{
+    // The third refresh rebinds to a smaller object; the rest of the loop
+    // must follow the new layout as the full loop would.
+    struct Rebinding : RecordingVoiceClient {
+        using RecordingVoiceClient::RecordingVoiceClient;
+        TOKA* panel = nullptr;
+        int unlocksLeft = 0;
+        void UnlockObject() override
+        {
+            RecordingVoiceClient::UnlockObject();
+            if (panel && --unlocksLeft == 0)
+                panel->Norvo_ObjectCreated(8);
+        }
+    };
+    const auto run = [&](bool naive) {
+        CallLog calls;
+        Rebinding client(calls);
+        for (const auto& [handle, a, b] : {std::tuple{7, 3, 7}, std::tuple{8, 2, 4}}) {
+            client.addObject(handle, "VOICE", "TOKA");
+            client.setLong(handle, 0, a);
+            client.setLong(handle, 1, b);
+            fillObject(client, handle, 0, 40);
+        }
+        TOKA rebound(TokaEnvironment{client, dock, settings, windows, clock});
+        client.panel = &rebound;
+        client.unlocksLeft = 4;
+        if (!naive) {
+            rebound.Norvo_ObjectCreated(7);
+        } else {
+            client.unlocksLeft = 0;
+            rebound.Norvo_ObjectCreated(7);
+            calls.take();
+            client.unlocksLeft = 3; // no binding reads this time
+            for (std::int32_t i = 0; i <= 27; ++i)
+                rebound.Norvo_ObjectValueChanged(rebound.fields().VoiceHandle, i);
+            for (std::int32_t i = 0; i <= 27; ++i)
+                rebound.Norvo_ObjectTextChanged(rebound.fields().VoiceHandle, i);
+        }
+        Lines lines = calls.take();
+        return naive ? lines : Lines(lines.begin() + 6, lines.end());
+    };
+    EXPECT_EQ(run(false), run(true));
+}
+
+class ForeignObject : public PanelTest, public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+
+TEST_P(ForeignObject, IsNotBound)
+{
+    voice.addObject(9, GetParam().first, GetParam().second);
+    panel->Norvo_ObjectCreated(9);
+    EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(9) = True", "Norvo.ObjectType() = " + CallLog::quote(GetParam().first),
+                           "Norvo.ObjectName() = " + CallLog::quote(GetParam().second), "Norvo.UnlockObject()"}));
+    EXPECT_EQ(panel->fields(), TokaFields{});
+}
+
+INSTANTIATE_TEST_SUITE_P(TypeOrName, ForeignObject,
+    ::testing::Values(std::pair{"voice", "TOKA"}, std::pair{"VOICE", "toka"}, std::pair{"VOICE", "TOKA "},
+        std::pair{"ROOM", "TOKA"}));
+
+TEST_F(Binding, RefusedLockAsksNothingMore)
+{
+    panel->Norvo_ObjectCreated(9);
+    panel->Norvo_ObjectCreated(0);
+    EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(9) = False", "Norvo.LockObject(0) = False"}));
+}
+
+class HostileLayout : public PanelTest, public ::testing::WithParamInterface<std::pair<std::int32_t, std::int32_t>> {};
+
+TEST_P(HostileLayout, IsRefusedAfterUnlockingAndChangesNothing)
+{
+    const auto [a, b] = GetParam();
+    startBound();
+    voice.addObject(8, "VOICE", "TOKA");
+    voice.setLong(8, 0, a);
+    voice.setLong(8, 1, b);
+    const TokaFields before = panel->fields();
+    const Lines shown = snapshot(panel->form());
+
+    EXPECT_THROW(panel->Norvo_ObjectCreated(8), ArithmeticOverflow);
+    EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(8) = True", "Norvo.ObjectType() = \"VOICE\"",
+                           "Norvo.ObjectName() = \"TOKA\"", "Norvo.GetLong(0) = " + std::to_string(a),
+                           "Norvo.GetLong(1) = " + std::to_string(b), "Norvo.UnlockObject()"}));
+    EXPECT_EQ(panel->fields(), before);
+    EXPECT_EQ(snapshot(panel->form()), shown);
+
+    auto unbound = makePanel();
+    EXPECT_THROW(unbound->Norvo_ObjectCreated(8), ArithmeticOverflow);
+    EXPECT_EQ(unbound->fields(), TokaFields{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Overflowing, HostileLayout,
+    ::testing::Values(std::pair{Max, 0}, std::pair{Min, 0}, std::pair{400'000'000, 0}, std::pair{-400'000'000, 0},
+        std::pair{1, Max}, std::pair{-1, Min}, std::pair{3, Max - 19}, std::pair{-5, Min + 30}));
+
+TEST_F(Binding, LayoutsAtTheLimitsBind)
+{
+    for (const auto& [a, b] : {std::pair{0, Max}, std::pair{3, Max - 20}, std::pair{-1, 0}, std::pair{-5, Min + 36}}) {
+        addObject(a, b);
+        EXPECT_NO_THROW(panel->Norvo_ObjectCreated(Handle)) << a << ", " << b;
+        EXPECT_EQ(panel->fields().SlotCount, a);
+    }
+    EXPECT_NE(std::find(log.lines().begin(), log.lines().end(), "Norvo.GetLong(2147483647) = 0"), log.lines().end());
+}
+
+TEST_F(Binding, AnotherMatchingObjectReplacesTheFirst)
+{
+    startBound();
+    addObject(2, 10, 8);
+    panel->Norvo_ObjectCreated(8);
+    EXPECT_EQ(panel->fields().VoiceHandle, 8);
+    EXPECT_EQ(panel->fields().RoomCount, 2);
+    calls();
+    panel->Norvo_ObjectValueChanged(Handle, 2);
+    panel->Norvo_ObjectTextChanged(Handle, 12);
+    EXPECT_TRUE(calls().empty());
+}
+
+TEST_F(Binding, DeletingTheBoundObjectUnbindsAndHidesTheRooms)
+{
+    startBound();
+    voice.setLong(Handle, 2, 1);
+    panel->Norvo_ObjectValueChanged(Handle, 2);
+    calls();
+    const Lines shown = snapshot(panel->form());
+    panel->Norvo_ObjectDeleted(99);
+    EXPECT_TRUE(calls().empty());
+    EXPECT_EQ(snapshot(panel->form()), shown);
+
+    panel->Norvo_ObjectDeleted(Handle);
+    EXPECT_EQ(panel->fields().VoiceHandle, 0);
+    EXPECT_EQ(panel->fields().PriorityBase, 25); // the layout stays
+    EXPECT_FALSE(control("Room", 0).visible());
+    EXPECT_FALSE(control("RecvActivity").visible());
+    EXPECT_FALSE(control("GeneralSpeaker").visible());
+    EXPECT_EQ(calls(), Lines{"Norvo.LockMainPilotUser(0) = False"});
+
+    control("Room", 1).setVisible(true);
+    panel->Norvo_ObjectDeleted(99);
+    EXPECT_FALSE(control("Room", 1).visible());
+}
+
+TEST_F(Binding, DisconnectedUnbindsAndRefreshesTheRadiosTwice)
+{
+    startBound();
+    setPilot("1", "1");
+    panel->Norvo_Disconnected();
+    EXPECT_EQ(panel->fields().VoiceHandle, 0);
+    const Lines lines = calls();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Norvo.LockMainPilotUser(0) = True"), 2);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Norvo.LockObject(0) = False"), 2);
+    panel->Norvo_Connected();
+    EXPECT_TRUE(calls().empty());
+}
+
+} // namespace
+} // namespace norvo::testing

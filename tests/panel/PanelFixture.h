@@ -1,0 +1,102 @@
+#pragma once
+
+#include "host/RecordingDockFrame.h"
+#include "labels/UserLabelGraph.h"
+#include "panel/TOKA.h"
+#include "platform/CallLog.h"
+#include "platform/ComboBox.h"
+#include "platform/Label.h"
+#include "platform/ManualClock.h"
+#include "platform/MemorySettingsStore.h"
+#include "platform/RecordingWindowSystem.h"
+#include "voice/RecordingVoiceClient.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace norvo::testing {
+
+using Lines = std::vector<std::string>;
+
+inline Lines operator+(Lines a, const Lines& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// A panel wired to recording outside components. The usual voice object has
+// handle 7, three slots from index 7: names and states 7..9, information and
+// speaker 10..12, receive 13..15, transmit 16..18, receive activity 19..21,
+// send activity 22..24, priority 25..27.
+struct PanelTest : ::testing::Test {
+    static constexpr std::int32_t Handle = 7;
+
+    CallLog log;
+    RecordingVoiceClient voice{log};
+    RecordingDockFrame dock{log};
+    MemorySettingsStore settings;
+    RecordingWindowSystem windows{log};
+    ManualClock clock;
+    std::unique_ptr<TOKA> panel = makePanel();
+
+    std::unique_ptr<TOKA> makePanel() { return std::make_unique<TOKA>(TokaEnvironment{voice, dock, settings, windows, clock}); }
+
+    void addObject(std::int32_t a, std::int32_t b, std::int32_t handle = Handle)
+    {
+        voice.addObject(handle, "VOICE", "TOKA");
+        voice.setLong(handle, 0, a);
+        voice.setLong(handle, 1, b);
+    }
+    void setPilot(const std::string& receive, const std::string& transmit)
+    {
+        voice.setPilot(RecordingVoiceClient::Pilot{receive, transmit, "122.800", "121.500"});
+    }
+    // Started and bound to the usual object, the calls so far forgotten.
+    void startBound(std::int32_t a = 3, std::int32_t b = 7)
+    {
+        addObject(a, b);
+        panel->Initialize();
+        panel->Norvo_ObjectCreated(Handle);
+        log.take();
+    }
+    Lines calls() { return log.take(); }
+
+    template <class T = Control>
+    T& control(std::string_view name, int index = Control::NoIndex)
+    {
+        return panel->form().get<T>(name, index);
+    }
+    Colour colour(std::string_view name, int index = Control::NoIndex) { return control(name, index).backColor(); }
+    const std::string& tip(std::string_view name, int index = Control::NoIndex)
+    {
+        return control(name, index).toolTipText();
+    }
+    ComboBox& freeChannel() { return control<ComboBox>("FreqInfo", 2); }
+};
+
+// Everything a user could see of a control tree, one line per control.
+inline Lines snapshot(const Control& root)
+{
+    Lines lines;
+    for (const auto& child : root.children()) {
+        std::string line = child->reference() + (child->visible() ? " shown " : " hidden ")
+            + std::to_string(child->backColor()) + " " + child->toolTipText();
+        if (const auto* label = dynamic_cast<const Label*>(child.get()))
+            line += " caption=" + label->caption();
+        if (const auto* box = dynamic_cast<const ComboBox*>(child.get())) {
+            line += " text=" + box->text();
+            for (const auto& item : box->items())
+                line += " item=" + item;
+        }
+        if (const auto* skinned = dynamic_cast<const UserLabel*>(child.get()))
+            line += " status=" + std::to_string(skinned->Status());
+        lines.push_back(line);
+        lines = lines + snapshot(*child);
+    }
+    return lines;
+}
+
+} // namespace norvo::testing
