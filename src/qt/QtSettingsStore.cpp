@@ -40,21 +40,34 @@ QtSettingsStore::QtSettingsStore(QString folder)
 {
 }
 
+QtSettingsStore::~QtSettingsStore() = default;
+
 QString QtSettingsStore::fileName(const std::string& application) const
 {
     return QDir(folder_).filePath(toQString(application) + QStringLiteral(".ini"));
 }
 
+QSettings& QtSettingsStore::open(const std::string& application)
+{
+    auto found = files_.find(application);
+    if (found == files_.end())
+        found = files_.emplace(application, std::make_unique<QSettings>(fileName(application), QSettings::IniFormat))
+                    .first;
+    return *found->second;
+}
+
 std::string QtSettingsStore::GetSetting(const std::string& application, const std::string& section,
     const std::string& key, const std::string& defaultValue)
 {
-    const QSettings settings(fileName(application), QSettings::IniFormat);
+    QSettings& settings = open(application);
     if (settings.status() != QSettings::NoError) {
         // The panel still starts, without what the file would have given it.
         qWarning("NorvoUITOKA: settings file %s %s; reading %s/%s gives its default", qPrintable(settings.fileName()),
             describe(settings.status()), section.c_str(), key.c_str());
         return defaultValue;
     }
+    // Takes in what another program wrote meanwhile.
+    settings.sync();
     const QVariant value = settings.value(groupKey(section, key));
     return value.isValid() ? toStdString(value.toString()) : defaultValue;
 }
@@ -62,7 +75,7 @@ std::string QtSettingsStore::GetSetting(const std::string& application, const st
 void QtSettingsStore::SaveSetting(const std::string& application, const std::string& section, const std::string& key,
     const std::string& value)
 {
-    QSettings settings(fileName(application), QSettings::IniFormat);
+    QSettings& settings = open(application);
     requireSound(settings, section, key);
     settings.setValue(groupKey(section, key), toQString(value));
     settings.sync();
