@@ -84,8 +84,8 @@ void TOKA::Norvo_ObjectCreated(std::int32_t handle)
 std::int64_t TOKA::nextValueIndex(std::int64_t from) const
 {
     // The fixed header properties with a branch of their own.
-    constexpr std::int64_t Fixed[]
-        = {HeaderIndex::VoiceEnabled, HeaderIndex::SpeakerRouting, HeaderIndex::AllToSpeaker, HeaderIndex::Transmitting};
+    constexpr std::int64_t Fixed[] = {
+        HeaderIndex::VoiceEnabled, HeaderIndex::SpeakerRouting, HeaderIndex::AllToSpeaker, HeaderIndex::Transmitting};
     std::int64_t next = NoIndex;
     for (const std::int64_t index : Fixed) {
         if (index >= from) {
@@ -127,9 +127,16 @@ void TOKA::Norvo_Disconnected()
     Norvo_ObjectDeleted(0);
 }
 
-void TOKA::Norvo_Connected() {}
+void TOKA::Norvo_Connected() { }
 
-void TOKA::Norvo_MainPilotUserCreated() { Norvo_MainPilotUserChanged(); }
-void TOKA::Norvo_MainPilotUserDeleted() { Norvo_MainPilotUserChanged(); }
+void TOKA::Norvo_MainPilotUserCreated()
+{
+    Norvo_MainPilotUserChanged();
+}
+
+void TOKA::Norvo_MainPilotUserDeleted()
+{
+    Norvo_MainPilotUserChanged();
+}
 
 } // namespace norvo

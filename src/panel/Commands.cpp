@@ -9,13 +9,27 @@ namespace norvo {
 namespace {
 
 // The radio a button of a radio row stands for: "1" for slot 0, "2" for slot 1.
-std::string radioDigit(std::int16_t slot) { return std::to_string(slot + 1); }
+std::string radioDigit(std::int16_t slot)
+{
+    return std::to_string(slot + 1);
+}
 
 } // namespace
 
-void TOKA::PriorityChannel_Click(std::int16_t index) { toggleFlag(fields_.PriorityBase, index); }
-void TOKA::ToSpeaker_Click(std::int16_t index) { toggleFlag(fields_.SpeakerBase, index); }
-void TOKA::GeneralSpeaker_Click() { toggleFlag(HeaderIndex::AllToSpeaker, 0); }
+void TOKA::PriorityChannel_Click(std::int16_t index)
+{
+    toggleFlag(fields_.PriorityBase, index);
+}
+
+void TOKA::ToSpeaker_Click(std::int16_t index)
+{
+    toggleFlag(fields_.SpeakerBase, index);
+}
+
+void TOKA::GeneralSpeaker_Click()
+{
+    toggleFlag(HeaderIndex::AllToSpeaker, 0);
+}
 
 void TOKA::COMReceive_Click(std::int16_t index)
 {

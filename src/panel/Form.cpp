@@ -21,8 +21,7 @@ struct Box {
     std::int32_t height;
 };
 
-template <class T>
-T& place(Control& container, std::unique_ptr<T> control, Box box)
+template <class T> T& place(Control& container, std::unique_ptr<T> control, Box box)
 {
     T& added = container.addChild(std::move(control));
     added.setGeometry(box.left, box.top, box.width, box.height);
@@ -137,7 +136,8 @@ void TOKA::buildForm()
         c.COMReceive[i] = &addIndicator(row, "COMReceive", k, {62, 0, 8, 20}, Brown, "COM Receive and mute");
         c.Room[i] = &addFrame(row, "Room", k, {69, 0, 51, 20});
         Frame& room = *c.Room[i];
-        c.ToSpeaker[i] = &addSkinned<UserLabelGraph>(room, "ToSpeaker", k, clock, {32, 3, 18, 15}, {"", 0, 6, SpeakerTip});
+        c.ToSpeaker[i]
+            = &addSkinned<UserLabelGraph>(room, "ToSpeaker", k, clock, {32, 3, 18, 15}, {"", 0, 6, SpeakerTip});
         c.RoomSendActivity[i] = &addIndicator(room, "RoomSendActivity", k, {0, 13, 21, 7}, Green, ReceptionActivityTip);
         c.RoomStatus[i] = &addIndicator(room, "RoomStatus", k, {0, 6, 21, 8}, k == 0 ? Red : Green, "Connection");
         c.RoomRecvActivity[i]
@@ -180,9 +180,7 @@ void TOKA::routeInput()
     Controls& c = *controls_;
     const auto drag = [this](const MouseEvent&) { dragHostWindow(); };
     form_->onMouseDown = drag;
-    for (Control* surface : {static_cast<Control*>(c.Freq[0]), static_cast<Control*>(c.Freq[1]),
-             static_cast<Control*>(c.RecvActivity), static_cast<Control*>(c.SendActivity),
-             static_cast<Control*>(c.VATSIMWarning)})
+    for (Label* surface : {c.Freq[0], c.Freq[1], c.RecvActivity, c.SendActivity, c.VATSIMWarning})
         surface->onMouseDown = drag;
 
     for (int k = 0; k < Controls::Slots; ++k) {

@@ -12,7 +12,7 @@ constexpr std::int16_t Enter = 13;
 } // namespace
 
 // Picking a remembered room only fills the box; Enter sends it.
-void TOKA::FreqInfo_Click(std::int16_t) {}
+void TOKA::FreqInfo_Click(std::int16_t) { }
 
 void TOKA::FreqInfo_KeyPress(std::int16_t index, std::int16_t& keyAscii)
 {

@@ -54,9 +54,15 @@ void TOKA::Terminate() noexcept
     }
 }
 
-DockFrame& TOKA::Dockframe() { return env_.dockFrame; }
+DockFrame& TOKA::Dockframe()
+{
+    return env_.dockFrame;
+}
 
-void TOKA::HostinghWnd(std::int32_t window) { fields_.HostinghWnd = window; }
+void TOKA::HostinghWnd(std::int32_t window)
+{
+    fields_.HostinghWnd = window;
+}
 
 bool TOKA::CanDeactivate() const
 {
@@ -80,10 +86,20 @@ bool TOKA::Sizing(std::int32_t, std::int32_t& pWidth, std::int32_t& pHeight)
     return true;
 }
 
-std::int32_t TOKA::Width() const { return checkedMul(form_->width(), TwipsPerPixel); }
-std::int32_t TOKA::Height() const { return checkedMul(form_->height(), TwipsPerPixel); }
+std::int32_t TOKA::Width() const
+{
+    return checkedMul(form_->width(), TwipsPerPixel);
+}
 
-void TOKA::resize(std::int32_t widthPixels, std::int32_t heightPixels) { form_->setSize(widthPixels, heightPixels); }
+std::int32_t TOKA::Height() const
+{
+    return checkedMul(form_->height(), TwipsPerPixel);
+}
+
+void TOKA::resize(std::int32_t widthPixels, std::int32_t heightPixels)
+{
+    form_->setSize(widthPixels, heightPixels);
+}
 
 void TOKA::UserControl_Resize()
 {
@@ -111,6 +127,9 @@ void TOKA::btnQuit_Click()
         Quit();
 }
 
-void TOKA::dragHostWindow() { Skin::DragWindow(env_.windows, fields_.HostinghWnd); }
+void TOKA::dragHostWindow()
+{
+    Skin::DragWindow(env_.windows, fields_.HostinghWnd);
+}
 
 } // namespace norvo

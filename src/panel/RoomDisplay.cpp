@@ -181,7 +181,8 @@ void TOKA::showSendActivity(int slot, std::int32_t index)
     ObjectLock lock(voice, fields_.VoiceHandle);
     if (!lock)
         return;
-    showSlotActivity(voice, fields_, Controls::element(controls_->RoomSendActivity, slot, "RoomSendActivity"), slot, index);
+    showSlotActivity(
+        voice, fields_, Controls::element(controls_->RoomSendActivity, slot, "RoomSendActivity"), slot, index);
     lock.release();
 }
 
@@ -191,7 +192,8 @@ void TOKA::showRecvActivity(int slot, std::int32_t index)
     ObjectLock lock(voice, fields_.VoiceHandle);
     if (!lock)
         return;
-    showSlotActivity(voice, fields_, Controls::element(controls_->RoomRecvActivity, slot, "RoomRecvActivity"), slot, index);
+    showSlotActivity(
+        voice, fields_, Controls::element(controls_->RoomRecvActivity, slot, "RoomRecvActivity"), slot, index);
     // The bar sums up every connected room; the scan reads them all.
     bool anyActive = false;
     for (int k = 0; k < fields_.RoomCount; ++k) {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "host/DockFrame.h"
 #include "platform/Clock.h"
 #include "platform/Form.h"
 #include "platform/SettingsStore.h"
 #include "platform/Signal.h"
 #include "platform/WindowSystem.h"
-#include "host/DockFrame.h"
 #include "voice/VoiceClient.h"
 #include "voice/VoiceEvents.h"
 
@@ -138,7 +138,10 @@ private:
     void ObjectCreated(std::int32_t handle) override { Norvo_ObjectCreated(handle); }
     void ObjectDeleted(std::int32_t handle) override { Norvo_ObjectDeleted(handle); }
     void ObjectTextChanged(std::int32_t handle, std::int32_t index) override { Norvo_ObjectTextChanged(handle, index); }
-    void ObjectValueChanged(std::int32_t handle, std::int32_t index) override { Norvo_ObjectValueChanged(handle, index); }
+    void ObjectValueChanged(std::int32_t handle, std::int32_t index) override
+    {
+        Norvo_ObjectValueChanged(handle, index);
+    }
 
     // Implementation details live in the panel's .cpp files (Binding.cpp,
     // RadioDisplay.cpp, RoomDisplay.cpp, Commands.cpp, FrequencyEntry.cpp,

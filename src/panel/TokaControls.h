@@ -18,8 +18,7 @@ namespace norvo {
 // it up by name would be.
 struct TOKA::Controls {
     static constexpr int Slots = 3;
-    template <class T>
-    using Row = std::array<T*, Slots>;
+    template <class T> using Row = std::array<T*, Slots>;
 
     Row<Frame> channel{};
     Row<Frame> Room{};
@@ -40,8 +39,7 @@ struct TOKA::Controls {
     Label* Label2 = nullptr;
     Label* VATSIMWarning = nullptr;
 
-    template <class T>
-    static T& element(const Row<T>& row, int slot, const char* name)
+    template <class T> static T& element(const Row<T>& row, int slot, const char* name)
     {
         if (slot < 0 || slot >= Slots || !row[static_cast<std::size_t>(slot)])
             throw NoSuchControl(std::string("no control ") + name + "(" + std::to_string(slot) + ") in TOKA");

@@ -13,8 +13,7 @@ namespace norvo {
 // failing unlock is never tried a second time: release() passes that error
 // on; on unwinding it is dropped, and the error that unwinds reaches the
 // caller.
-template <class Calls>
-class VoiceLock {
+template <class Calls> class VoiceLock {
 public:
     template <class Argument>
     VoiceLock(VoiceClient& voice, Argument&& argument)

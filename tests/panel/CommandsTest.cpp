@@ -11,9 +11,9 @@ TEST_F(Commands, PriorityClickTogglesThenRefreshesThatIndex)
 {
     startBound();
     control("PriorityChannel", 2).click();
-    EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(27) = 0", "Norvo.SetLong(27, 1)",
-                           "Norvo.UnlockObject()", "Norvo.LockObject(7) = True", "Norvo.GetLong(27) = 1",
-                           "Norvo.UnlockObject()"}));
+    EXPECT_EQ(calls(),
+        (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(27) = 0", "Norvo.SetLong(27, 1)", "Norvo.UnlockObject()",
+            "Norvo.LockObject(7) = True", "Norvo.GetLong(27) = 1", "Norvo.UnlockObject()"}));
     EXPECT_EQ(colour("PriorityChannel", 2), 0x00C000u);
 }
 
@@ -25,7 +25,7 @@ struct Toggle {
     std::int32_t written;
 };
 
-class FlagToggle : public PanelTest, public ::testing::WithParamInterface<Toggle> {};
+class FlagToggle : public PanelTest, public ::testing::WithParamInterface<Toggle> { };
 
 TEST_P(FlagToggle, WritesZeroForAnySetFlagAndOneOtherwise)
 {
@@ -70,7 +70,7 @@ struct RadioCase {
     Lines expected; // between reading the selection and the radio refresh
 };
 
-class RadioCommand : public PanelTest, public ::testing::WithParamInterface<RadioCase> {};
+class RadioCommand : public PanelTest, public ::testing::WithParamInterface<RadioCase> { };
 
 TEST_P(RadioCommand, MutesTheHeardRadioOrSwitchesTheSelection)
 {
@@ -115,8 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Selections, RadioCommand,
         RadioCase{"COMTransmit", 1, "1", "1", 0,
             Lines{"Norvo.SetTransmitRadio(2)", "Norvo.UnlockMainPilotUser()", "Norvo.LockObject(7) = True",
                 "Norvo.GetLong(17) = 0", "Norvo.UnlockObject()"}},
-        RadioCase{"COMTransmit", 1, "1", "B", 0, flip(17, 0)},
-        RadioCase{"COMTransmit", 0, "2", "1", 1, flip(16, 1)}));
+        RadioCase{"COMTransmit", 1, "1", "B", 0, flip(17, 0)}, RadioCase{"COMTransmit", 0, "2", "1", 1, flip(16, 1)}));
 
 TEST_F(Commands, RadioCommandWithNothingBoundStillRefreshesTheRadios)
 {
@@ -124,12 +123,11 @@ TEST_F(Commands, RadioCommandWithNothingBoundStillRefreshesTheRadios)
     setPilot("1", "1");
     calls();
     control("COMReceive", 0).click();
-    EXPECT_EQ(calls(), (Lines{"Norvo.LockMainPilotUser(0) = True", "Norvo.ReceiveRadio() = \"1\"",
-                           "Norvo.TransmitRadio() = \"1\"", "Norvo.UnlockMainPilotUser()", "Norvo.LockObject(0) = False",
-                           "Norvo.LockMainPilotUser(0) = True", "Norvo.ReceiveRadio() = \"1\"",
-                           "Norvo.TransmitRadio() = \"1\"", "Norvo.Com1Frequency() = \"122.800\"",
-                           "Norvo.Com2Frequency() = \"121.500\"", "Norvo.UnlockMainPilotUser()",
-                           "Norvo.LockObject(0) = False"}));
+    EXPECT_EQ(calls(),
+        (Lines{"Norvo.LockMainPilotUser(0) = True", "Norvo.ReceiveRadio() = \"1\"", "Norvo.TransmitRadio() = \"1\"",
+            "Norvo.UnlockMainPilotUser()", "Norvo.LockObject(0) = False", "Norvo.LockMainPilotUser(0) = True",
+            "Norvo.ReceiveRadio() = \"1\"", "Norvo.TransmitRadio() = \"1\"", "Norvo.Com1Frequency() = \"122.800\"",
+            "Norvo.Com2Frequency() = \"121.500\"", "Norvo.UnlockMainPilotUser()", "Norvo.LockObject(0) = False"}));
 }
 
 struct RoomCase {
@@ -138,7 +136,7 @@ struct RoomCase {
     Lines writes;
 };
 
-class RoomStatusClick : public PanelTest, public ::testing::WithParamInterface<RoomCase> {};
+class RoomStatusClick : public PanelTest, public ::testing::WithParamInterface<RoomCase> { };
 
 TEST_P(RoomStatusClick, LeavesAConnectedRoomAndAsksForAnyOther)
 {

@@ -15,7 +15,7 @@ struct Failure {
     const char* lastCall; // the release that follows the failed call
 };
 
-class FailingVoiceClient : public PanelTest, public ::testing::WithParamInterface<Failure> {};
+class FailingVoiceClient : public PanelTest, public ::testing::WithParamInterface<Failure> { };
 
 TEST_P(FailingVoiceClient, ErrorReachesTheCallerAndTheLockIsReleased)
 {
@@ -59,8 +59,9 @@ TEST_F(PanelTest, FailedUnlockIsNotRetriedAndEndsTheHandler)
     startBound();
     voice.failNext("UnlockObject");
     EXPECT_THROW(panel->PriorityChannel_Click(0), VoiceClientError);
-    EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(25) = 0", "Norvo.SetLong(25, 1)",
-                           "Norvo.UnlockObject() failed"}));
+    EXPECT_EQ(calls(),
+        (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(25) = 0", "Norvo.SetLong(25, 1)",
+            "Norvo.UnlockObject() failed"}));
 
     voice.failNext("UnlockMainPilotUser");
     setPilot("1", "1");
@@ -73,8 +74,9 @@ TEST_F(PanelTest, SlotIndexBeyond32BitsIsAnErrorAndWritesNothing)
     startBound(0, std::numeric_limits<std::int32_t>::max());
     EXPECT_THROW(panel->RoomStatus_Click(2), ArithmeticOverflow);
     EXPECT_THROW(panel->PriorityChannel_Click(1), ArithmeticOverflow);
-    EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(7) = True", "Norvo.UnlockObject()", "Norvo.LockObject(7) = True",
-                           "Norvo.UnlockObject()"}));
+    EXPECT_EQ(calls(),
+        (Lines{"Norvo.LockObject(7) = True", "Norvo.UnlockObject()", "Norvo.LockObject(7) = True",
+            "Norvo.UnlockObject()"}));
 }
 
 } // namespace

@@ -20,10 +20,11 @@ TEST_F(FrequencyEntry, EnterOnAnOfflineSlotAsksForTheTrimmedName)
 {
     startBound();
     EXPECT_EQ(press("  LFPG_TWR\t ", 13), 13);
-    EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(9) = 0", "Norvo.UnlockObject()",
-                           "Norvo.LockObject(7) = True", "Norvo.SetLong(9, 1)", "Norvo.SetString(9, \"LFPG_TWR\\t\")",
-                           "Norvo.UnlockObject()"}
-                           + RefreshOfSlot2));
+    EXPECT_EQ(calls(),
+        (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(9) = 0", "Norvo.UnlockObject()",
+             "Norvo.LockObject(7) = True", "Norvo.SetLong(9, 1)", "Norvo.SetString(9, \"LFPG_TWR\\t\")",
+             "Norvo.UnlockObject()"}
+            + RefreshOfSlot2));
     EXPECT_EQ(freeChannel().text(), "  LFPG_TWR\t ");
     EXPECT_EQ(freeChannel().selStart(), 0);
     EXPECT_EQ(freeChannel().selLength(), 0);
@@ -34,11 +35,11 @@ TEST_F(FrequencyEntry, EnterOnAConnectedSlotLeavesThenJoins)
     startBound();
     voice.setLong(Handle, 9, 2);
     press("", 13);
-    EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(9) = 2", "Norvo.SetLong(9, 0)",
-                           "Norvo.UnlockObject()", "Norvo.LockObject(7) = True", "Norvo.GetLong(9) = 0",
-                           "Norvo.UnlockObject()", "Norvo.LockObject(7) = True", "Norvo.SetLong(9, 1)",
-                           "Norvo.SetString(9, \"\")", "Norvo.UnlockObject()"}
-                           + RefreshOfSlot2));
+    EXPECT_EQ(calls(),
+        (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(9) = 2", "Norvo.SetLong(9, 0)", "Norvo.UnlockObject()",
+             "Norvo.LockObject(7) = True", "Norvo.GetLong(9) = 0", "Norvo.UnlockObject()", "Norvo.LockObject(7) = True",
+             "Norvo.SetLong(9, 1)", "Norvo.SetString(9, \"\")", "Norvo.UnlockObject()"}
+            + RefreshOfSlot2));
 }
 
 TEST_F(FrequencyEntry, OtherKeysAndPickingFromTheListCallNothing)

@@ -14,8 +14,9 @@ TEST_F(Lifecycle, StartUpLoadsChannelsUnbindsThenAttaches)
     settings.SaveSetting("NORVOUITOKA", "PRIVATE", "CHANNEL0", "EDDF_TWR");
 
     panel->Initialize();
-    EXPECT_EQ(calls(), (Lines{"Norvo.LockMainPilotUser(0) = False", "Norvo.LockMainPilotUser(0) = False",
-                           "Norvo.Attach()", "Norvo.BeginUpdates()", "Norvo.RequestRefresh()"}));
+    EXPECT_EQ(calls(),
+        (Lines{"Norvo.LockMainPilotUser(0) = False", "Norvo.LockMainPilotUser(0) = False", "Norvo.Attach()",
+            "Norvo.BeginUpdates()", "Norvo.RequestRefresh()"}));
     EXPECT_EQ(freeChannel().items(), Lines{"EDDF_TWR"});
     for (int k = 0; k < 3; ++k)
         EXPECT_FALSE(control("Room", k).visible());
@@ -65,7 +66,7 @@ TEST_F(Lifecycle, ShutdownIgnoresAFailingDetach)
     EXPECT_EQ(calls(), Lines{"Norvo.Detach() failed"});
 }
 
-class SizingSide : public PanelTest, public ::testing::WithParamInterface<std::int32_t> {};
+class SizingSide : public PanelTest, public ::testing::WithParamInterface<std::int32_t> { };
 
 TEST_P(SizingSide, SizesToTheQuitButtonAndTheFirstRow)
 {
@@ -78,8 +79,9 @@ TEST_P(SizingSide, SizesToTheQuitButtonAndTheFirstRow)
     EXPECT_EQ(panel->Width(), 535 * 15);
     EXPECT_EQ(panel->Height(), 21 * 15);
     // Width and height are set one after the other: two resizes.
-    EXPECT_EQ(calls(), (Lines{"Win.CreateRoundRectRgn(0, 0, 535, 242, 22, 22) = 1", "Win.SetWindowRgn(100, 1, True) = True",
-                           "Win.CreateRoundRectRgn(0, 0, 535, 21, 22, 22) = 2", "Win.SetWindowRgn(100, 2, True) = True"}));
+    EXPECT_EQ(calls(),
+        (Lines{"Win.CreateRoundRectRgn(0, 0, 535, 242, 22, 22) = 1", "Win.SetWindowRgn(100, 1, True) = True",
+            "Win.CreateRoundRectRgn(0, 0, 535, 21, 22, 22) = 2", "Win.SetWindowRgn(100, 2, True) = True"}));
     EXPECT_EQ(panel->fields().WindowRegion, 2);
 
     EXPECT_TRUE(panel->Sizing(GetParam(), width, height));
@@ -95,10 +97,11 @@ TEST_F(Lifecycle, ResizeReplacesOnlyARegionTheWindowRefused)
     panel->resize(301, 20);
     panel->resize(302, 20);
     panel->resize(302, 20);
-    EXPECT_EQ(calls(), (Lines{"Win.CreateRoundRectRgn(0, 0, 300, 20, 22, 22) = 1", "Win.SetWindowRgn(0, 1, True) = False",
-                           "Win.DeleteObject(1)", "Win.CreateRoundRectRgn(0, 0, 301, 20, 22, 22) = 2",
-                           "Win.SetWindowRgn(100, 2, True) = True", "Win.CreateRoundRectRgn(0, 0, 302, 20, 22, 22) = 3",
-                           "Win.SetWindowRgn(100, 3, True) = True"}));
+    EXPECT_EQ(calls(),
+        (Lines{"Win.CreateRoundRectRgn(0, 0, 300, 20, 22, 22) = 1", "Win.SetWindowRgn(0, 1, True) = False",
+            "Win.DeleteObject(1)", "Win.CreateRoundRectRgn(0, 0, 301, 20, 22, 22) = 2",
+            "Win.SetWindowRgn(100, 2, True) = True", "Win.CreateRoundRectRgn(0, 0, 302, 20, 22, 22) = 3",
+            "Win.SetWindowRgn(100, 3, True) = True"}));
     EXPECT_EQ(panel->fields().WindowRegion, 3);
 }
 
@@ -116,7 +119,7 @@ TEST_F(Lifecycle, HostQuestionsHaveFixedAnswersButCanDeactivateFollowsTheFocus)
     EXPECT_TRUE(panel->CanDeactivate());
 }
 
-class QuitButton : public PanelTest, public ::testing::WithParamInterface<bool> {};
+class QuitButton : public PanelTest, public ::testing::WithParamInterface<bool> { };
 
 TEST_P(QuitButton, FlashesThenClosesThroughTheHostOrRaisesQuit)
 {
@@ -128,8 +131,9 @@ TEST_P(QuitButton, FlashesThenClosesThroughTheHostOrRaisesQuit)
 
     quit.lblCaption().click();
     EXPECT_EQ(quit.Status(), 4);
-    EXPECT_EQ(calls(), (hosted ? Lines{"DKF.IsHosted() = True", "DKF.ClosePanel(\"NorvoUITOKA.TOKA\")"}
-                               : Lines{"DKF.IsHosted() = False"}));
+    EXPECT_EQ(calls(),
+        (hosted ? Lines{"DKF.IsHosted() = True", "DKF.ClosePanel(\"NorvoUITOKA.TOKA\")"}
+                : Lines{"DKF.IsHosted() = False"}));
     EXPECT_EQ(quits, hosted ? 0 : 1);
     clock.advance(300);
     EXPECT_EQ(quit.Status(), 5);
@@ -142,17 +146,18 @@ struct Place {
     int index;
 };
 
-class DragSurface : public PanelTest, public ::testing::WithParamInterface<Place> {};
+class DragSurface : public PanelTest, public ::testing::WithParamInterface<Place> { };
 
 TEST_P(DragSurface, AnyButtonMovesTheHostWindow)
 {
-    Control& surface = GetParam().name == std::string("TOKA") ? panel->form() : control(GetParam().name, GetParam().index);
+    Control& surface
+        = GetParam().name == std::string("TOKA") ? panel->form() : control(GetParam().name, GetParam().index);
     surface.mouseDown({RightButton, 0, 3, 4});
     EXPECT_TRUE(calls().empty()); // no host window yet
     panel->HostinghWnd(100);
     surface.mouseDown({MiddleButton, 1, 0, 0});
-    EXPECT_EQ(calls(),
-        (Lines{"Win.DoEvents()", "Win.ReleaseCapture()", "Win.SendMessage(100, 161, 2)", "Win.DoEvents()"}));
+    EXPECT_EQ(
+        calls(), (Lines{"Win.DoEvents()", "Win.ReleaseCapture()", "Win.SendMessage(100, 161, 2)", "Win.DoEvents()"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Surfaces, DragSurface,
@@ -163,9 +168,8 @@ INSTANTIATE_TEST_SUITE_P(Surfaces, DragSurface,
 TEST_F(Lifecycle, RoomFramesButtonsAndLabel2DoNotDrag)
 {
     panel->HostinghWnd(100);
-    for (const auto& [name, index] : {Place{"Room", 0}, Place{"Room", 2}, Place{"Label2", -1},
-             Place{"RoomStatus", 1}, Place{"COMReceive", 0}, Place{"FreqInfo", 2}, Place{"btnQuit", -1},
-             Place{"GeneralSpeaker", -1}})
+    for (const auto& [name, index] : {Place{"Room", 0}, Place{"Room", 2}, Place{"Label2", -1}, Place{"RoomStatus", 1},
+             Place{"COMReceive", 0}, Place{"FreqInfo", 2}, Place{"btnQuit", -1}, Place{"GeneralSpeaker", -1}})
         control(name, index).mouseDown({LeftButton, 0, 1, 1});
     control<UserLabel>("btnQuit").lblCaption().mouseDown({});
     EXPECT_TRUE(calls().empty());

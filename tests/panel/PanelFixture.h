@@ -42,7 +42,10 @@ struct PanelTest : ::testing::Test {
     ManualClock clock;
     std::unique_ptr<TOKA> panel = makePanel();
 
-    std::unique_ptr<TOKA> makePanel() { return std::make_unique<TOKA>(TokaEnvironment{voice, dock, settings, windows, clock}); }
+    std::unique_ptr<TOKA> makePanel()
+    {
+        return std::make_unique<TOKA>(TokaEnvironment{voice, dock, settings, windows, clock});
+    }
 
     void addObject(std::int32_t a, std::int32_t b, std::int32_t handle = Handle)
     {
@@ -64,8 +67,7 @@ struct PanelTest : ::testing::Test {
     }
     Lines calls() { return log.take(); }
 
-    template <class T = Control>
-    T& control(std::string_view name, int index = Control::NoIndex)
+    template <class T = Control> T& control(std::string_view name, int index = Control::NoIndex)
     {
         return panel->form().get<T>(name, index);
     }

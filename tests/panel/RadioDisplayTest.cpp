@@ -15,10 +15,10 @@ struct Selection {
     const char* transmit;
     bool bound;
     std::int32_t mutes[4]; // receive slot 0, 1, transmit slot 0, 1
-    Colour expected[4];    // COMReceive(0), COMReceive(1), COMTransmit(0), COMTransmit(1)
+    Colour expected[4]; // COMReceive(0), COMReceive(1), COMTransmit(0), COMTransmit(1)
 };
 
-class RadioSelection : public PanelTest, public ::testing::WithParamInterface<Selection> {};
+class RadioSelection : public PanelTest, public ::testing::WithParamInterface<Selection> { };
 
 TEST_P(RadioSelection, LightsTheSelectedRadiosThatAreNotMuted)
 {
@@ -52,11 +52,11 @@ TEST_F(RadioDisplay, ReadsThePilotThenTheMuteFlagsOfTheSelectedSlots)
     startBound();
     setPilot("B", "2");
     panel->Norvo_MainPilotUserChanged();
-    EXPECT_EQ(calls(), (Lines{"Norvo.LockMainPilotUser(0) = True", "Norvo.ReceiveRadio() = \"B\"",
-                           "Norvo.TransmitRadio() = \"2\"", "Norvo.Com1Frequency() = \"122.800\"",
-                           "Norvo.Com2Frequency() = \"121.500\"", "Norvo.UnlockMainPilotUser()",
-                           "Norvo.LockObject(7) = True", "Norvo.GetLong(13) = 0", "Norvo.GetLong(14) = 0",
-                           "Norvo.GetLong(17) = 0", "Norvo.UnlockObject()"}));
+    EXPECT_EQ(calls(),
+        (Lines{"Norvo.LockMainPilotUser(0) = True", "Norvo.ReceiveRadio() = \"B\"", "Norvo.TransmitRadio() = \"2\"",
+            "Norvo.Com1Frequency() = \"122.800\"", "Norvo.Com2Frequency() = \"121.500\"", "Norvo.UnlockMainPilotUser()",
+            "Norvo.LockObject(7) = True", "Norvo.GetLong(13) = 0", "Norvo.GetLong(14) = 0", "Norvo.GetLong(17) = 0",
+            "Norvo.UnlockObject()"}));
     EXPECT_EQ(control<Label>("Freq", 0).caption(), "122.800");
     EXPECT_EQ(control<Label>("Freq", 1).caption(), "121.500");
 
@@ -77,9 +77,9 @@ TEST_F(RadioDisplay, InformationTextOfAConnectedRadioRoomGoesToItsFrequencyToolt
     voice.setText(Handle, 7, "EDDF_TWR");
     voice.setText(Handle, 10, "line1\r\nline2");
     panel->Norvo_ObjectTextChanged(Handle, 10);
-    EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(7) = 2",
-                           "Norvo.GetString(10) = \"line1\\r\\nline2\"", "Norvo.GetString(7) = \"EDDF_TWR\"",
-                           "Norvo.UnlockObject()"}));
+    EXPECT_EQ(calls(),
+        (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(7) = 2", "Norvo.GetString(10) = \"line1\\r\\nline2\"",
+            "Norvo.GetString(7) = \"EDDF_TWR\"", "Norvo.UnlockObject()"}));
     EXPECT_EQ(tip("Freq", 0), "EDDF_TWR : line1  line2");
 
     voice.setLong(Handle, 7, 1);
@@ -93,8 +93,9 @@ TEST_F(RadioDisplay, InformationTextOfTheFreeChannelIsTheTextAlone)
     voice.setLong(Handle, 9, 2);
     voice.setText(Handle, 12, "a\nb\rc");
     panel->Norvo_ObjectTextChanged(Handle, 12);
-    EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(9) = 2",
-                           "Norvo.GetString(12) = \"a\\nb\\rc\"", "Norvo.UnlockObject()"}));
+    EXPECT_EQ(calls(),
+        (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(9) = 2", "Norvo.GetString(12) = \"a\\nb\\rc\"",
+            "Norvo.UnlockObject()"}));
     EXPECT_EQ(tip("FreqInfo", 2), "a  bc");
     EXPECT_TRUE(freeChannel().items().empty());
 }

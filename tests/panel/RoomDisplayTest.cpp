@@ -20,8 +20,8 @@ TEST_F(RoomDisplay, EventsOfAnotherObjectOrWithoutABranchReadNothing)
     startBound();
     const Lines shown = snapshot(panel->form());
     panel->Norvo_ObjectValueChanged(5, 2);
-    for (const std::int32_t index : {0, 1, 5, 28, -1, std::numeric_limits<std::int32_t>::max(),
-             std::numeric_limits<std::int32_t>::min()})
+    for (const std::int32_t index :
+        {0, 1, 5, 28, -1, std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::min()})
         panel->Norvo_ObjectValueChanged(Handle, index);
     EXPECT_TRUE(calls().empty());
     EXPECT_EQ(snapshot(panel->form()), shown);
@@ -32,9 +32,9 @@ TEST_F(RoomDisplay, VoiceEnableShowsTheShownRoomsAndRepaintsTheSpeakers)
     startBound(2, 10);
     voice.setLong(Handle, 2, 1);
     panel->Norvo_ObjectValueChanged(Handle, 2);
-    EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(2) = 1", "Norvo.UnlockObject()",
-                           "Norvo.LockObject(7) = True", "Norvo.GetLong(2) = 1", "Norvo.GetLong(3) = 0",
-                           "Norvo.UnlockObject()"}));
+    EXPECT_EQ(calls(),
+        (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(2) = 1", "Norvo.UnlockObject()",
+            "Norvo.LockObject(7) = True", "Norvo.GetLong(2) = 1", "Norvo.GetLong(3) = 0", "Norvo.UnlockObject()"}));
     EXPECT_TRUE(control("Room", 0).visible());
     EXPECT_TRUE(control("Room", 1).visible());
     EXPECT_FALSE(control("Room", 2).visible());
@@ -67,7 +67,7 @@ struct Speakers {
     std::int32_t status[3];
 };
 
-class SpeakerButtons : public PanelTest, public ::testing::WithParamInterface<Speakers> {};
+class SpeakerButtons : public PanelTest, public ::testing::WithParamInterface<Speakers> { };
 
 TEST_P(SpeakerButtons, FollowTheRoutingFlags)
 {
@@ -120,7 +120,7 @@ struct StateLook {
     const char* text;
 };
 
-class RoomStateLook : public PanelTest, public ::testing::WithParamInterface<StateLook> {};
+class RoomStateLook : public PanelTest, public ::testing::WithParamInterface<StateLook> { };
 
 TEST_P(RoomStateLook, PaintsStatusGreysActivityAndClearsTheTooltip)
 {
@@ -137,14 +137,15 @@ TEST_P(RoomStateLook, PaintsStatusGreysActivityAndClearsTheTooltip)
         EXPECT_EQ(tip("RoomSendActivity", k), "");
         EXPECT_EQ(tip(k < 2 ? "Freq" : "FreqInfo", k), "");
     }
-    EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(7) = " + std::to_string(GetParam().state),
-                           "Norvo.UnlockObject()", "Norvo.LockObject(7) = True",
-                           "Norvo.GetLong(9) = " + std::to_string(GetParam().state), "Norvo.UnlockObject()"}));
+    EXPECT_EQ(calls(),
+        (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(7) = " + std::to_string(GetParam().state),
+            "Norvo.UnlockObject()", "Norvo.LockObject(7) = True",
+            "Norvo.GetLong(9) = " + std::to_string(GetParam().state), "Norvo.UnlockObject()"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(States, RoomStateLook,
-    ::testing::Values(StateLook{0, Grey, "Offline"}, StateLook{1, 0x808000, "Pending"},
-        StateLook{3, Orange, "Failed"}, StateLook{4, 0x0000FF, "Kicked"}));
+    ::testing::Values(StateLook{0, Grey, "Offline"}, StateLook{1, 0x808000, "Pending"}, StateLook{3, Orange, "Failed"},
+        StateLook{4, 0x0000FF, "Kicked"}));
 
 TEST_F(RoomDisplay, ConnectedRadioRoomShowsActivityAndItsInformation)
 {
@@ -156,9 +157,9 @@ TEST_F(RoomDisplay, ConnectedRadioRoomShowsActivityAndItsInformation)
     voice.setText(Handle, 10, "line1\r\nline2");
     const Colour sendBefore = colour("RoomSendActivity", 0);
     panel->Norvo_ObjectValueChanged(Handle, 7);
-    EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(7) = 2", "Norvo.GetLong(22) = 7",
-                           "Norvo.GetLong(19) = 1", "Norvo.GetString(10) = \"line1\\r\\nline2\"",
-                           "Norvo.GetString(7) = \"R1\"", "Norvo.UnlockObject()"}));
+    EXPECT_EQ(calls(),
+        (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(7) = 2", "Norvo.GetLong(22) = 7", "Norvo.GetLong(19) = 1",
+            "Norvo.GetString(10) = \"line1\\r\\nline2\"", "Norvo.GetString(7) = \"R1\"", "Norvo.UnlockObject()"}));
     EXPECT_EQ(colour("RoomStatus", 0), Green);
     EXPECT_EQ(tip("RoomStatus", 0), "Connected");
     EXPECT_EQ(colour("RoomSendActivity", 0), sendBefore);
@@ -202,9 +203,9 @@ TEST_F(RoomDisplay, ReceiveBarTurnsOnWithActivityAndWaitsForTheNextActivityEvent
     voice.setLong(Handle, 8, 2);
     voice.setLong(Handle, 20, 1);
     panel->Norvo_ObjectValueChanged(Handle, 20);
-    EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(8) = 2", "Norvo.GetLong(20) = 1",
-                           "Norvo.GetLong(7) = 0", "Norvo.GetLong(8) = 2", "Norvo.GetLong(20) = 1",
-                           "Norvo.GetLong(9) = 0", "Norvo.UnlockObject()"}));
+    EXPECT_EQ(calls(),
+        (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(8) = 2", "Norvo.GetLong(20) = 1", "Norvo.GetLong(7) = 0",
+            "Norvo.GetLong(8) = 2", "Norvo.GetLong(20) = 1", "Norvo.GetLong(9) = 0", "Norvo.UnlockObject()"}));
     EXPECT_EQ(colour("RoomRecvActivity", 1), Orange);
     EXPECT_EQ(colour("RecvActivity"), Purple);
 
