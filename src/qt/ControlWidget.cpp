@@ -100,7 +100,8 @@ void ControlWidget::mousePressEvent(QMouseEvent* event)
 void ControlWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
-    const bool click = clickPending_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click
+        = clickPending_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     clickPending_ = false;
     if (click)
         deliver(control_, "click", [&] { control_.click(); });

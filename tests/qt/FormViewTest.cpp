@@ -28,7 +28,10 @@ constexpr Colour Red = 0x0000FF;
 constexpr Colour Teal = 0xC0C000;
 constexpr Colour White = 0xFFFFFF;
 
-bool isWhitish(Colour c) { return redOf(c) > 200 && greenOf(c) > 200 && blueOf(c) > 200; }
+bool isWhitish(Colour c)
+{
+    return redOf(c) > 200 && greenOf(c) > 200 && blueOf(c) > 200;
+}
 
 int whitishPixels(const QImage& image, const QRect& area)
 {
@@ -244,7 +247,8 @@ struct GraphViewTest : FormViewTest {
     {
         for (int y = 0; y < speaker->height() * scale; ++y)
             for (int x = 0; x < speaker->width() * scale; ++x)
-                ASSERT_EQ(colourAt(image, 30 * scale + x, 3 * scale + y), speaker->surface().pixel(x / scale, y / scale))
+                ASSERT_EQ(
+                    colourAt(image, 30 * scale + x, 3 * scale + y), speaker->surface().pixel(x / scale, y / scale))
                     << "at (" << x << ", " << y << ") scale " << scale;
     }
 

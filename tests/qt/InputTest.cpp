@@ -40,7 +40,8 @@ struct InputTest : ::testing::Test {
                 log.push_back(name + " down " + std::to_string(e.button) + " " + std::to_string(e.shift) + " at "
                     + std::to_string(int(e.x)) + "," + std::to_string(int(e.y)));
             };
-            control->onKeyPress = [this, name](std::int16_t& key) { log.push_back(name + " key " + std::to_string(key)); };
+            control->onKeyPress
+                = [this, name](std::int16_t& key) { log.push_back(name + " key " + std::to_string(key)); };
         }
         view = std::make_unique<FormView>(form);
         testing::showAndExpose(*view);
@@ -64,12 +65,13 @@ TEST_F(InputTest, ClickOnARenderedIndicatorReachesItsHandler)
 }
 
 struct ButtonCase {
+    const char* name;
     Qt::MouseButton button;
     Qt::KeyboardModifiers modifiers;
     const char* expected;
 };
 
-class PressTest : public InputTest, public ::testing::WithParamInterface<ButtonCase> {};
+class PressTest : public InputTest, public ::testing::WithParamInterface<ButtonCase> { };
 
 TEST_P(PressTest, AnyButtonPressReachesTheLabelWithItsNumberAndShiftState)
 {
@@ -82,10 +84,12 @@ TEST_P(PressTest, AnyButtonPressReachesTheLabelWithItsNumberAndShiftState)
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, PressTest,
-    ::testing::Values(ButtonCase{Qt::LeftButton, {}, "Freq(0) down 1 0 at 5,6"},
-        ButtonCase{Qt::RightButton, {}, "Freq(0) down 2 0 at 5,6"},
-        ButtonCase{Qt::MiddleButton, {}, "Freq(0) down 4 0 at 5,6"},
-        ButtonCase{Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier, "Freq(0) down 2 3 at 5,6"}));
+    ::testing::Values(ButtonCase{"Left", Qt::LeftButton, {}, "Freq(0) down 1 0 at 5,6"},
+        ButtonCase{"Right", Qt::RightButton, {}, "Freq(0) down 2 0 at 5,6"},
+        ButtonCase{"Middle", Qt::MiddleButton, {}, "Freq(0) down 4 0 at 5,6"},
+        ButtonCase{"RightWithShiftAndControl", Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier,
+            "Freq(0) down 2 3 at 5,6"}),
+    [](const ::testing::TestParamInfo<ButtonCase>& info) { return std::string(info.param.name); });
 
 TEST_F(InputTest, PressOnAContainerStaysWithTheContainer)
 {
@@ -96,8 +100,8 @@ TEST_F(InputTest, PressOnAContainerStaysWithTheContainer)
 TEST_F(InputTest, DoubleClickGivesOneDownOneClickAndTheDoubleClick)
 {
     QTest::mouseDClick(window(), Qt::LeftButton, {}, QPoint(40 + 20, 15));
-    EXPECT_EQ(log, (std::vector<std::string>{"RoomStatus(0) down 1 0 at 10,10", "RoomStatus(0) click",
-                       "RoomStatus(0) dblclick"}));
+    EXPECT_EQ(log,
+        (std::vector<std::string>{"RoomStatus(0) down 1 0 at 10,10", "RoomStatus(0) click", "RoomStatus(0) dblclick"}));
 }
 
 TEST_F(InputTest, MouseMoveReachesTheControlUnderThePointer)

@@ -83,8 +83,6 @@ WarningLog::~WarningLog()
     collected = nullptr;
 }
 
-const QStringList& WarningLog::lines() const { return *collected; }
-
 bool WarningLog::contains(const QString& text) const
 {
     return std::any_of(collected->begin(), collected->end(), [&](const QString& line) { return line.contains(text); });

@@ -29,7 +29,6 @@ public:
     WarningLog(const WarningLog&) = delete;
     WarningLog& operator=(const WarningLog&) = delete;
 
-    const QStringList& lines() const;
     bool contains(const QString& text) const;
 };
 

@@ -28,8 +28,8 @@ TEST_F(QtWindowSystemTest, RoundRegionCutsEachCornerByItsEllipse)
     const QRegion region = QtWindowSystem::roundRect(QRect(0, 0, 100, 30), 22, 22);
     for (const QPoint corner : {QPoint(0, 0), QPoint(99, 0), QPoint(0, 29), QPoint(99, 29), QPoint(2, 2)})
         EXPECT_FALSE(region.contains(corner)) << corner.x() << "," << corner.y();
-    for (const QPoint inside : {QPoint(50, 15), QPoint(11, 0), QPoint(0, 11), QPoint(88, 29), QPoint(99, 18),
-             QPoint(4, 4)})
+    for (const QPoint inside :
+        {QPoint(50, 15), QPoint(11, 0), QPoint(0, 11), QPoint(88, 29), QPoint(99, 18), QPoint(4, 4)})
         EXPECT_TRUE(region.contains(inside)) << inside.x() << "," << inside.y();
     EXPECT_EQ(region.boundingRect(), QRect(0, 0, 100, 30));
 }
