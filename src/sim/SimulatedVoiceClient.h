@@ -120,6 +120,7 @@ public:
     const Pilot& pilot() const { return pilot_; }
     bool pilotPresent() const { return pilotPresent_; }
     bool pushToTalk() const { return pushToTalk_; }
+    bool randomActivity() const { return options_.randomActivity; }
     bool pilotLocked() const { return pilotLocked_; }
     std::optional<std::int32_t> lockedObject() const { return lockedObject_; }
 

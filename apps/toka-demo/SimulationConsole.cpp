@@ -1,0 +1,258 @@
+#include "SimulationConsole.h"
+
+#include "DemoSession.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+using Sim = norvo::SimulatedVoiceClient;
+
+constexpr int LogLines = 5000;
+const std::array<const char*, 5> StateNames = {"Offline", "Pending", "Connected", "Failed", "Kicked"};
+const std::array<const char*, 3> SlotNames = {"COM1 room", "COM2 room", "Free channel"};
+
+QString stateName(std::int32_t state)
+{
+    return state >= 0 && state < static_cast<std::int32_t>(StateNames.size())
+        ? QString::fromLatin1(StateNames[static_cast<std::size_t>(state)])
+        : QString::number(state);
+}
+
+QComboBox* selectionBox()
+{
+    auto* box = new QComboBox;
+    box->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("B")});
+    return box;
+}
+
+} // namespace
+
+SimulationConsole::SimulationConsole(DemoSession& session, QWidget* parent)
+    : QWidget(parent)
+    , session_(session)
+{
+    setWindowTitle(QStringLiteral("TOKA demo: simulated voice network"));
+    auto* layout = new QVBoxLayout(this);
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(radiosBox());
+    controls->addWidget(roomsBox());
+    controls->addWidget(voiceBox());
+    layout->addLayout(controls);
+
+    status_ = new QLabel;
+    layout->addWidget(status_);
+    log_ = new QPlainTextEdit;
+    log_->setReadOnly(true);
+    log_->setMaximumBlockCount(LogLines);
+    log_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    log_->setMinimumHeight(260);
+    layout->addWidget(log_, 1);
+    auto* clear = new QPushButton(QStringLiteral("Clear log"));
+    connect(clear, &QPushButton::clicked, log_, &QPlainTextEdit::clear);
+    layout->addWidget(clear, 0, Qt::AlignRight);
+
+    connect(&session_, &DemoSession::delivered, this, &SimulationConsole::showState);
+    showState();
+}
+
+void SimulationConsole::appendLog(const QString& line) { log_->appendPlainText(line); }
+
+template <class Action>
+void SimulationConsole::steer(const QString& what, Action&& action)
+{
+    session_.note("console: " + what.toStdString());
+    try {
+        action(session_.network());
+    } catch (const std::exception& error) {
+        session_.note("console: " + what.toStdString() + " refused: " + error.what());
+    }
+    showState();
+}
+
+QWidget* SimulationConsole::radiosBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Radios"));
+    auto* form = new QFormLayout(box);
+    com1_ = new QLineEdit;
+    com2_ = new QLineEdit;
+    receive_ = selectionBox();
+    transmit_ = selectionBox();
+    pilot_ = new QCheckBox(QStringLiteral("Pilot present"));
+    form->addRow(QStringLiteral("COM1"), com1_);
+    form->addRow(QStringLiteral("COM2"), com2_);
+    form->addRow(QStringLiteral("Receive"), receive_);
+    form->addRow(QStringLiteral("Transmit"), transmit_);
+    form->addRow(pilot_);
+    const auto tune = [this](std::int32_t radio, QLineEdit* edit) {
+        connect(edit, &QLineEdit::editingFinished, this, [this, radio, edit] {
+            // Also called when the field merely loses the focus.
+            const auto& pilot = session_.network().pilot();
+            if (edit->text().toStdString() == (radio == 1 ? pilot.com1 : pilot.com2))
+                return;
+            steer(QStringLiteral("COM%1 %2").arg(radio).arg(edit->text()),
+                [&](Sim& network) { network.setFrequency(radio, edit->text().toStdString()); });
+        });
+    };
+    tune(1, com1_);
+    tune(2, com2_);
+    const auto select = [this] {
+        steer(QStringLiteral("receive %1, transmit %2").arg(receive_->currentText(), transmit_->currentText()),
+            [this](Sim& network) {
+                network.setSelections(receive_->currentText().toStdString(), transmit_->currentText().toStdString());
+            });
+    };
+    connect(receive_, &QComboBox::activated, this, select);
+    connect(transmit_, &QComboBox::activated, this, select);
+    connect(pilot_, &QCheckBox::clicked, this, [this](bool present) {
+        steer(present ? QStringLiteral("pilot present") : QStringLiteral("pilot absent"),
+            [present](Sim& network) { network.setPilotPresent(present); });
+    });
+    return box;
+}
+
+QWidget* SimulationConsole::roomsBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Rooms"));
+    auto* grid = new QGridLayout(box);
+    for (int slot = 0; slot < 3; ++slot) {
+        grid->addWidget(new QLabel(QString::fromLatin1(SlotNames[static_cast<std::size_t>(slot)])), slot, 0);
+        roomStates_[static_cast<std::size_t>(slot)] = new QLabel;
+        grid->addWidget(roomStates_[static_cast<std::size_t>(slot)], slot, 1);
+        auto* force = new QComboBox;
+        force->addItem(QStringLiteral("Force..."));
+        for (const char* name : StateNames)
+            force->addItem(QString::fromLatin1(name));
+        connect(force, &QComboBox::activated, this, [this, slot, force](int item) {
+            force->setCurrentIndex(0);
+            if (item == 0)
+                return;
+            steer(QStringLiteral("force room %1 %2").arg(slot).arg(stateName(item - 1)),
+                [&](Sim& network) { network.forceRoomState(slot, item - 1); });
+        });
+        grid->addWidget(force, slot, 2);
+        auto* kick = new QPushButton(QStringLiteral("Kick"));
+        connect(kick, &QPushButton::clicked, this, [this, slot] {
+            steer(QStringLiteral("kick room %1").arg(slot), [slot](Sim& network) { network.kick(slot); });
+        });
+        grid->addWidget(kick, slot, 3);
+        auto* traffic = new QPushButton(QStringLiteral("Traffic"));
+        traffic->setToolTip(QStringLiteral("Someone starts or stops talking in the room"));
+        connect(traffic, &QPushButton::clicked, this, [this, slot] {
+            steer(QStringLiteral("traffic in room %1").arg(slot), [slot](Sim& network) {
+                const bool talking = network.value(network.layout().recvActivityBase + slot) == 1;
+                network.setReceiveActivity(slot, talking ? 0 : 1);
+            });
+        });
+        grid->addWidget(traffic, slot, 4);
+        auto* info = new QPushButton(QStringLiteral("News"));
+        info->setToolTip(QStringLiteral("The room's information text changes"));
+        connect(info, &QPushButton::clicked, this, [this, slot] {
+            steer(QStringLiteral("news in room %1").arg(slot), [slot](Sim& network) {
+                network.setRoomInfo(slot, "Information updated at " + std::to_string(network.now() / 1000)
+                        + " s\r\nExpect vectors");
+            });
+        });
+        grid->addWidget(info, slot, 5);
+    }
+    randomTraffic_ = new QCheckBox(QStringLiteral("Random traffic"));
+    connect(randomTraffic_, &QCheckBox::clicked, this, [this](bool on) {
+        steer(on ? QStringLiteral("random traffic on") : QStringLiteral("random traffic off"),
+            [on](Sim& network) { network.setRandomActivity(on); });
+    });
+    grid->addWidget(randomTraffic_, 3, 0, 1, 6);
+    return box;
+}
+
+QWidget* SimulationConsole::voiceBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Voice"));
+    auto* layout = new QVBoxLayout(box);
+    auto* talk = new QPushButton(QStringLiteral("Push to talk (hold)"));
+    connect(talk, &QPushButton::pressed, this,
+        [this] { steer(QStringLiteral("push-to-talk down"), [](Sim& network) { network.setPushToTalk(true); }); });
+    connect(talk, &QPushButton::released, this,
+        [this] { steer(QStringLiteral("push-to-talk up"), [](Sim& network) { network.setPushToTalk(false); }); });
+    layout->addWidget(talk);
+
+    const auto flag = [this, layout](const QString& text, std::int32_t index) {
+        auto* check = new QCheckBox(text);
+        connect(check, &QCheckBox::clicked, this, [this, text, index](bool on) {
+            steer(text + (on ? QStringLiteral(" on") : QStringLiteral(" off")),
+                [&](Sim& network) { network.setValue(index, on ? 1 : 0); });
+        });
+        layout->addWidget(check);
+        return check;
+    };
+    voiceEnabled_ = flag(QStringLiteral("Voice enabled"), Sim::VoiceEnabledIndex);
+    speakerRouting_ = flag(QStringLiteral("Speaker routing"), Sim::SpeakerRoutingIndex);
+
+    network_ = new QCheckBox(QStringLiteral("Network connected"));
+    connect(network_, &QCheckBox::clicked, this, [this](bool up) {
+        steer(up ? QStringLiteral("network up") : QStringLiteral("network down"), [up](Sim& network) {
+            if (up)
+                network.connectNetwork();
+            else
+                network.disconnectNetwork();
+        });
+    });
+    layout->addWidget(network_);
+    auto* remove = new QPushButton(QStringLiteral("Delete voice object"));
+    connect(remove, &QPushButton::clicked, this,
+        [this] { steer(QStringLiteral("delete voice object"), [](Sim& network) { network.deleteVoiceObject(); }); });
+    layout->addWidget(remove);
+    auto* create = new QPushButton(QStringLiteral("Re-create voice object"));
+    connect(create, &QPushButton::clicked, this, [this] {
+        steer(QStringLiteral("re-create voice object"), [](Sim& network) { network.createVoiceObject(); });
+    });
+    layout->addWidget(create);
+    layout->addStretch();
+    return box;
+}
+
+void SimulationConsole::showState()
+{
+    const Sim& network = session_.network();
+    const auto show = [](QLineEdit* edit, const std::string& text) {
+        if (!edit->hasFocus())
+            edit->setText(QString::fromStdString(text));
+    };
+    show(com1_, network.pilot().com1);
+    show(com2_, network.pilot().com2);
+    const QSignalBlocker blockReceive(receive_);
+    const QSignalBlocker blockTransmit(transmit_);
+    receive_->setCurrentText(QString::fromStdString(network.pilot().receive));
+    transmit_->setCurrentText(QString::fromStdString(network.pilot().transmit));
+    pilot_->setChecked(network.pilotPresent());
+    for (std::int32_t slot = 0; slot < 3; ++slot) {
+        QString text = QStringLiteral("-");
+        if (network.voiceHandle() != 0) {
+            text = stateName(network.roomState(slot));
+            const std::string room = network.text(network.layout().nameBase + slot);
+            if (network.roomState(slot) == Sim::Connected && !room.empty())
+                text += QStringLiteral(" ") + QString::fromStdString(room);
+        }
+        roomStates_[static_cast<std::size_t>(slot)]->setText(text);
+    }
+    randomTraffic_->setChecked(network.randomActivity());
+    voiceEnabled_->setChecked(network.value(Sim::VoiceEnabledIndex) != 0);
+    speakerRouting_->setChecked(network.value(Sim::SpeakerRoutingIndex) != 0);
+    network_->setChecked(network.networkUp());
+    status_->setText(QStringLiteral("time %1 s   voice object %2   push-to-talk %3   contract breaches %4")
+                         .arg(static_cast<double>(network.now()) / 1000.0, 0, 'f', 1)
+                         .arg(network.voiceHandle() ? QString::number(network.voiceHandle()) : QStringLiteral("none"))
+                         .arg(network.pushToTalk() ? QStringLiteral("down") : QStringLiteral("up"))
+                         .arg(network.contract().violations().size()));
+}

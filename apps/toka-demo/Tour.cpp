@@ -1,0 +1,253 @@
+#include "Tour.h"
+
+#include "DemoSession.h"
+#include "HostWindow.h"
+#include "SimulationConsole.h"
+
+#include "labels/UserLabelGraph.h"
+#include "panel/TOKA.h"
+#include "platform/ComboBox.h"
+#include "qt/ComboBoxWidget.h"
+#include "qt/FormView.h"
+#include "qt/PanelSnapshot.h"
+#include "qt/QtSettingsStore.h"
+#include "qt/QtWindowSystem.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+using Sim = norvo::SimulatedVoiceClient;
+
+constexpr int Scale = 3;
+constexpr int CaptionHeight = 34;
+constexpr int CornerEllipse = 22;
+const QColor Page(36, 36, 40);
+const QColor Ink(235, 235, 235);
+
+} // namespace
+
+Tour::Tour(QString folder)
+    : folder_(std::move(folder))
+{
+}
+
+Tour::~Tour() = default;
+
+void Tour::settle()
+{
+    session_->deliver();
+    QApplication::processEvents();
+}
+
+void Tour::openPanel()
+{
+    host_ = std::make_unique<HostWindow>(session_->voice(), session_->dockFrame(),
+        std::make_unique<norvo::qt::QtSettingsStore>(folder_ + QStringLiteral("/settings")));
+    host_->show();
+    settle();
+}
+
+void Tour::closePanel()
+{
+    host_.reset();
+    settle();
+}
+
+void Tour::click(const char* control, int index)
+{
+    const std::string what = std::string("click ") + control + (index < 0 ? "" : "(" + std::to_string(index) + ")");
+    session_->user(what, [&] {
+        norvo::Form& form = host_->panel().panel().form();
+        norvo::Control& target = index < 0 ? form.at(control) : form.at(control, index);
+        if (auto* label = dynamic_cast<norvo::UserLabel*>(&target))
+            label->lblCaption().click();
+        else
+            target.click();
+    });
+    settle();
+}
+
+void Tour::typeAndEnter(const QString& name)
+{
+    session_->user("type \"" + name.toStdString() + "\" and Enter in FreqInfo(2)", [&] {
+        auto& box = host_->panel().panel().form().get<norvo::ComboBox>("FreqInfo", 2);
+        box.setText(name.toStdString());
+        std::int16_t enter = 13;
+        box.keyPress(enter);
+    });
+    settle();
+}
+
+QImage Tour::rememberedList()
+{
+    // The list as the user opens it: the real drop-down of the combo box.
+    norvo::qt::FormView& view = host_->panel().view();
+    const norvo::Control& control = view.form().at("FreqInfo", 2);
+    auto* widget = dynamic_cast<norvo::qt::ComboBoxWidget*>(view.widgetFor(control));
+    if (!widget)
+        return {};
+    QComboBox& box = widget->box();
+    box.showPopup();
+    QApplication::processEvents();
+    const QImage list = box.view()->window()->grab().toImage();
+    box.hidePopup();
+    return list;
+}
+
+void Tour::shoot(const QString& name, const QString& caption, const QImage& below, int belowLeft)
+{
+    const QImage panel = norvo::qt::PanelSnapshot::grab(host_->panel().panel());
+    const QSize size(panel.width(), panel.height() + below.height());
+    // The panel as the host window shows it: rounded by its region.
+    QImage shaped(size.width(), size.height(), QImage::Format_ARGB32_Premultiplied);
+    shaped.fill(Page);
+    {
+        QPainter painter(&shaped);
+        painter.setClipRegion(norvo::qt::QtWindowSystem::roundRect(
+            QRect(QPoint(0, 0), panel.size()), CornerEllipse, CornerEllipse));
+        painter.drawImage(0, 0, panel);
+        painter.setClipping(false);
+        painter.drawImage(belowLeft, panel.height(), below);
+    }
+    const QImage large = shaped.scaled(size * Scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QImage page(large.width() + 2 * Scale * 4, large.height() + CaptionHeight + 2 * Scale * 4, QImage::Format_RGB32);
+    page.fill(Page);
+    {
+        QPainter painter(&page);
+        painter.drawImage(Scale * 4, Scale * 4, large);
+        painter.setPen(Ink);
+        painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 13));
+        painter.drawText(QRect(Scale * 4, large.height() + Scale * 4, large.width(), CaptionHeight),
+            Qt::AlignLeft | Qt::AlignVCenter, caption);
+    }
+    const QString file = QDir(folder_).filePath(name + QStringLiteral(".png"));
+    if (!page.save(file)) {
+        std::fprintf(stderr, "toka-demo: cannot write %s\n", qPrintable(file));
+        failed_ = true;
+        return;
+    }
+    session_->note("screenshot " + file.toStdString() + ": " + caption.toStdString());
+    written_ << file;
+}
+
+int Tour::run()
+{
+    if (!QDir().mkpath(folder_)) {
+        std::fprintf(stderr, "toka-demo: cannot create %s\n", qPrintable(folder_));
+        return 1;
+    }
+    QFile logFile(QDir(folder_).filePath(QStringLiteral("toka-demo.log")));
+    if (!logFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        std::fprintf(stderr, "toka-demo: cannot write %s\n", qPrintable(logFile.fileName()));
+        return 1;
+    }
+    QTextStream log(&logFile);
+    // The tour starts with no remembered channels and shows them fill up.
+    QDir(folder_ + QStringLiteral("/settings")).removeRecursively();
+
+    norvo::SimulationOptions options;
+    options.randomActivity = false;
+    session_ = std::make_unique<DemoSession>(options);
+    console_ = std::make_unique<SimulationConsole>(*session_);
+    const QMetaObject::Connection logging = QObject::connect(session_.get(), &DemoSession::logged, [&](const QString& line) {
+        log << line << '\n';
+        console_->appendLog(line);
+    });
+    Sim& network = session_->network();
+
+    openPanel();
+    network.disconnectNetwork();
+    settle();
+    shoot(QStringLiteral("01-network-offline"),
+        QStringLiteral("Network down: radios only, the free channel shows the warning"));
+
+    network.connectNetwork();
+    settle();
+    shoot(QStringLiteral("02-rooms-offline"), QStringLiteral("Voice object bound: three rooms, all offline (grey)"));
+
+    click("RoomStatus", 0);
+    typeAndEnter(QStringLiteral("EGLL_TWR"));
+    shoot(QStringLiteral("03-pending"), QStringLiteral("COM1 room and free channel EGLL_TWR asked for: pending (teal)"));
+
+    session_->advance(800);
+    click("RoomStatus", 1);
+    session_->advance(800);
+    network.setReceiveActivity(0, 1);
+    network.setReceiveActivity(2, 1);
+    network.setPushToTalk(true);
+    settle();
+    shoot(QStringLiteral("04-connected-activity"),
+        QStringLiteral("Connected (green); receiving on COM1 and the free channel, push-to-talk down"));
+
+    network.setPushToTalk(false);
+    network.setReceiveActivity(0, 0);
+    network.setReceiveActivity(2, 0);
+    typeAndEnter(QStringLiteral("NOWHERE"));
+    session_->advance(800);
+    shoot(QStringLiteral("05-failed"), QStringLiteral("Free channel NOWHERE: no such room, failed (orange)"));
+
+    network.kick(0);
+    settle();
+    shoot(QStringLiteral("06-kicked"), QStringLiteral("COM1 room kicked by the network (red)"));
+
+    click("ToSpeaker", 1);
+    click("PriorityChannel", 1);
+    click("COMReceive", 1);
+    shoot(QStringLiteral("07-speaker-routing"),
+        QStringLiteral("COM2 room to the speaker and prioritised; listening on both radios"));
+    click("GeneralSpeaker");
+    shoot(QStringLiteral("08-all-to-speaker"), QStringLiteral("All channels to the speaker"));
+
+    for (const char* room : {"EDDF_TWR", "124.3", "EGLL_TWR"}) {
+        typeAndEnter(QString::fromLatin1(room));
+        session_->advance(800);
+    }
+    // Leave the free channel: what the restarted panel lists comes from the
+    // settings alone.
+    click("RoomStatus", 2);
+    closePanel();
+    openPanel();
+    shoot(QStringLiteral("09-remembered-channels"),
+        QStringLiteral("After a restart: the remembered channels, newest first"), rememberedList(),
+        host_->panel().panel().form().at("channel", 2).left());
+
+    console_->resize(980, 560);
+    console_->show();
+    QApplication::processEvents();
+    const QString consoleFile = QDir(folder_).filePath(QStringLiteral("10-console.png"));
+    if (console_->grab().save(consoleFile))
+        written_ << consoleFile;
+    else
+        failed_ = true;
+    // The quit button: the panel asks its container, which closes.
+    bool closed = false;
+    QObject::connect(host_.get(), &HostWindow::closed, [&closed] { closed = true; });
+    click("btnQuit");
+    if (!closed || host_->isVisible()) {
+        std::fprintf(stderr, "toka-demo: the quit button did not close the host window\n");
+        failed_ = true;
+    }
+    closePanel();
+    console_.reset();
+    QObject::disconnect(logging);
+    log.flush();
+
+    std::printf("toka-demo: tour written to %s\n", qPrintable(QDir(folder_).absolutePath()));
+    for (const QString& file : written_)
+        std::printf("  %s\n", qPrintable(QFileInfo(file).fileName()));
+    std::printf("  %s\n", qPrintable(QFileInfo(logFile).fileName()));
+    if (!network.contract().violations().empty()) {
+        std::fprintf(stderr, "toka-demo: %zu contract breaches, see the log\n", network.contract().violations().size());
+        return 1;
+    }
+    return failed_ ? 1 : 0;
+}

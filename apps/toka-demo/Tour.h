@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class DemoSession;
+class HostWindow;
+class SimulationConsole;
+
+// The demo without a person at the screen: a scripted walk through the
+// panel's key states on the simulated network, each saved as an enlarged
+// picture, with the panel's calls written to a log file.
+class Tour {
+public:
+    explicit Tour(QString folder);
+    ~Tour();
+
+    // Runs the tour; returns the exit status (0 when every file was written).
+    int run();
+
+private:
+    void openPanel();
+    void closePanel();
+    // Saves what the panel shows now; below it, optionally, another picture
+    // (the free channel's list) at the given left edge of the panel.
+    void shoot(const QString& name, const QString& caption, const QImage& below = {}, int belowLeft = 0);
+    QImage rememberedList();
+    void settle();
+    void click(const char* control, int index = -1);
+    void typeAndEnter(const QString& name);
+
+    QString folder_;
+    std::unique_ptr<DemoSession> session_;
+    std::unique_ptr<SimulationConsole> console_;
+    std::unique_ptr<HostWindow> host_;
+    QStringList written_;
+    bool failed_ = false;
+};
