@@ -59,10 +59,7 @@ Control::Control(ControlKind kind, std::string name, int index)
 
 Control::~Control() = default;
 
-std::string Control::reference() const
-{
-    return index_ == NoIndex ? name_ : name_ + "(" + std::to_string(index_) + ")";
-}
+std::string Control::reference() const { return describe(name_, index_); }
 
 Control& Control::root()
 {
@@ -97,8 +94,11 @@ Control* Control::find(std::string_view name, int index)
 std::string Control::describe(std::string_view name, int index) const
 {
     std::string text(name);
-    if (index != NoIndex)
-        text += "(" + std::to_string(index) + ")";
+    if (index != NoIndex) {
+        text.push_back('(');
+        text.append(std::to_string(index));
+        text.push_back(')');
+    }
     return text;
 }
 

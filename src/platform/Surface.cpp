@@ -1,6 +1,7 @@
 #include "platform/Surface.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -55,8 +56,13 @@ void Surface::stretch(const Rect& source, const Rect& destination)
 {
     if (source.width <= 0 || source.height <= 0 || destination.width <= 0 || destination.height <= 0)
         return;
-    // Sample from a snapshot so that overlapping blocks copy like a blit.
-    const Surface before = *this;
+    // Overlapping blocks copy like a blit: sample from a snapshot then.
+    const bool overlapping = std::int64_t{source.x} < std::int64_t{destination.x} + destination.width
+        && std::int64_t{destination.x} < std::int64_t{source.x} + source.width
+        && std::int64_t{source.y} < std::int64_t{destination.y} + destination.height
+        && std::int64_t{destination.y} < std::int64_t{source.y} + source.height;
+    const std::optional<Surface> snapshot = overlapping ? std::optional<Surface>(*this) : std::nullopt;
+    const Surface& before = snapshot ? *snapshot : *this;
     const std::int64_t firstY = std::max<std::int64_t>(destination.y, 0);
     const std::int64_t endY = std::min<std::int64_t>(std::int64_t{destination.y} + destination.height, height_);
     const std::int64_t firstX = std::max<std::int64_t>(destination.x, 0);
