@@ -1,18 +1,16 @@
 #include "ScriptParser.h"
 
+#include "PanelFields.h"
 #include "ScriptError.h"
+
 #include "host/RecordingDockFrame.h"
 #include "voice/RecordingVoiceClient.h"
 
-#include <array>
+#include <algorithm>
 
 namespace norvo::replay {
 
 namespace {
-
-constexpr std::array<std::string_view, 15> PanelFields = {"VoiceHandle", "HostinghWnd", "WindowRegion", "RoomCount",
-    "SlotCount", "FirstIndex", "NameBase", "InfoBase", "StateBase", "SpeakerBase", "ReceiveBase", "TransmitBase",
-    "RecvActivityBase", "SendActivityBase", "PriorityBase"};
 
 using Kind = ScriptToken::Kind;
 
@@ -203,10 +201,7 @@ bool ScriptParser::isIdentifier(std::string_view text)
 
 bool ScriptParser::isPanelField(std::string_view name)
 {
-    for (const std::string_view field : PanelFields)
-        if (field == name)
-            return true;
-    return false;
+    return std::any_of(PanelFields.begin(), PanelFields.end(), [&](const auto& field) { return field.first == name; });
 }
 
 ControlRef ScriptParser::parseControl(std::string_view text)

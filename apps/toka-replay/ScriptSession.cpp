@@ -1,6 +1,7 @@
 #include "ScriptSession.h"
 
 #include "ControlProperties.h"
+#include "PanelFields.h"
 #include "PanelRenderer.h"
 #include "ScriptError.h"
 #include "ValueFormatter.h"
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <limits>
 #include <map>
 #include <utility>
@@ -52,24 +54,6 @@ std::string oneLine(std::string text)
     std::replace(text.begin(), text.end(), '\r', ' ');
     return text;
 }
-
-constexpr std::array<std::pair<std::string_view, std::int32_t TokaFields::*>, 15> Fields = {{
-    {"HostinghWnd", &TokaFields::HostinghWnd},
-    {"WindowRegion", &TokaFields::WindowRegion},
-    {"RoomCount", &TokaFields::RoomCount},
-    {"SlotCount", &TokaFields::SlotCount},
-    {"FirstIndex", &TokaFields::FirstIndex},
-    {"NameBase", &TokaFields::NameBase},
-    {"InfoBase", &TokaFields::InfoBase},
-    {"StateBase", &TokaFields::StateBase},
-    {"SpeakerBase", &TokaFields::SpeakerBase},
-    {"ReceiveBase", &TokaFields::ReceiveBase},
-    {"TransmitBase", &TokaFields::TransmitBase},
-    {"RecvActivityBase", &TokaFields::RecvActivityBase},
-    {"SendActivityBase", &TokaFields::SendActivityBase},
-    {"PriorityBase", &TokaFields::PriorityBase},
-    {"VoiceHandle", &TokaFields::VoiceHandle},
-}};
 
 // The stored properties' names as the labels write them (the store keeps
 // them in lower case).
@@ -227,7 +211,7 @@ private:
 
     void start();
     void stop();
-    void raise(const ScriptCommand& command);
+    void deliverEvent(const ScriptCommand& command);
     void host(const ScriptCommand& command);
     void input(const ScriptCommand& command);
     void set(const MemberRef& ref, const Literal& value);
@@ -236,7 +220,7 @@ private:
     void print(const PrintItem& item);
     void stored(const ControlRef& ref);
     void render(const ScriptCommand& command);
-    void world(const ScriptCommand& command);
+    void outsideWorld(const ScriptCommand& command);
 };
 
 void ScriptSession::World::start()
@@ -259,7 +243,7 @@ void ScriptSession::World::stop()
     panel->Terminate();
 }
 
-void ScriptSession::World::raise(const ScriptCommand& command)
+void ScriptSession::World::deliverEvent(const ScriptCommand& command)
 {
     VoiceEvents* sink = voice.eventSink();
     const auto number = [&](std::size_t position) { return argument<std::int32_t>(command, position); };
@@ -394,7 +378,7 @@ void ScriptSession::World::print(const PrintItem& item)
         return;
     case PrintItem::Kind::Field: {
         const TokaFields& fields = existingPanel("print " + item.written).fields();
-        for (const auto& [name, field] : Fields)
+        for (const auto& [name, field] : PanelFields)
             if (name == item.written)
                 line(item.written + " = " + std::to_string(fields.*field));
         return;
@@ -444,7 +428,7 @@ void ScriptSession::World::render(const ScriptCommand& command)
     });
 }
 
-void ScriptSession::World::world(const ScriptCommand& command)
+void ScriptSession::World::outsideWorld(const ScriptCommand& command)
 {
     const auto number = [&](std::size_t position) { return argument<std::int32_t>(command, position); };
     const auto text = [&](std::size_t position) { return argument<std::string>(command, position); };
@@ -522,7 +506,7 @@ void ScriptSession::World::execute(const ScriptCommand& command)
     case CommandId::EventObjectCreated:
     case CommandId::EventObjectDeleted:
     case CommandId::EventObjectTextChanged:
-    case CommandId::EventObjectValueChanged: raise(command); break;
+    case CommandId::EventObjectValueChanged: deliverEvent(command); break;
     case CommandId::Click:
     case CommandId::DblClick:
     case CommandId::MouseDown:
@@ -581,7 +565,7 @@ void ScriptSession::World::execute(const ScriptCommand& command)
     case CommandId::Stored: stored(argument<ControlRef>(command, 0)); break;
     case CommandId::Pixel:
     case CommandId::Snapshot: render(command); break;
-    default: world(command); break;
+    default: outsideWorld(command); break;
     }
 }
 

@@ -13,6 +13,8 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // The digits of "CHANNEL12" when the key is CHANNEL and a canonical decimal
 // number; empty otherwise.
