@@ -102,6 +102,9 @@ std::optional<std::int16_t> keyAsciiOf(const QKeyEvent& event)
 {
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
         return std::int16_t{13};
+    // Delete edits the text but is no character.
+    if (event.key() == Qt::Key_Delete)
+        return std::nullopt;
     const QString text = event.text();
     if (text.isEmpty())
         return std::nullopt;

@@ -123,7 +123,9 @@ TEST_F(InputTest, ClickFocusesAnIndicatorAndItsKeysArriveAsCharacterCodes)
     QTest::keyClick(window(), Qt::Key_A);
     QTest::keyClick(window(), Qt::Key_Return);
     QTest::keyClick(window(), Qt::Key_Left);
-    EXPECT_EQ(log, (std::vector<std::string>{"RoomStatus(0) key 97", "RoomStatus(0) key 13"}));
+    QTest::keyClick(window(), Qt::Key_Delete);
+    QTest::keyClick(window(), Qt::Key_Backspace);
+    EXPECT_EQ(log, (std::vector<std::string>{"RoomStatus(0) key 97", "RoomStatus(0) key 13", "RoomStatus(0) key 8"}));
 }
 
 TEST_F(InputTest, FocusLeavingForAWidgetOutsideTheFormLeavesTheFormWithoutFocus)
