@@ -68,6 +68,13 @@ SimulationConsole::SimulationConsole(DemoSession& session, QWidget* parent)
     showState();
 }
 
+SimulationConsole::~SimulationConsole()
+{
+    // The fields lose the focus while the widgets go and would steer then.
+    com1_->disconnect(this);
+    com2_->disconnect(this);
+}
+
 void SimulationConsole::appendLog(const QString& line) { log_->appendPlainText(line); }
 
 template <class Action>

@@ -19,6 +19,7 @@ class SimulationConsole : public QWidget {
 
 public:
     explicit SimulationConsole(DemoSession& session, QWidget* parent = nullptr);
+    ~SimulationConsole() override;
 
     void appendLog(const QString& line);
 
