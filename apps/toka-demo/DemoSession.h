@@ -34,8 +34,7 @@ public:
     void deliver();
     // Runs a piece of user input as the host would: one handler, whose
     // errors are logged, not thrown.
-    template <class Input>
-    void user(const std::string& what, Input&& input)
+    template <class Input> void user(const std::string& what, Input&& input)
     {
         note("user: " + what);
         network_.beginHandler(what);
@@ -52,8 +51,7 @@ signals:
     void delivered();
 
 private:
-    template <class Step>
-    void guarded(const std::string& what, Step&& step)
+    template <class Step> void guarded(const std::string& what, Step&& step)
     {
         try {
             step();

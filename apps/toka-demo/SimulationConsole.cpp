@@ -75,10 +75,12 @@ SimulationConsole::~SimulationConsole()
     com2_->disconnect(this);
 }
 
-void SimulationConsole::appendLog(const QString& line) { log_->appendPlainText(line); }
+void SimulationConsole::appendLog(const QString& line)
+{
+    log_->appendPlainText(line);
+}
 
-template <class Action>
-void SimulationConsole::steer(const QString& what, Action&& action)
+template <class Action> void SimulationConsole::steer(const QString& what, Action&& action)
 {
     session_.note("console: " + what.toStdString());
     try {
@@ -168,8 +170,8 @@ QWidget* SimulationConsole::roomsBox()
         info->setToolTip(QStringLiteral("The room's information text changes"));
         connect(info, &QPushButton::clicked, this, [this, slot] {
             steer(QStringLiteral("news in room %1").arg(slot), [slot](Sim& network) {
-                network.setRoomInfo(slot, "Information updated at " + std::to_string(network.now() / 1000)
-                        + " s\r\nExpect vectors");
+                network.setRoomInfo(
+                    slot, "Information updated at " + std::to_string(network.now() / 1000) + " s\r\nExpect vectors");
             });
         });
         grid->addWidget(info, slot, 5);
@@ -221,9 +223,8 @@ QWidget* SimulationConsole::voiceBox()
         [this] { steer(QStringLiteral("delete voice object"), [](Sim& network) { network.deleteVoiceObject(); }); });
     layout->addWidget(remove);
     auto* create = new QPushButton(QStringLiteral("Re-create voice object"));
-    connect(create, &QPushButton::clicked, this, [this] {
-        steer(QStringLiteral("re-create voice object"), [](Sim& network) { network.createVoiceObject(); });
-    });
+    connect(create, &QPushButton::clicked, this,
+        [this] { steer(QStringLiteral("re-create voice object"), [](Sim& network) { network.createVoiceObject(); }); });
     layout->addWidget(create);
     layout->addStretch();
     return box;

@@ -28,8 +28,7 @@ private:
     QWidget* roomsBox();
     QWidget* voiceBox();
     // Runs a steering action, logged under its name.
-    template <class Action>
-    void steer(const QString& what, Action&& action);
+    template <class Action> void steer(const QString& what, Action&& action);
     // Shows the network's state on the console's own controls.
     void showState();
 

@@ -112,8 +112,8 @@ void Tour::shoot(const QString& name, const QString& caption, const QImage& belo
     shaped.fill(Page);
     {
         QPainter painter(&shaped);
-        painter.setClipRegion(norvo::qt::QtWindowSystem::roundRect(
-            QRect(QPoint(0, 0), panel.size()), CornerEllipse, CornerEllipse));
+        painter.setClipRegion(
+            norvo::qt::QtWindowSystem::roundRect(QRect(QPoint(0, 0), panel.size()), CornerEllipse, CornerEllipse));
         painter.drawImage(0, 0, panel);
         painter.setClipping(false);
         painter.drawImage(belowLeft, panel.height(), below);
@@ -158,10 +158,11 @@ int Tour::run()
     options.randomActivity = false;
     session_ = std::make_unique<DemoSession>(options);
     console_ = std::make_unique<SimulationConsole>(*session_);
-    const QMetaObject::Connection logging = QObject::connect(session_.get(), &DemoSession::logged, [&](const QString& line) {
-        log << line << '\n';
-        console_->appendLog(line);
-    });
+    const QMetaObject::Connection logging
+        = QObject::connect(session_.get(), &DemoSession::logged, [&](const QString& line) {
+              log << line << '\n';
+              console_->appendLog(line);
+          });
     Sim& network = session_->network();
 
     openPanel();
@@ -176,7 +177,8 @@ int Tour::run()
 
     click("RoomStatus", 0);
     typeAndEnter(QStringLiteral("EGLL_TWR"));
-    shoot(QStringLiteral("03-pending"), QStringLiteral("COM1 room and free channel EGLL_TWR asked for: pending (teal)"));
+    shoot(
+        QStringLiteral("03-pending"), QStringLiteral("COM1 room and free channel EGLL_TWR asked for: pending (teal)"));
 
     session_->advance(800);
     click("RoomStatus", 1);

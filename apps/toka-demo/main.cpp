@@ -61,7 +61,10 @@ std::optional<Options> parse(int argc, char** argv)
     return options;
 }
 
-bool haveDisplay() { return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"); }
+bool haveDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
 
 int interactive(QApplication& app, const Options& options)
 {

@@ -27,7 +27,8 @@ void ContractChecker::beforeLock(Lock lock, const std::string& call)
     if (!enabled_)
         return;
     if (const auto& other = holder(otherLock(lock)))
-        violate(call, call + " while " + lockName(otherLock(lock)) + " is held (" + other->call + "): both locks at once");
+        violate(
+            call, call + " while " + lockName(otherLock(lock)) + " is held (" + other->call + "): both locks at once");
     if (const auto& same = holder(lock))
         violate(call, call + " while " + lockName(lock) + " is already held (" + same->call + ")");
 }
@@ -66,7 +67,8 @@ void ContractChecker::handlerEnded()
     pilot_.reset();
     if (stale)
         violate(stale->call,
-            stale->call + " still held after " + (stale->handler.empty() ? "its handler" : stale->handler) + " returned");
+            stale->call + " still held after " + (stale->handler.empty() ? "its handler" : stale->handler)
+                + " returned");
 }
 
 } // namespace norvo

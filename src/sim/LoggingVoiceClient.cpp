@@ -8,7 +8,10 @@ namespace norvo {
 
 namespace {
 
-std::string number(std::int32_t value) { return std::to_string(value); }
+std::string number(std::int32_t value)
+{
+    return std::to_string(value);
+}
 std::string member(const char* name, const std::string& arguments = {})
 {
     return std::string("Norvo.") + name + "(" + arguments + ")";
@@ -28,8 +31,7 @@ LoggingVoiceClient::~LoggingVoiceClient()
         inner_.setEventSink(nullptr);
 }
 
-template <class Call, class Show>
-auto LoggingVoiceClient::logged(const std::string& what, Call&& call, Show&& show)
+template <class Call, class Show> auto LoggingVoiceClient::logged(const std::string& what, Call&& call, Show&& show)
 {
     try {
         auto result = call();
@@ -41,8 +43,7 @@ auto LoggingVoiceClient::logged(const std::string& what, Call&& call, Show&& sho
     }
 }
 
-template <class Call>
-void LoggingVoiceClient::logged(const std::string& what, Call&& call)
+template <class Call> void LoggingVoiceClient::logged(const std::string& what, Call&& call)
 {
     try {
         call();
@@ -90,19 +91,23 @@ void LoggingVoiceClient::UnlockMainPilotUser()
 
 std::string LoggingVoiceClient::ReceiveRadio()
 {
-    return logged(member("ReceiveRadio"), [&] { return inner_.ReceiveRadio(); }, CallLog::quote);
+    return logged(
+        member("ReceiveRadio"), [&] { return inner_.ReceiveRadio(); }, CallLog::quote);
 }
 std::string LoggingVoiceClient::TransmitRadio()
 {
-    return logged(member("TransmitRadio"), [&] { return inner_.TransmitRadio(); }, CallLog::quote);
+    return logged(
+        member("TransmitRadio"), [&] { return inner_.TransmitRadio(); }, CallLog::quote);
 }
 std::string LoggingVoiceClient::Com1Frequency()
 {
-    return logged(member("Com1Frequency"), [&] { return inner_.Com1Frequency(); }, CallLog::quote);
+    return logged(
+        member("Com1Frequency"), [&] { return inner_.Com1Frequency(); }, CallLog::quote);
 }
 std::string LoggingVoiceClient::Com2Frequency()
 {
-    return logged(member("Com2Frequency"), [&] { return inner_.Com2Frequency(); }, CallLog::quote);
+    return logged(
+        member("Com2Frequency"), [&] { return inner_.Com2Frequency(); }, CallLog::quote);
 }
 
 void LoggingVoiceClient::SetReceiveBoth(bool both)
@@ -117,7 +122,8 @@ void LoggingVoiceClient::SetTransmitRadio(std::int32_t radio)
 
 bool LoggingVoiceClient::LockObject(std::int32_t& handle)
 {
-    return logged(member("LockObject", number(handle)), [&] { return inner_.LockObject(handle); }, CallLog::boolean);
+    return logged(
+        member("LockObject", number(handle)), [&] { return inner_.LockObject(handle); }, CallLog::boolean);
 }
 
 void LoggingVoiceClient::UnlockObject()
@@ -127,16 +133,19 @@ void LoggingVoiceClient::UnlockObject()
 
 std::string LoggingVoiceClient::ObjectType()
 {
-    return logged(member("ObjectType"), [&] { return inner_.ObjectType(); }, CallLog::quote);
+    return logged(
+        member("ObjectType"), [&] { return inner_.ObjectType(); }, CallLog::quote);
 }
 std::string LoggingVoiceClient::ObjectName()
 {
-    return logged(member("ObjectName"), [&] { return inner_.ObjectName(); }, CallLog::quote);
+    return logged(
+        member("ObjectName"), [&] { return inner_.ObjectName(); }, CallLog::quote);
 }
 
 std::string LoggingVoiceClient::GetString(std::int32_t index)
 {
-    return logged(member("GetString", number(index)), [&] { return inner_.GetString(index); }, CallLog::quote);
+    return logged(
+        member("GetString", number(index)), [&] { return inner_.GetString(index); }, CallLog::quote);
 }
 
 void LoggingVoiceClient::SetString(std::int32_t index, const std::string& value)
@@ -146,7 +155,8 @@ void LoggingVoiceClient::SetString(std::int32_t index, const std::string& value)
 
 std::int32_t LoggingVoiceClient::GetLong(std::int32_t index)
 {
-    return logged(member("GetLong", number(index)), [&] { return inner_.GetLong(index); }, number);
+    return logged(
+        member("GetLong", number(index)), [&] { return inner_.GetLong(index); }, number);
 }
 
 void LoggingVoiceClient::SetLong(std::int32_t index, std::int32_t value)
@@ -154,7 +164,10 @@ void LoggingVoiceClient::SetLong(std::int32_t index, std::int32_t value)
     logged(member("SetLong", number(index) + ", " + number(value)), [&] { inner_.SetLong(index, value); });
 }
 
-void LoggingVoiceClient::event(const std::string& what) { write_("event " + what); }
+void LoggingVoiceClient::event(const std::string& what)
+{
+    write_("event " + what);
+}
 
 void LoggingVoiceClient::Disconnected()
 {

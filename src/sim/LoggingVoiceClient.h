@@ -55,10 +55,8 @@ private:
     void ObjectValueChanged(std::int32_t handle, std::int32_t index) override;
 
     // Runs the call and writes its line; show turns a result into text.
-    template <class Call, class Show>
-    auto logged(const std::string& what, Call&& call, Show&& show);
-    template <class Call>
-    void logged(const std::string& what, Call&& call);
+    template <class Call, class Show> auto logged(const std::string& what, Call&& call, Show&& show);
+    template <class Call> void logged(const std::string& what, Call&& call);
     void event(const std::string& what);
 
     VoiceClient& inner_;

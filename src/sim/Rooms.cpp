@@ -159,8 +159,8 @@ void SimulatedVoiceClient::updateSendActivity()
         return;
     store(TransmittingIndex, pushToTalk_ ? 1 : 0);
     for (std::int32_t k = 0; k < layout_.slotCount; ++k) {
-        const bool sends = pushToTalk_ && roomState(k) == Connected && transmitsOn(k)
-            && value(layout_.transmitBase + k) == 0;
+        const bool sends
+            = pushToTalk_ && roomState(k) == Connected && transmitsOn(k) && value(layout_.transmitBase + k) == 0;
         store(layout_.sendActivityBase + k, sends ? 1 : 0);
     }
 }
@@ -175,9 +175,8 @@ void SimulatedVoiceClient::forceRoomState(std::int32_t slot, std::int32_t state)
         return;
     }
     timers_[static_cast<std::size_t>(slot)].connectDue = -1;
-    std::optional<Station> station = slot < 2
-        ? StationDirectory::forFrequency(slot == 0 ? pilot_.com1 : pilot_.com2)
-        : StationDirectory::forName(withoutBlanks(text(layout_.nameBase + slot)));
+    std::optional<Station> station = slot < 2 ? StationDirectory::forFrequency(slot == 0 ? pilot_.com1 : pilot_.com2)
+                                              : StationDirectory::forName(withoutBlanks(text(layout_.nameBase + slot)));
     if (!station) {
         const std::string name = withoutBlanks(text(layout_.nameBase + slot));
         station = Station{{}, name.empty() ? "ROOM_" + std::to_string(slot) : name, "Connected by hand"};

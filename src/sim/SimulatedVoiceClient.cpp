@@ -12,7 +12,10 @@ namespace {
 constexpr std::int32_t MaxSlots = 64;
 constexpr std::int32_t MaxProperties = 1 << 16;
 
-std::string number(std::int32_t value) { return std::to_string(value); }
+std::string number(std::int32_t value)
+{
+    return std::to_string(value);
+}
 
 std::string call(const char* member, const std::string& arguments = {})
 {
@@ -83,7 +86,10 @@ void SimulatedVoiceClient::queue(Event event)
         onEventsQueued();
 }
 
-void SimulatedVoiceClient::queueStructural(Event::Kind kind, std::int32_t handle) { queue(Event{kind, handle, 0}); }
+void SimulatedVoiceClient::queueStructural(Event::Kind kind, std::int32_t handle)
+{
+    queue(Event{kind, handle, 0});
+}
 
 std::size_t SimulatedVoiceClient::deliverEvents()
 {
@@ -137,8 +143,8 @@ std::int32_t SimulatedVoiceClient::newHandle()
 SimulatedVoiceClient::Object SimulatedVoiceClient::makeDecoyObject()
 {
     // Another voice object of the client, which a panel must leave alone.
-    Object decoy{newHandle(), "VOICE", "INTERCOM", std::vector<std::int32_t>(HeaderSize),
-        std::vector<std::string>(HeaderSize)};
+    Object decoy{
+        newHandle(), "VOICE", "INTERCOM", std::vector<std::int32_t>(HeaderSize), std::vector<std::string>(HeaderSize)};
     decoy.longs[FirstIndexIndex] = HeaderSize;
     return decoy;
 }
@@ -182,7 +188,8 @@ std::int32_t SimulatedVoiceClient::value(std::int32_t index) const
 std::string SimulatedVoiceClient::text(std::int32_t index) const
 {
     const Object* object = voiceObject();
-    return object && index >= 0 && index < layout_.size ? object->texts[static_cast<std::size_t>(index)] : std::string{};
+    return object && index >= 0 && index < layout_.size ? object->texts[static_cast<std::size_t>(index)]
+                                                        : std::string{};
 }
 
 void SimulatedVoiceClient::checkSlot(std::int32_t slot) const
@@ -236,9 +243,15 @@ void SimulatedVoiceClient::storeText(std::int32_t index, const std::string& text
 
 // The voice client interface
 
-void SimulatedVoiceClient::Attach() { attached_ = true; }
+void SimulatedVoiceClient::Attach()
+{
+    attached_ = true;
+}
 
-void SimulatedVoiceClient::BeginUpdates() { updates_ = true; }
+void SimulatedVoiceClient::BeginUpdates()
+{
+    updates_ = true;
+}
 
 void SimulatedVoiceClient::RequestRefresh()
 {
@@ -281,10 +294,22 @@ SimulatedVoiceClient::Pilot& SimulatedVoiceClient::pilotForCall(const std::strin
     return pilot_;
 }
 
-std::string SimulatedVoiceClient::ReceiveRadio() { return pilotForCall(call("ReceiveRadio")).receive; }
-std::string SimulatedVoiceClient::TransmitRadio() { return pilotForCall(call("TransmitRadio")).transmit; }
-std::string SimulatedVoiceClient::Com1Frequency() { return pilotForCall(call("Com1Frequency")).com1; }
-std::string SimulatedVoiceClient::Com2Frequency() { return pilotForCall(call("Com2Frequency")).com2; }
+std::string SimulatedVoiceClient::ReceiveRadio()
+{
+    return pilotForCall(call("ReceiveRadio")).receive;
+}
+std::string SimulatedVoiceClient::TransmitRadio()
+{
+    return pilotForCall(call("TransmitRadio")).transmit;
+}
+std::string SimulatedVoiceClient::Com1Frequency()
+{
+    return pilotForCall(call("Com1Frequency")).com1;
+}
+std::string SimulatedVoiceClient::Com2Frequency()
+{
+    return pilotForCall(call("Com2Frequency")).com2;
+}
 
 void SimulatedVoiceClient::SetReceiveBoth(bool both)
 {
@@ -340,8 +365,14 @@ void SimulatedVoiceClient::checkIndex(const Object& object, std::int32_t index, 
         throw VoiceClientError(name + ": the object has no property " + number(index));
 }
 
-std::string SimulatedVoiceClient::ObjectType() { return objectForCall(call("ObjectType")).type; }
-std::string SimulatedVoiceClient::ObjectName() { return objectForCall(call("ObjectName")).name; }
+std::string SimulatedVoiceClient::ObjectType()
+{
+    return objectForCall(call("ObjectType")).type;
+}
+std::string SimulatedVoiceClient::ObjectName()
+{
+    return objectForCall(call("ObjectName")).name;
+}
 
 std::string SimulatedVoiceClient::GetString(std::int32_t index)
 {

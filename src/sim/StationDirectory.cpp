@@ -11,7 +11,10 @@ constexpr std::int32_t LowestKilohertz = 118000;
 constexpr std::int32_t HighestKilohertz = 136975;
 constexpr std::string_view GenericPrefix = "FREQ_";
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -57,7 +60,8 @@ std::optional<Station> StationDirectory::forFrequency(std::string_view frequency
     if (!normal)
         return std::nullopt;
     const auto& table = stations();
-    const auto found = std::find_if(table.begin(), table.end(), [&](const Station& s) { return s.frequency == *normal; });
+    const auto found
+        = std::find_if(table.begin(), table.end(), [&](const Station& s) { return s.frequency == *normal; });
     if (found != table.end())
         return *found;
     return Station{*normal, std::string(GenericPrefix) + *normal, "Unicom " + *normal + "\r\nNo controller online"};

@@ -10,8 +10,8 @@ namespace norvo {
 // A voice room as the simulated network knows it.
 struct Station {
     std::string frequency; // "122.800"
-    std::string room;      // "EDDF_TWR"
-    std::string info;      // several lines, separated by "\r\n"
+    std::string room; // "EDDF_TWR"
+    std::string info; // several lines, separated by "\r\n"
 };
 
 // The simulated network's small built-in list of stations, and how a radio

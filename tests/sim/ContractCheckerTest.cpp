@@ -26,7 +26,7 @@ struct Misuse {
     const char* call;
 };
 
-class ContractBreach : public ::testing::TestWithParam<Misuse> {};
+class ContractBreach : public ::testing::TestWithParam<Misuse> { };
 
 // Each misuse throws a violation naming the offending call, is kept in the
 // list, and changes nothing in the network.

@@ -36,10 +36,11 @@ TEST_F(LoggingVoiceClientTest, WritesEachCallWithItsResultAndPassesItOn)
     logging->SetReceiveBoth(true);
     EXPECT_EQ(logging->ReceiveRadio(), "B");
     logging->UnlockMainPilotUser();
-    EXPECT_EQ(lines, (std::vector<std::string>{"Norvo.Attach()", "Norvo.LockObject(2) = True", "Norvo.GetLong(0) = 3",
-                         "Norvo.SetLong(9, 1)", "Norvo.SetString(9, \"EDDF \\\"TWR\\\"\")",
-                         "Norvo.ObjectName() = \"TOKA\"", "Norvo.UnlockObject()", "Norvo.LockMainPilotUser(0) = True",
-                         "Norvo.SetReceiveBoth(True)", "Norvo.ReceiveRadio() = \"B\"", "Norvo.UnlockMainPilotUser()"}));
+    EXPECT_EQ(lines,
+        (std::vector<std::string>{"Norvo.Attach()", "Norvo.LockObject(2) = True", "Norvo.GetLong(0) = 3",
+            "Norvo.SetLong(9, 1)", "Norvo.SetString(9, \"EDDF \\\"TWR\\\"\")", "Norvo.ObjectName() = \"TOKA\"",
+            "Norvo.UnlockObject()", "Norvo.LockMainPilotUser(0) = True", "Norvo.SetReceiveBoth(True)",
+            "Norvo.ReceiveRadio() = \"B\"", "Norvo.UnlockMainPilotUser()"}));
     EXPECT_EQ(sim->roomState(2), SimulatedVoiceClient::Pending);
 }
 
@@ -58,10 +59,11 @@ TEST_F(LoggingVoiceClientTest, EventsAreWrittenAndReachTheSink)
     logging->RequestRefresh();
     lines.clear();
     sim->deliverEvents();
-    EXPECT_EQ(panel.take(), (std::vector<std::string>{"MainPilotUserCreated", "Connected", "ObjectCreated(1)",
-                                "ObjectCreated(2)"}));
-    EXPECT_EQ(lines, (std::vector<std::string>{"event MainPilotUserCreated", "event Connected",
-                         "event ObjectCreated(1)", "event ObjectCreated(2)"}));
+    EXPECT_EQ(panel.take(),
+        (std::vector<std::string>{"MainPilotUserCreated", "Connected", "ObjectCreated(1)", "ObjectCreated(2)"}));
+    EXPECT_EQ(lines,
+        (std::vector<std::string>{
+            "event MainPilotUserCreated", "event Connected", "event ObjectCreated(1)", "event ObjectCreated(2)"}));
 
     logging->setEventSink(nullptr);
     sim->deleteVoiceObject();

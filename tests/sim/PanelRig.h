@@ -30,8 +30,7 @@ struct PanelRig {
     }
 
     // A user input handler, as the host runs it.
-    template <class Input>
-    void user(const std::string& what, Input&& input)
+    template <class Input> void user(const std::string& what, Input&& input)
     {
         sim.beginHandler(what);
         input();

@@ -103,8 +103,8 @@ private:
     void same(const std::string& what, bool shown, bool expected)
     {
         if (shown != expected)
-            findings_.push_back(what + " is " + (shown ? "True" : "False") + ", expected "
-                + (expected ? "True" : "False"));
+            findings_.push_back(
+                what + " is " + (shown ? "True" : "False") + ", expected " + (expected ? "True" : "False"));
     }
 
     void checkRadios()
@@ -162,9 +162,13 @@ private:
         const auto activity = [&](const char* box, std::int32_t value) {
             Control& control = rig_.at(box, k);
             sameColour(ref(box, k) + ".BackColor", control.backColor(),
-                !connected ? P::DarkGrey : value == 1 ? P::Orange : P::Cyan);
+                !connected       ? P::DarkGrey
+                    : value == 1 ? P::Orange
+                                 : P::Cyan);
             same(ref(box, k) + ".ToolTipText", control.toolTipText(),
-                !connected ? "" : value == 1 ? "Active" : "Inactive");
+                !connected       ? ""
+                    : value == 1 ? "Active"
+                                 : "Inactive");
         };
         activity("RoomRecvActivity", heard);
         activity("RoomSendActivity", sending);
@@ -276,8 +280,7 @@ struct Action {
     std::function<std::string(PanelRig&, std::mt19937&)> run;
 };
 
-template <class T, std::size_t N>
-const T& pickFrom(std::mt19937& random, const std::array<T, N>& choices)
+template <class T, std::size_t N> const T& pickFrom(std::mt19937& random, const std::array<T, N>& choices)
 {
     return choices[random() % N];
 }
@@ -285,13 +288,13 @@ const T& pickFrom(std::mt19937& random, const std::array<T, N>& choices)
 std::vector<Action> actions()
 {
     static const std::array<const char*, 4> Buttons = {"PriorityChannel", "COMReceive", "COMTransmit", "RoomStatus"};
-    static const std::array<std::string, 9> Names = {"EDDF_TWR", " EGLL_TWR ", "124.3", "123.450", "FREQ_123.450",
-        "NOWHERE", "", "eddf_twr", "LFPG_TWR"};
-    static const std::array<std::string, 7> Frequencies = {"122.800", "121.900", "118.5", "130.05", "", "abc",
-        "136.975"};
+    static const std::array<std::string, 9> Names
+        = {"EDDF_TWR", " EGLL_TWR ", "124.3", "123.450", "FREQ_123.450", "NOWHERE", "", "eddf_twr", "LFPG_TWR"};
+    static const std::array<std::string, 7> Frequencies
+        = {"122.800", "121.900", "118.5", "130.05", "", "abc", "136.975"};
     static const std::array<std::string, 5> Selections = {"1", "2", "B", "b", ""};
-    static const std::array<const char*, 5> DragSurfaces = {"channel", "Freq", "RoomRecvActivity", "RoomSendActivity",
-        "SendActivity"};
+    static const std::array<const char*, 5> DragSurfaces
+        = {"channel", "Freq", "RoomRecvActivity", "RoomSendActivity", "SendActivity"};
     const auto slot = [](std::mt19937& r) { return static_cast<int>(r() % 3); };
 
     return {
@@ -442,7 +445,7 @@ struct Coverage {
     int unbound = 0;
 };
 
-class RandomRun : public ::testing::TestWithParam<std::uint32_t> {};
+class RandomRun : public ::testing::TestWithParam<std::uint32_t> { };
 
 TEST_P(RandomRun, KeepsTheContractAndShowsWhatTheNetworkHolds)
 {

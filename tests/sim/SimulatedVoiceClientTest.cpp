@@ -78,8 +78,8 @@ struct SimulationTest : ::testing::Test {
 TEST_F(SimulationTest, RequestRefreshAnnouncesThePilotAndEveryObject)
 {
     sim.RequestRefresh();
-    EXPECT_EQ(deliver(), (std::vector<std::string>{"MainPilotUserCreated", "Connected", "ObjectCreated(1)",
-                             "ObjectCreated(2)"}));
+    EXPECT_EQ(deliver(),
+        (std::vector<std::string>{"MainPilotUserCreated", "Connected", "ObjectCreated(1)", "ObjectCreated(2)"}));
     std::int32_t decoy = 1;
     ASSERT_TRUE(sim.LockObject(decoy));
     EXPECT_EQ(sim.ObjectName(), "INTERCOM");
@@ -126,7 +126,8 @@ TEST_F(SimulationTest, EventsArriveAfterTheCallReturnedAndNeverUnderALock)
     EXPECT_TRUE(events.take().empty()) << "delivered inside the call";
     sim.UnlockObject();
     EXPECT_EQ(scheduled, 1) << "one wake-up for a queue that was empty";
-    EXPECT_EQ(deliver(), (std::vector<std::string>{valueEvent(L().priorityBase + 2), valueEvent(L().speakerBase() + 1)}))
+    EXPECT_EQ(
+        deliver(), (std::vector<std::string>{valueEvent(L().priorityBase + 2), valueEvent(L().speakerBase() + 1)}))
         << "an unchanged value raises nothing";
     EXPECT_FALSE(events.sawLockHeld());
     EXPECT_EQ(sim.value(L().priorityBase + 2), 1);
@@ -147,8 +148,8 @@ TEST_F(SimulationTest, ConnectRequestIsPendingThenConnectedAfterTheDelay)
     EXPECT_EQ(sim.text(L().nameBase), "EDDF_TWR");
     EXPECT_EQ(sim.text(L().infoBase), "Frankfurt Tower\r\nRunway 25C in use, QNH 1013\r\nInformation K is current");
     // Name and information first, so that the state's handler finds them.
-    EXPECT_EQ(deliver(), (std::vector<std::string>{textEvent(L().nameBase), textEvent(L().infoBase),
-                             valueEvent(L().stateBase())}));
+    EXPECT_EQ(deliver(),
+        (std::vector<std::string>{textEvent(L().nameBase), textEvent(L().infoBase), valueEvent(L().stateBase())}));
 }
 
 TEST_F(SimulationTest, AskingAgainWhilePendingRestartsTheWait)
@@ -169,7 +170,7 @@ struct TypedName {
     const char* room;
 };
 
-class FreeChannel : public SimulationTest, public ::testing::WithParamInterface<TypedName> {};
+class FreeChannel : public SimulationTest, public ::testing::WithParamInterface<TypedName> { };
 
 TEST_P(FreeChannel, JoinsTheRoomTheTypedNameNames)
 {
@@ -184,8 +185,7 @@ TEST_P(FreeChannel, JoinsTheRoomTheTypedNameNames)
 INSTANTIATE_TEST_SUITE_P(Names, FreeChannel,
     ::testing::Values(TypedName{"EDDF_TWR", Sim::Connected, "EDDF_TWR"},
         TypedName{"  EGLL_TWR ", Sim::Connected, "EGLL_TWR"}, TypedName{"124.3", Sim::Connected, "EHAM_APP"},
-        TypedName{"123.450", Sim::Connected, "FREQ_123.450"},
-        TypedName{"FREQ_123.450", Sim::Connected, "FREQ_123.450"},
+        TypedName{"123.450", Sim::Connected, "FREQ_123.450"}, TypedName{"FREQ_123.450", Sim::Connected, "FREQ_123.450"},
         TypedName{"eddf_twr", Sim::Failed, "eddf_twr"}, TypedName{"", Sim::Failed, ""},
         TypedName{"   ", Sim::Failed, "   "}, TypedName{"NOWHERE", Sim::Failed, "NOWHERE"},
         TypedName{"FREQ_122.800", Sim::Failed, "FREQ_122.800"}, TypedName{"140.000", Sim::Failed, "140.000"}));
@@ -244,8 +244,9 @@ TEST_F(SimulationTest, LeavingEndsTheRoomAndItsActivity)
     EXPECT_EQ(sim.roomState(0), Sim::Offline);
     EXPECT_EQ(sim.value(L().recvActivityBase), 0);
     EXPECT_EQ(sim.text(L().infoBase), "");
-    EXPECT_EQ(deliver(), (std::vector<std::string>{valueEvent(L().stateBase()), valueEvent(L().recvActivityBase),
-                             textEvent(L().infoBase)}));
+    EXPECT_EQ(deliver(),
+        (std::vector<std::string>{
+            valueEvent(L().stateBase()), valueEvent(L().recvActivityBase), textEvent(L().infoBase)}));
 
     join(0);
     write(L().stateBase(), Sim::Offline);
@@ -341,7 +342,7 @@ struct Selection {
     const char* receiveAfter;
 };
 
-class ReceiveBoth : public SimulationTest, public ::testing::WithParamInterface<Selection> {};
+class ReceiveBoth : public SimulationTest, public ::testing::WithParamInterface<Selection> { };
 
 TEST_P(ReceiveBoth, KeepsTheTransmitRadioHeard)
 {
@@ -358,9 +359,8 @@ TEST_P(ReceiveBoth, KeepsTheTransmitRadioHeard)
 }
 
 INSTANTIATE_TEST_SUITE_P(Selections, ReceiveBoth,
-    ::testing::Values(Selection{"1", "1", true, "B"}, Selection{"B", "2", false, "2"},
-        Selection{"B", "1", false, "1"}, Selection{"B", "B", false, "1"}, Selection{"B", "x", false, "1"},
-        Selection{"B", "2", true, "B"}));
+    ::testing::Values(Selection{"1", "1", true, "B"}, Selection{"B", "2", false, "2"}, Selection{"B", "1", false, "1"},
+        Selection{"B", "B", false, "1"}, Selection{"B", "x", false, "1"}, Selection{"B", "2", true, "B"}));
 
 TEST_F(SimulationTest, TransmitRadioIsOneOrTwo)
 {
@@ -398,8 +398,9 @@ TEST_F(SimulationTest, NetworkDisconnectsAndComesBackWithFreshObjects)
     sim.connectNetwork();
     const std::int32_t after = sim.voiceHandle();
     EXPECT_GT(after, before);
-    EXPECT_EQ(deliver(), (std::vector<std::string>{"Connected", "ObjectCreated(" + std::to_string(after - 1) + ")",
-                             "ObjectCreated(" + std::to_string(after) + ")"}));
+    EXPECT_EQ(deliver(),
+        (std::vector<std::string>{"Connected", "ObjectCreated(" + std::to_string(after - 1) + ")",
+            "ObjectCreated(" + std::to_string(after) + ")"}));
     EXPECT_EQ(sim.roomState(0), Sim::Offline);
 }
 
@@ -455,8 +456,8 @@ TEST(SimulationLayout, FollowsTheOptionsAndRefusesWhatDoesNotFit)
     EXPECT_EQ(sim.value(0), 5);
     EXPECT_EQ(sim.value(1), 10);
 
-    for (const auto& [slots, first] : std::vector<std::pair<std::int32_t, std::int32_t>>{
-             {-1, 7}, {65, 7}, {3, 6}, {3, 1 << 20}}) {
+    for (const auto& [slots, first] :
+        std::vector<std::pair<std::int32_t, std::int32_t>>{{-1, 7}, {65, 7}, {3, 6}, {3, 1 << 20}}) {
         options.slotCount = slots;
         options.firstIndex = first;
         EXPECT_THROW(Sim{options}, std::invalid_argument) << slots << ", " << first;

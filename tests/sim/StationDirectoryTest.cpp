@@ -10,7 +10,7 @@ struct FrequencyCase {
     const char* normal; // nullptr: not a frequency
 };
 
-class Frequency : public ::testing::TestWithParam<FrequencyCase> {};
+class Frequency : public ::testing::TestWithParam<FrequencyCase> { };
 
 TEST_P(Frequency, IsReadAsAnAirBandFrequencyOrRefused)
 {
