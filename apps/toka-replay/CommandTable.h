@@ -12,16 +12,16 @@ enum class ArgumentKind {
     Integer,
     String,
     Boolean,
-    Member,      // a voice-client or dock-frame member name (fail)
-    LabelClass,  // UserLabel or UserLabelGraph
-    Name,        // a new control's name
-    Control,     // a control reference
+    Member, // a voice-client or dock-frame member name (fail)
+    LabelClass, // UserLabel or UserLabelGraph
+    Name, // a new control's name
+    Control, // a control reference
     FocusTarget, // a control reference or none
-    Property,    // a property reference
-    Method,      // a control reference and a method
-    Value,       // any literal (set)
-    Item,        // a print item
-    Path,        // a file name: a string or a bare word
+    Property, // a property reference
+    Method, // a control reference and a method
+    Value, // any literal (set)
+    Item, // a print item
+    Path, // a file name: a string or a bare word
 };
 
 struct Parameter {

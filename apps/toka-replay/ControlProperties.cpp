@@ -16,19 +16,37 @@ namespace {
 
 using Type = PropertyAccess::Type;
 
-bool isSkinned(ControlKind kind) { return kind == ControlKind::UserLabel || kind == ControlKind::UserLabelGraph; }
+bool isSkinned(ControlKind kind)
+{
+    return kind == ControlKind::UserLabel || kind == ControlKind::UserLabelGraph;
+}
 
 std::function<bool(ControlKind)> only(ControlKind wanted)
 {
     return [wanted](ControlKind kind) { return kind == wanted; };
 }
 
-bool any(ControlKind) { return true; }
+bool any(ControlKind)
+{
+    return true;
+}
 
-std::int32_t integer(const Literal& value) { return std::get<std::int32_t>(value.value); }
-Colour colour(const Literal& value) { return static_cast<Colour>(std::get<std::int32_t>(value.value)); }
-bool boolean(const Literal& value) { return std::get<bool>(value.value); }
-const std::string& text(const Literal& value) { return std::get<std::string>(value.value); }
+std::int32_t integer(const Literal& value)
+{
+    return std::get<std::int32_t>(value.value);
+}
+Colour colour(const Literal& value)
+{
+    return static_cast<Colour>(std::get<std::int32_t>(value.value));
+}
+bool boolean(const Literal& value)
+{
+    return std::get<bool>(value.value);
+}
+const std::string& text(const Literal& value)
+{
+    return std::get<std::string>(value.value);
+}
 
 double fontSize(const Literal& value)
 {
@@ -37,14 +55,12 @@ double fontSize(const Literal& value)
     return std::get<double>(value.value);
 }
 
-template <class T>
-const T& as(const Control& control)
+template <class T> const T& as(const Control& control)
 {
     return static_cast<const T&>(control);
 }
 
-template <class T>
-T& as(Control& control)
+template <class T> T& as(Control& control)
 {
     return static_cast<T&>(control);
 }
@@ -90,7 +106,8 @@ std::vector<PropertyAccess> makeTable()
             [](Control& c, const Literal& v) { as<Label>(c).setCaption(text(v)); }},
         {"Tag", only(K::Label), Type::Text, [](const Control& c) -> ScriptValue { return as<Label>(c).tag(); },
             [](Control& c, const Literal& v) { as<Label>(c).setTag(text(v)); }},
-        {"FontName", only(K::Label), Type::Text, [](const Control& c) -> ScriptValue { return as<Label>(c).font().name; },
+        {"FontName", only(K::Label), Type::Text,
+            [](const Control& c) -> ScriptValue { return as<Label>(c).font().name; },
             [](Control& c, const Literal& v) { as<Label>(c).setFontName(text(v)); }},
         {"FontSize", only(K::Label), Type::FontSize,
             [](const Control& c) -> ScriptValue { return FontSizeValue{as<Label>(c).font().size}; },
@@ -137,7 +154,8 @@ std::vector<PropertyAccess> makeTable()
         {"BorderColor", only(K::Shape), Type::Colour,
             [](const Control& c) -> ScriptValue { return ColourValue{as<Shape>(c).borderColor()}; },
             [](Control& c, const Literal& v) { as<Shape>(c).setBorderColor(colour(v)); }},
-        {"Interval", only(K::Timer), Type::Integer, [](const Control& c) -> ScriptValue { return as<Timer>(c).interval(); },
+        {"Interval", only(K::Timer), Type::Integer,
+            [](const Control& c) -> ScriptValue { return as<Timer>(c).interval(); },
             [](Control& c, const Literal& v) { as<Timer>(c).setInterval(integer(v)); }},
 
         // Every control.
@@ -208,8 +226,8 @@ const PropertyAccess& ControlProperties::find(const Control& control, std::strin
     for (const PropertyAccess& access : table)
         if (access.name == name && access.appliesTo(control.kind()))
             return access;
-    throw ScriptError(
-        std::string(controlKindName(control.kind())) + " " + control.reference() + " has no property " + std::string(name));
+    throw ScriptError(std::string(controlKindName(control.kind())) + " " + control.reference() + " has no property "
+        + std::string(name));
 }
 
 } // namespace norvo::replay

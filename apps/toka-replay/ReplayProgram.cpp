@@ -50,8 +50,8 @@ int ReplayProgram::run(const std::vector<std::string>& arguments, std::istream& 
         } else if (argument.starts_with("--png-dir=") && argument.size() > 10) {
             options.pngDir = argument.substr(10);
         } else {
-            err << "toka-replay: " << (argument == "--png-dir" ? "--png-dir needs a folder" : "unknown option " + argument)
-                << '\n'
+            err << "toka-replay: "
+                << (argument == "--png-dir" ? "--png-dir needs a folder" : "unknown option " + argument) << '\n'
                 << Usage << '\n';
             return UsageError;
         }

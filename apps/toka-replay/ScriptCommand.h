@@ -90,7 +90,7 @@ struct PrintItem {
     MemberRef property; // Kind::Property only
 };
 
-struct FocusNone {};
+struct FocusNone { };
 
 // A literal given to `set`.
 struct Literal {
@@ -98,7 +98,8 @@ struct Literal {
     std::string shown;
 };
 
-using ScriptArgument = std::variant<std::int32_t, std::string, bool, ControlRef, MemberRef, PrintItem, FocusNone, Literal>;
+using ScriptArgument
+    = std::variant<std::int32_t, std::string, bool, ControlRef, MemberRef, PrintItem, FocusNone, Literal>;
 
 struct ScriptCommand {
     CommandId id;

@@ -10,8 +10,14 @@ namespace norvo::replay {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 int hexDigit(char c)
 {
@@ -47,7 +53,10 @@ bool isDecimalFraction(std::string_view text)
     return true;
 }
 
-std::string outOfRange(std::string_view text) { return std::string(text) + " is outside the 32-bit range"; }
+std::string outOfRange(std::string_view text)
+{
+    return std::string(text) + " is outside the 32-bit range";
+}
 
 ScriptToken stringToken(std::string_view line, std::size_t& position)
 {
@@ -106,7 +115,10 @@ ScriptToken plainToken(std::string_view written)
 
 } // namespace
 
-std::string ScriptToken::shown() const { return kind == Kind::String ? "\"" + written + "\"" : written; }
+std::string ScriptToken::shown() const
+{
+    return kind == Kind::String ? "\"" + written + "\"" : written;
+}
 
 std::int32_t ScriptLexer::parseInteger(std::string_view text)
 {

@@ -93,11 +93,12 @@ public:
 private:
     [[noreturn]] void wrong(const Parameter& parameter, const ScriptToken& token, std::string_view expected) const
     {
-        throw ScriptError(std::string(spec_.name) + ": " + std::string(parameter.name) + " must be " + std::string(expected)
-            + ", not " + token.shown());
+        throw ScriptError(std::string(spec_.name) + ": " + std::string(parameter.name) + " must be "
+            + std::string(expected) + ", not " + token.shown());
     }
 
-    const ScriptToken& expect(const Parameter& parameter, const ScriptToken& token, Kind kind, std::string_view what) const
+    const ScriptToken& expect(
+        const Parameter& parameter, const ScriptToken& token, Kind kind, std::string_view what) const
     {
         if (token.kind != kind)
             wrong(parameter, token, what);
@@ -126,7 +127,8 @@ private:
             if (token.kind != Kind::Word || !ScriptParser::isIdentifier(token.text))
                 wrong(parameter, token, "a name");
             return token.text;
-        case ArgumentKind::Control: return ScriptParser::parseControl(expect(parameter, token, Kind::Word, "a control").text);
+        case ArgumentKind::Control:
+            return ScriptParser::parseControl(expect(parameter, token, Kind::Word, "a control").text);
         case ArgumentKind::FocusTarget:
             if (token.kind == Kind::Word && token.text == "none")
                 return FocusNone{};
@@ -161,7 +163,8 @@ private:
 
     PrintItem item(const Parameter& parameter, const ScriptToken& token) const
     {
-        const std::string& text = expect(parameter, token, Kind::Word, "a panel field, focus, settings or a property").text;
+        const std::string& text
+            = expect(parameter, token, Kind::Word, "a panel field, focus, settings or a property").text;
         PrintItem printed;
         printed.written = text;
         if (ScriptParser::isPanelField(text))

@@ -57,13 +57,15 @@ std::string oneLine(std::string text)
 
 // The stored properties' names as the labels write them (the store keeps
 // them in lower case).
-constexpr std::array<std::string_view, 6> StoredNames = {"Caption", "Status", "Style", "ToolTipTextEx", "FontEx", "HandCursor"};
+constexpr std::array<std::string_view, 6> StoredNames
+    = {"Caption", "Status", "Style", "ToolTipTextEx", "FontEx", "HandCursor"};
 
 std::string storedName(const std::string& name)
 {
     for (const std::string_view known : StoredNames) {
-        const bool same = std::equal(known.begin(), known.end(), name.begin(), name.end(),
-            [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b)); });
+        const bool same = std::equal(known.begin(), known.end(), name.begin(), name.end(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        });
         if (same)
             return std::string(known);
     }
@@ -81,12 +83,11 @@ std::string storedValue(const PropertyBag::Value& value)
 
 std::int32_t characterCount(const std::string& text)
 {
-    return static_cast<std::int32_t>(std::count_if(
-        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::int32_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-template <class T>
-const T& argument(const ScriptCommand& command, std::size_t position)
+template <class T> const T& argument(const ScriptCommand& command, std::size_t position)
 {
     return std::get<T>(command.arguments.at(position));
 }
@@ -118,8 +119,7 @@ struct ScriptSession::World {
 
 private:
     // Runs what the panel or a label does; their errors are printed.
-    template <class F>
-    void guarded(F&& action)
+    template <class F> void guarded(F&& action)
     {
         try {
             action();
@@ -268,7 +268,8 @@ void ScriptSession::World::deliverEvent(const ScriptCommand& command)
 void ScriptSession::World::host(const ScriptCommand& command)
 {
     TOKA& toka = *panel;
-    const auto answer = [&](const char* name, bool value) { line(std::string(name) + " = " + CallLog::boolean(value)); };
+    const auto answer
+        = [&](const char* name, bool value) { line(std::string(name) + " = " + CallLog::boolean(value)); };
     guarded([&] {
         switch (command.id) {
         case CommandId::HostHostinghWnd: toka.HostinghWnd(argument<std::int32_t>(command, 0)); break;
@@ -373,7 +374,8 @@ void ScriptSession::World::print(const PrintItem& item)
 {
     switch (item.kind) {
     case PrintItem::Kind::Settings:
-        for (const std::string& entry : ValueFormatter::settingsLines(settings, TOKA::SettingsApplication, TOKA::SettingsSection))
+        for (const std::string& entry :
+            ValueFormatter::settingsLines(settings, TOKA::SettingsApplication, TOKA::SettingsSection))
             line(entry);
         return;
     case PrintItem::Kind::Field: {
@@ -526,7 +528,8 @@ void ScriptSession::World::execute(const ScriptCommand& command)
         ComboBox& box = resolveComboBox(argument<ControlRef>(command, 0), "pick");
         const std::int32_t position = argument<std::int32_t>(command, 1);
         if (position < 0 || position >= box.listCount())
-            throw ScriptError("pick: " + argument<ControlRef>(command, 0).written + " has no list item " + std::to_string(position));
+            throw ScriptError(
+                "pick: " + argument<ControlRef>(command, 0).written + " has no list item " + std::to_string(position));
         guarded([&] {
             box.setText(box.list(position));
             box.click();
@@ -578,6 +581,9 @@ ScriptSession::ScriptSession(const ReplayOptions& options, std::ostream& out)
 
 ScriptSession::~ScriptSession() = default;
 
-void ScriptSession::execute(const ScriptCommand& command) { world_->execute(command); }
+void ScriptSession::execute(const ScriptCommand& command)
+{
+    world_->execute(command);
+}
 
 } // namespace norvo::replay

@@ -9,12 +9,10 @@ namespace norvo::replay {
 
 namespace {
 
-template <class... Ts>
-struct Overloaded : Ts... {
+template <class... Ts> struct Overloaded : Ts... {
     using Ts::operator()...;
 };
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // The digits of "CHANNEL12" when the key is CHANNEL and a canonical decimal
 // number; empty otherwise.
@@ -82,16 +80,17 @@ std::string ValueFormatter::rect(const std::optional<Rect>& rect)
 
 std::string ValueFormatter::format(const ScriptValue& value)
 {
-    return std::visit(Overloaded{
-                          [](std::int32_t number) { return std::to_string(number); },
-                          [](bool flag) { return CallLog::boolean(flag); },
-                          [](const std::string& text) { return CallLog::quote(text); },
-                          [](ColourValue c) { return colour(c.colour); },
-                          [](FontSizeValue f) { return fontSize(f.size); },
-                          [](const std::vector<std::string>& items) { return list(items); },
-                          [](const std::optional<Rect>& r) { return rect(r); },
-                          [](const ReferenceValue& r) { return r.reference.empty() ? std::string("none") : r.reference; },
-                      },
+    return std::visit(
+        Overloaded{
+            [](std::int32_t number) { return std::to_string(number); },
+            [](bool flag) { return CallLog::boolean(flag); },
+            [](const std::string& text) { return CallLog::quote(text); },
+            [](ColourValue c) { return colour(c.colour); },
+            [](FontSizeValue f) { return fontSize(f.size); },
+            [](const std::vector<std::string>& items) { return list(items); },
+            [](const std::optional<Rect>& r) { return rect(r); },
+            [](const ReferenceValue& r) { return r.reference.empty() ? std::string("none") : r.reference; },
+        },
         value);
 }
 
@@ -102,7 +101,8 @@ std::vector<std::string> ValueFormatter::settingsLines(
     for (const auto& [key, value] : store.entries())
         if (std::get<0>(key) == application && std::get<1>(key) == section)
             entries.emplace_back(std::get<2>(key), value);
-    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return settingsKeyBefore(a.first, b.first); });
+    std::sort(entries.begin(), entries.end(),
+        [](const auto& a, const auto& b) { return settingsKeyBefore(a.first, b.first); });
     std::vector<std::string> lines;
     for (const auto& [key, value] : entries)
         lines.push_back(CallLog::quote(key) + " = " + CallLog::quote(value));

@@ -1,5 +1,5 @@
-#include "ScriptError.h"
 #include "ScriptLexer.h"
+#include "ScriptError.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ struct IntegerCase {
     std::int32_t value;
 };
 
-class IntegerToken : public ::testing::TestWithParam<IntegerCase> {};
+class IntegerToken : public ::testing::TestWithParam<IntegerCase> { };
 
 TEST_P(IntegerToken, IsReadAsA32BitSignedValue)
 {
@@ -36,7 +36,7 @@ struct BadToken {
     const char* why;
 };
 
-class MalformedToken : public ::testing::TestWithParam<BadToken> {};
+class MalformedToken : public ::testing::TestWithParam<BadToken> { };
 
 TEST_P(MalformedToken, IsRefusedWithItsReason)
 {
@@ -53,9 +53,9 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedToken,
         BadToken{"tick -2147483649", "-2147483649 is outside the 32-bit range"},
         BadToken{"long 7 0 &H100000000", "&H100000000 is outside the 32-bit range"},
         BadToken{"long 7 0 &H", "invalid hexadecimal number &H"},
-        BadToken{"long 7 0 &HC0G0", "invalid hexadecimal number &HC0G0"},
-        BadToken{"tick 12ms", "invalid number 12ms"}, BadToken{"tick 1.2.3", "invalid number 1.2.3"},
-        BadToken{"text 7 1 \"open", "unterminated string"}, BadToken{"text 7 1 \"ends in \\", "unterminated string"},
+        BadToken{"long 7 0 &HC0G0", "invalid hexadecimal number &HC0G0"}, BadToken{"tick 12ms", "invalid number 12ms"},
+        BadToken{"tick 1.2.3", "invalid number 1.2.3"}, BadToken{"text 7 1 \"open", "unterminated string"},
+        BadToken{"text 7 1 \"ends in \\", "unterminated string"},
         BadToken{"text 7 1 \"bad \\q\"", "unknown escape \\q in a string"},
         BadToken{"text 7 1 \"a\"b", "a blank must follow the string \"a\""}));
 

@@ -1,5 +1,5 @@
-#include "ScriptError.h"
 #include "ScriptParser.h"
+#include "ScriptError.h"
 
 #include <gtest/gtest.h>
 
@@ -88,7 +88,7 @@ struct BadLine {
     const char* why;
 };
 
-class InvalidLine : public ::testing::TestWithParam<BadLine> {};
+class InvalidLine : public ::testing::TestWithParam<BadLine> { };
 
 TEST_P(InvalidLine, IsRefusedWithItsReason)
 {
@@ -103,30 +103,30 @@ TEST_P(InvalidLine, IsRefusedWithItsReason)
 INSTANTIATE_TEST_SUITE_P(Table, InvalidLine,
     ::testing::Values(BadLine{"frobnicate", "unknown command frobnicate"},
         BadLine{"\"start\"", "a line must start with a command, not \"start\""},
-        BadLine{"Start", "unknown command Start"},
-        BadLine{"start now", "usage: start"},
+        BadLine{"Start", "unknown command Start"}, BadLine{"start now", "usage: start"},
         BadLine{"pilot \"1\" \"1\" \"122.800\"", "usage: pilot RX TX COM1 COM2"},
         BadLine{"object \"7\" \"VOICE\" \"TOKA\"", "object: HANDLE must be an integer, not \"7\""},
         BadLine{"object 7 VOICE \"TOKA\"", "object: TYPE must be a string, not VOICE"},
         BadLine{"hosted true", "hosted: BOOL must be True or False, not true"},
         BadLine{"hosted 1", "hosted: BOOL must be True or False, not 1"},
-        BadLine{"fail Frobnicate", "fail: MEMBER must be a voice-client member, IsHosted or ClosePanel, not Frobnicate"},
+        BadLine{
+            "fail Frobnicate", "fail: MEMBER must be a voice-client member, IsHosted or ClosePanel, not Frobnicate"},
         BadLine{"fail \"Detach\"", "fail: MEMBER must be a member name, not \"Detach\""},
         BadLine{"setting CHANNEL0 \"x\"", "setting: KEY must be a string, not CHANNEL0"},
-        BadLine{"event", "event needs one of: Disconnected, Connected, MainPilotUserDeleted, MainPilotUserChanged, "
-                         "MainPilotUserCreated, ObjectCreated, ObjectDeleted, ObjectTextChanged, ObjectValueChanged"},
-        BadLine{"event Quit", "unknown event Quit; one of: Disconnected, Connected, MainPilotUserDeleted, "
-                              "MainPilotUserChanged, MainPilotUserCreated, ObjectCreated, ObjectDeleted, "
-                              "ObjectTextChanged, ObjectValueChanged"},
+        BadLine{"event",
+            "event needs one of: Disconnected, Connected, MainPilotUserDeleted, MainPilotUserChanged, "
+            "MainPilotUserCreated, ObjectCreated, ObjectDeleted, ObjectTextChanged, ObjectValueChanged"},
+        BadLine{"event Quit",
+            "unknown event Quit; one of: Disconnected, Connected, MainPilotUserDeleted, "
+            "MainPilotUserChanged, MainPilotUserCreated, ObjectCreated, ObjectDeleted, "
+            "ObjectTextChanged, ObjectValueChanged"},
         BadLine{"event ObjectCreated", "usage: event ObjectCreated H"},
-        BadLine{"event Connected 7", "usage: event Connected"},
-        BadLine{"host Sizing", "usage: host Sizing SIDE"},
-        BadLine{"host", "host needs one of: HostinghWnd, Sizing, CanDeactivate, Activated, HasTitle, Sizeable, "
-                        "Closeable, Dockframe"},
-        BadLine{"click", "usage: click REF"},
-        BadLine{"click Room(", "malformed control reference Room("},
-        BadLine{"click Room()", "malformed control reference Room()"},
-        BadLine{"click Room(x)", "invalid number x"},
+        BadLine{"event Connected 7", "usage: event Connected"}, BadLine{"host Sizing", "usage: host Sizing SIDE"},
+        BadLine{"host",
+            "host needs one of: HostinghWnd, Sizing, CanDeactivate, Activated, HasTitle, Sizeable, "
+            "Closeable, Dockframe"},
+        BadLine{"click", "usage: click REF"}, BadLine{"click Room(", "malformed control reference Room("},
+        BadLine{"click Room()", "malformed control reference Room()"}, BadLine{"click Room(x)", "invalid number x"},
         BadLine{"click Room(-1)", "a control index cannot be negative: Room(-1)"},
         BadLine{"click 2Room", "invalid number 2Room"},
         BadLine{"click btnQuit.lblCaption.Caption", "malformed control reference btnQuit.lblCaption.Caption"},
@@ -135,8 +135,7 @@ INSTANTIATE_TEST_SUITE_P(Table, InvalidLine,
         BadLine{"set btnQuit 2", "malformed property reference btnQuit"},
         BadLine{"set btnQuit.Status", "usage: set PROPREF VALUE"},
         BadLine{"set btnQuit.Status two", "set: VALUE must be a value (integer, string, True or False), not two"},
-        BadLine{"set Room(0).", "malformed property reference Room(0)."},
-        BadLine{"print", "usage: print ITEM..."},
+        BadLine{"set Room(0).", "malformed property reference Room(0)."}, BadLine{"print", "usage: print ITEM..."},
         BadLine{"print Room(2)", "print: ITEM must be a panel field, focus, settings or a property, not Room(2)"},
         BadLine{"print \"focus\"", "print: ITEM must be a panel field, focus, settings or a property, not \"focus\""},
         BadLine{"newlabel 1x UserLabel", "invalid number 1x"},

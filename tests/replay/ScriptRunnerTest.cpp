@@ -1,6 +1,6 @@
+#include "ScriptRunner.h"
 #include "PanelRenderer.h"
 #include "ReplayProgram.h"
-#include "ScriptRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,8 @@ Outcome runScript(const std::string& script, ReplayOptions options = {})
 
 TEST(ScriptRunner, InvalidLineNamesFileAndLineAndSkipsTheRest)
 {
-    const Outcome outcome = runScript("setting \"CHANNEL0\" \"A\"\r\n\n# set up\nprint settings\nfrobnicate\nprint settings\n");
+    const Outcome outcome
+        = runScript("setting \"CHANNEL0\" \"A\"\r\n\n# set up\nprint settings\nfrobnicate\nprint settings\n");
     EXPECT_FALSE(outcome.completed);
     EXPECT_EQ(outcome.out, "\"CHANNEL0\" = \"A\"\n");
     EXPECT_EQ(outcome.err, "s.script:5: error: unknown command frobnicate\n");
@@ -62,7 +63,7 @@ struct RuntimeCase {
     const char* error;
 };
 
-class InvalidAtRunTime : public ::testing::TestWithParam<RuntimeCase> {};
+class InvalidAtRunTime : public ::testing::TestWithParam<RuntimeCase> { };
 
 TEST_P(InvalidAtRunTime, IsAnInvalidLine)
 {
@@ -86,32 +87,40 @@ INSTANTIATE_TEST_SUITE_P(Table, InvalidAtRunTime,
         RuntimeCase{"start\nclick Freq", "s.script:2: error: the panel has no control Freq\n"},
         RuntimeCase{"start\nclick Room(0).lblCaption",
             "s.script:2: error: Room(0).lblCaption: only a skinned label's parts can follow a control\n"},
-        RuntimeCase{"start\nclick btnQuit.Nothing", "s.script:2: error: btnQuit.Nothing: a UserLabel has no part Nothing\n"},
+        RuntimeCase{
+            "start\nclick btnQuit.Nothing", "s.script:2: error: btnQuit.Nothing: a UserLabel has no part Nothing\n"},
         RuntimeCase{"start\nclick lblCaption", "s.script:2: error: the panel has no control lblCaption\n"},
         RuntimeCase{"start\nprint Freq(0).Text", "s.script:2: error: Label Freq(0) has no property Text\n"},
-        RuntimeCase{"start\nprint btnQuit.SpriteRect", "s.script:2: error: UserLabel btnQuit has no property SpriteRect\n"},
+        RuntimeCase{
+            "start\nprint btnQuit.SpriteRect", "s.script:2: error: UserLabel btnQuit has no property SpriteRect\n"},
         RuntimeCase{"start\nset FreqInfo(2).List 1", "s.script:2: error: List cannot be set\n"},
         RuntimeCase{"start\nset btnQuit.Status True", "s.script:2: error: Status takes an integer, not True\n"},
         RuntimeCase{"start\nset Room(0).Visible 1", "s.script:2: error: Visible takes True or False, not 1\n"},
         RuntimeCase{"start\nset btnQuit.Caption 1", "s.script:2: error: Caption takes a string, not 1\n"},
-        RuntimeCase{"start\nset TOKA.Width 100", "s.script:2: error: TOKA.Width cannot be set; resize W H sizes the panel\n"},
+        RuntimeCase{
+            "start\nset TOKA.Width 100", "s.script:2: error: TOKA.Width cannot be set; resize W H sizes the panel\n"},
         RuntimeCase{"start\ntype Freq(0) \"x\"", "s.script:2: error: type needs a combo box, not Freq(0)\n"},
         RuntimeCase{"start\npick FreqInfo(2) 0", "s.script:2: error: pick: FreqInfo(2) has no list item 0\n"},
         RuntimeCase{"start\ntick -1", "s.script:2: error: tick: time cannot run backwards\n"},
         RuntimeCase{"start\nkey FreqInfo(2) 32768", "s.script:2: error: key: CODE must fit 16 bits\n"},
-        RuntimeCase{"start\nmousedown Freq(0) 3", "s.script:2: error: mousedown: BUTTON must be 1 (left), 2 (right) or 4 (middle)\n"},
-        RuntimeCase{"start\ninvoke Room(0).Blink 1 2", "s.script:2: error: invoke needs a skinned label, not Room(0)\n"},
+        RuntimeCase{"start\nmousedown Freq(0) 3",
+            "s.script:2: error: mousedown: BUTTON must be 1 (left), 2 (right) or 4 (middle)\n"},
+        RuntimeCase{
+            "start\ninvoke Room(0).Blink 1 2", "s.script:2: error: invoke needs a skinned label, not Room(0)\n"},
         RuntimeCase{"start\ninvoke btnQuit.Flash", "s.script:2: error: a UserLabel has no method Flash\n"},
-        RuntimeCase{"start\ninvoke btnQuit.Blink 4", "s.script:2: error: usage: invoke REF.Blink BLINKSTATUS BLINKLOOP\n"},
+        RuntimeCase{
+            "start\ninvoke btnQuit.Blink 4", "s.script:2: error: usage: invoke REF.Blink BLINKSTATUS BLINKLOOP\n"},
         RuntimeCase{"start\ninvoke btnQuit.BlinkStop 1", "s.script:2: error: usage: invoke REF.BlinkStop\n"},
-        RuntimeCase{"start\nnewlabel btnQuit UserLabel", "s.script:2: error: newlabel: a control named btnQuit exists already\n"},
+        RuntimeCase{"start\nnewlabel btnQuit UserLabel",
+            "s.script:2: error: newlabel: a control named btnQuit exists already\n"},
         RuntimeCase{"start\nnewlabel L UserLabel\nnewlabel L UserLabelGraph",
             "s.script:3: error: newlabel: a control named L exists already\n"},
         RuntimeCase{"start\nnewlabel L UserLabel\nfocus L", "s.script:3: error: focus: L is not on the panel\n"},
         RuntimeCase{"start\nsize Room(0) 5 5", "s.script:2: error: size needs a skinned label, not Room(0)\n"},
         RuntimeCase{"start\nsize btnQuit -1 5", "s.script:2: error: a size cannot be negative\n"},
         RuntimeCase{"start\nresize 5 -1", "s.script:2: error: a size cannot be negative\n"},
-        RuntimeCase{"start\nstored RoomStatus(0)", "s.script:2: error: stored needs a skinned label, not RoomStatus(0)\n"}));
+        RuntimeCase{
+            "start\nstored RoomStatus(0)", "s.script:2: error: stored needs a skinned label, not RoomStatus(0)\n"}));
 
 TEST(ScriptRunner, TickLongerThanTheLimitIsInvalid)
 {
@@ -125,8 +134,9 @@ TEST(ScriptRunner, RenderingWithoutAFrontEndIsAnErrorNotAnInvalidLine)
 {
     const Outcome outcome = runScript("start\npixel 0 0\nsnapshot \"p.png\"\n");
     EXPECT_TRUE(outcome.completed);
-    EXPECT_EQ(outcome.out, "error: pixel needs the Qt front end, which this toka-replay is built without\n"
-                           "error: snapshot needs the Qt front end, which this toka-replay is built without\n");
+    EXPECT_EQ(outcome.out,
+        "error: pixel needs the Qt front end, which this toka-replay is built without\n"
+        "error: snapshot needs the Qt front end, which this toka-replay is built without\n");
 }
 
 class FakeRenderer : public PanelRenderer {

@@ -38,7 +38,8 @@ TEST(ValueFormatter, ListsQuoteEveryItem)
 {
     EXPECT_EQ(ValueFormatter::format(std::vector<std::string>{}), "[]");
     EXPECT_EQ(ValueFormatter::format(std::vector<std::string>{"A"}), "[\"A\"]");
-    EXPECT_EQ(ValueFormatter::format(std::vector<std::string>{"EDDF_TWR", "say \"hi\""}), R"(["EDDF_TWR", "say \"hi\""])");
+    EXPECT_EQ(
+        ValueFormatter::format(std::vector<std::string>{"EDDF_TWR", "say \"hi\""}), R"(["EDDF_TWR", "say \"hi\""])");
 }
 
 TEST(ValueFormatter, SpriteRectangleOrNone)
