@@ -8,7 +8,7 @@ using K = ArgumentKind;
 using S = CommandSection;
 using C = CommandId;
 
-std::vector<CommandSpec> makeTable()
+std::vector<CommandSyntax> makeTable()
 {
     return {
         {"pilot", C::Pilot, S::World, {{"RX", K::String}, {"TX", K::String}, {"COM1", K::String}, {"COM2", K::String}}},
@@ -67,7 +67,7 @@ std::vector<CommandSpec> makeTable()
 
 } // namespace
 
-std::string CommandSpec::usage() const
+std::string CommandSyntax::usage() const
 {
     std::string text = "usage: " + std::string(name);
     for (const Parameter& parameter : parameters) {
@@ -79,25 +79,25 @@ std::string CommandSpec::usage() const
     return text;
 }
 
-const std::vector<CommandSpec>& CommandTable::all()
+const std::vector<CommandSyntax>& CommandTable::all()
 {
-    static const std::vector<CommandSpec> table = makeTable();
+    static const std::vector<CommandSyntax> table = makeTable();
     return table;
 }
 
-const CommandSpec* CommandTable::find(std::string_view name)
+const CommandSyntax* CommandTable::find(std::string_view name)
 {
-    for (const CommandSpec& spec : all())
-        if (spec.name == name)
-            return &spec;
+    for (const CommandSyntax& syntax : all())
+        if (syntax.name == name)
+            return &syntax;
     return nullptr;
 }
 
 std::vector<std::string_view> CommandTable::groupMembers(std::string_view group)
 {
     std::vector<std::string_view> members;
-    for (const CommandSpec& spec : all()) {
-        const std::string_view name = spec.name;
+    for (const CommandSyntax& syntax : all()) {
+        const std::string_view name = syntax.name;
         if (name.size() > group.size() && name.starts_with(group) && name[group.size()] == ' ')
             members.push_back(name.substr(group.size() + 1));
     }

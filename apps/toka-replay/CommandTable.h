@@ -31,7 +31,7 @@ struct Parameter {
     bool repeated = false; // one or more
 };
 
-struct CommandSpec {
+struct CommandSyntax {
     std::string_view name; // "tick", or a group and its member: "host Sizing"
     CommandId id;
     CommandSection section;
@@ -44,9 +44,9 @@ struct CommandSpec {
 // Every command a script knows, with its arguments.
 class CommandTable {
 public:
-    static const std::vector<CommandSpec>& all();
+    static const std::vector<CommandSyntax>& all();
     // The command of that name ("tick", "host Sizing"); nullptr when none.
-    static const CommandSpec* find(std::string_view name);
+    static const CommandSyntax* find(std::string_view name);
     // The members of a group ("event", "host"); empty when the word is none.
     static std::vector<std::string_view> groupMembers(std::string_view group);
 };

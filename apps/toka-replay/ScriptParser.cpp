@@ -65,8 +65,8 @@ ControlRef controlFromSegments(const std::vector<std::string_view>& segments, st
 
 class LineParser {
 public:
-    LineParser(const CommandSpec& spec, const std::vector<ScriptToken>& tokens, std::size_t first)
-        : spec_(spec)
+    LineParser(const CommandSyntax& syntax, const std::vector<ScriptToken>& tokens, std::size_t first)
+        : syntax_(syntax)
         , tokens_(tokens)
         , next_(first)
     {
@@ -74,26 +74,26 @@ public:
 
     ScriptCommand parse()
     {
-        ScriptCommand command{spec_.id, spec_.section, std::string(spec_.name), {}};
-        for (const Parameter& parameter : spec_.parameters) {
+        ScriptCommand command{syntax_.id, syntax_.section, std::string(syntax_.name), {}};
+        for (const Parameter& parameter : syntax_.parameters) {
             if (next_ >= tokens_.size()) {
                 if (parameter.optional)
                     break;
-                throw ScriptError(spec_.usage());
+                throw ScriptError(syntax_.usage());
             }
             do
                 command.arguments.push_back(argument(parameter, tokens_[next_++]));
             while (parameter.repeated && next_ < tokens_.size());
         }
         if (next_ < tokens_.size())
-            throw ScriptError(spec_.usage());
+            throw ScriptError(syntax_.usage());
         return command;
     }
 
 private:
     [[noreturn]] void wrong(const Parameter& parameter, const ScriptToken& token, std::string_view expected) const
     {
-        throw ScriptError(std::string(spec_.name) + ": " + std::string(parameter.name) + " must be "
+        throw ScriptError(std::string(syntax_.name) + ": " + std::string(parameter.name) + " must be "
             + std::string(expected) + ", not " + token.shown());
     }
 
@@ -182,7 +182,7 @@ private:
         return printed;
     }
 
-    const CommandSpec& spec_;
+    const CommandSyntax& syntax_;
     const std::vector<ScriptToken>& tokens_;
     std::size_t next_;
 };
@@ -238,17 +238,17 @@ std::optional<ScriptCommand> ScriptParser::parse(std::string_view line)
     const ScriptToken& head = tokens.front();
     if (head.kind != Kind::Word)
         throw ScriptError("a line must start with a command, not " + head.shown());
-    if (const CommandSpec* spec = CommandTable::find(head.text))
-        return LineParser(*spec, tokens, 1).parse();
+    if (const CommandSyntax* syntax = CommandTable::find(head.text))
+        return LineParser(*syntax, tokens, 1).parse();
     const std::vector<std::string_view> members = CommandTable::groupMembers(head.text);
     if (members.empty())
         throw ScriptError("unknown command " + head.text);
     if (tokens.size() < 2 || tokens[1].kind != Kind::Word)
         throw ScriptError(head.text + " needs one of: " + joined(members));
-    const CommandSpec* spec = CommandTable::find(head.text + " " + tokens[1].text);
-    if (!spec)
+    const CommandSyntax* syntax = CommandTable::find(head.text + " " + tokens[1].text);
+    if (!syntax)
         throw ScriptError("unknown " + head.text + " " + tokens[1].text + "; one of: " + joined(members));
-    return LineParser(*spec, tokens, 2).parse();
+    return LineParser(*syntax, tokens, 2).parse();
 }
 
 } // namespace norvo::replay
