@@ -4,8 +4,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-build_dir=${NORVO_BUILD_DIR:-build}
-if [ -x "$build_dir/apps/toka-demo/toka-demo" ]; then
-    exec "$build_dir/apps/toka-demo/toka-demo" "$@"
-fi
-exec "$build_dir/apps/label-gallery/label-gallery" "$@"
+exec "${NORVO_BUILD_DIR:-build}/apps/toka-demo/toka-demo" "$@"
