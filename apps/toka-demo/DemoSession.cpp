@@ -37,6 +37,7 @@ void DemoSession::tick()
     const qint64 now = wallClock_.elapsed();
     guarded("the network's clock", [&] { network_.advance(now - lastTick_); });
     lastTick_ = now;
+    emit timePassed();
 }
 
 void DemoSession::advance(std::int64_t milliseconds)

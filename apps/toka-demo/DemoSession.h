@@ -49,6 +49,8 @@ signals:
     void logged(const QString& line);
     // After each delivery, for views of the network's state.
     void delivered();
+    // After the network's clock moved in real time.
+    void timePassed();
 
 private:
     template <class Step> void guarded(const std::string& what, Step&& step)

@@ -65,6 +65,7 @@ SimulationConsole::SimulationConsole(DemoSession& session, QWidget* parent)
     layout->addWidget(clear, 0, Qt::AlignRight);
 
     connect(&session_, &DemoSession::delivered, this, &SimulationConsole::showState);
+    connect(&session_, &DemoSession::timePassed, this, &SimulationConsole::showState);
     showState();
 }
 
