@@ -2,34 +2,87 @@
 
 #include "platform/Colour.h"
 
-#include <QColor>
+#include <QApplication>
 #include <QImage>
-#include <QString>
 #include <QStringList>
+#include <QTest>
+#include <QWidget>
 
-#include <ostream>
+#include <gtest/gtest.h>
 
-class QWidget;
+#include <memory>
 
 namespace norvo::qt::testing {
 
-// The colour at a pixel of an image, as the model writes colours.
-Colour colourAt(const QImage& image, int x, int y);
-// What a widget shows, one image pixel per widget pixel.
-QImage render(QWidget& widget, qreal devicePixelRatio = 1.0);
+// One application for the whole test program, offscreen unless told otherwise.
+struct ApplicationEnvironment : ::testing::Environment {
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QApplication>(argc, argv);
+    }
+    void TearDown() override { application.reset(); }
 
-// Shows the widget as a window and waits until it is exposed.
-void showAndExpose(QWidget& widget);
+    int argc = 1;
+    char name[9] = "qt_tests";
+    char* argv[2] = {name, nullptr};
+    std::unique_ptr<QApplication> application;
+};
+
+inline const auto* const environment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+// The colour at a pixel of an image, as the model writes colours.
+inline Colour colourAt(const QImage& image, int x, int y)
+{
+    const QColor colour = image.pixelColor(x, y);
+    return rgb(static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+        static_cast<std::uint8_t>(colour.blue()));
+}
+
+// What a widget shows, on magenta so that unpainted pixels stand out.
+inline QImage render(QWidget& widget, qreal devicePixelRatio = 1.0)
+{
+    QImage image(widget.size() * devicePixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::magenta);
+    widget.render(&image);
+    return image;
+}
+
+// Shows the widget as a window and waits until it is active.
+inline void showAndExpose(QWidget& widget)
+{
+    widget.show();
+    widget.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&widget));
+}
 
 // Collects the warnings Qt logs while it lives.
 class WarningLog {
 public:
-    WarningLog();
-    ~WarningLog();
+    WarningLog()
+    {
+        previous_ = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (type == QtWarningMsg)
+                lines_.append(text);
+            else if (previous_)
+                previous_(type, context, text);
+        });
+    }
+    ~WarningLog()
+    {
+        qInstallMessageHandler(previous_);
+        lines_.clear();
+    }
     WarningLog(const WarningLog&) = delete;
     WarningLog& operator=(const WarningLog&) = delete;
 
-    bool contains(const QString& text) const;
+    bool contains(const QString& text) const { return !lines_.filter(text).isEmpty(); }
+
+private:
+    static inline QStringList lines_;
+    static inline QtMessageHandler previous_ = nullptr;
 };
 
 } // namespace norvo::qt::testing
