@@ -10,6 +10,12 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
+Bytes operator+(Bytes a, const Bytes& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 void putU16(Bytes& b, std::uint32_t v)
 {
     b.push_back(static_cast<std::uint8_t>(v & 0xFF));
@@ -98,12 +104,8 @@ TEST(PropertyBagTest, WritesTheDocumentedBytes)
     bag.WriteProperty("Status", std::int32_t{5}, std::int32_t{0});
     bag.WriteProperty("HandCursor", false, true);
     bag.WriteProperty("FontEx", std::string("é"), std::string());
-    Bytes expected = entry(3, "status", {5, 0, 0, 0});
-    const Bytes flag = entry(11, "handcursor", {0, 0});
-    const Bytes text = entry(8, "fontex", textValue({0xE9}));
-    expected.insert(expected.end(), flag.begin(), flag.end());
-    expected.insert(expected.end(), text.begin(), text.end());
-    EXPECT_EQ(bag.serialize(), expected);
+    EXPECT_EQ(bag.serialize(),
+        entry(3, "status", {5, 0, 0, 0}) + entry(11, "handcursor", {0, 0}) + entry(8, "fontex", textValue({0xE9})));
 
     PropertyBag on;
     on.WriteProperty("HandCursor", true, false);
@@ -115,9 +117,12 @@ struct MalformedCase {
     Bytes bytes;
 };
 
-class MalformedStoreTest : public ::testing::TestWithParam<MalformedCase> {};
+class MalformedStoreTest : public ::testing::TestWithParam<MalformedCase> { };
 
-TEST_P(MalformedStoreTest, IsRefused) { EXPECT_THROW(PropertyBag::parse(GetParam().bytes), PropertyStoreError); }
+TEST_P(MalformedStoreTest, IsRefused)
+{
+    EXPECT_THROW(PropertyBag::parse(GetParam().bytes), PropertyStoreError);
+}
 
 Bytes withByte(Bytes b, std::size_t at, std::uint8_t value)
 {
@@ -125,29 +130,24 @@ Bytes withByte(Bytes b, std::size_t at, std::uint8_t value)
     return b;
 }
 
-Bytes twice(const Bytes& b)
-{
-    Bytes both = b;
-    both.insert(both.end(), b.begin(), b.end());
-    return both;
-}
-
 INSTANTIATE_TEST_SUITE_P(Stores, MalformedStoreTest,
-    ::testing::Values(MalformedCase{"type code 4", entry(4, "status", {5, 0, 0, 0})},
+    ::testing::Values(MalformedCase{"type code 4", entry(4, "caption", textValue({'a'}))},
         MalformedCase{"bad hash", withByte(entry(3, "status", {5, 0, 0, 0}), 4, 0)},
         MalformedCase{"size past the end", entry(3, "status", {5, 0, 0, 0}, 4)},
         MalformedCase{"size not a multiple of four", entry(3, "status", {5, 0, 0, 0}, -2)},
         MalformedCase{"size smaller than the content", entry(3, "status", {5, 0, 0, 0}, -4)},
+        MalformedCase{"size larger than the content", entry(3, "status", {5, 0, 0, 0}, 4) + Bytes(4, 0)},
         MalformedCase{"size below the header", entry(3, "status", {5, 0, 0, 0}, -24)},
         MalformedCase{"text longer than the entry", entry(8, "caption", textValue({'a', 'b'}), -4)},
         MalformedCase{"text count past the end", entry(8, "caption", {0xFF, 0xFF, 0xFF, 0x7F})},
         MalformedCase{"Boolean neither 0 nor -1", entry(11, "handcursor", {1, 0})},
         MalformedCase{"unpaired surrogate", entry(8, "caption", textValue({'a', 0xD834}))},
+        MalformedCase{"high surrogate before a letter", entry(8, "caption", textValue({0xD834, 'a'}))},
         MalformedCase{"lone low surrogate", entry(8, "caption", textValue({0xDD1E, 'a'}))},
         MalformedCase{"non-zero padding", withByte(entry(11, "handcursor", {0, 0}), 34, 1)},
         MalformedCase{"empty name", entry(3, "", {5, 0, 0, 0})},
         MalformedCase{"upper-case name", entry(3, "Status", {5, 0, 0, 0})},
-        MalformedCase{"name stored twice", twice(entry(3, "status", {5, 0, 0, 0}))},
+        MalformedCase{"name stored twice", entry(3, "status", {5, 0, 0, 0}) + entry(3, "status", {5, 0, 0, 0})},
         MalformedCase{"odd length", Bytes{3, 0, 6}}),
     [](const auto& info) {
         std::string name;

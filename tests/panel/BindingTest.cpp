@@ -2,7 +2,6 @@
 
 #include "platform/CheckedMath.h"
 
-#include <algorithm>
 #include <limits>
 #include <tuple>
 
@@ -33,8 +32,7 @@ TEST_P(BindingLayout, BasesFollowTheSlotCountAndRoomsAreCappedAtThree)
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, BindingLayout,
-    ::testing::Values(LayoutCase{3, 7, 3, 7, 10, 13, 16, 19, 22, 25}, LayoutCase{5, 10, 3, 10, 15, 20, 25, 30, 35, 40},
-        LayoutCase{2, 10, 2, 10, 12, 14, 16, 18, 20, 22}, LayoutCase{0, 5, 0, 5, 5, 5, 5, 5, 5, 5},
+    ::testing::Values(LayoutCase{5, 10, 3, 10, 15, 20, 25, 30, 35, 40},
         LayoutCase{-4, 100, -4, 100, 96, 92, 88, 84, 80, 76},
         LayoutCase{10'000'000, 7, 3, 7, 10'000'007, 20'000'007, 30'000'007, 40'000'007, 50'000'007, 60'000'007},
         // 6A alone does not fit, 6A + B does.
@@ -43,9 +41,9 @@ INSTANTIATE_TEST_SUITE_P(Layouts, BindingLayout,
 
 // Values that make every branch read and paint: rooms connected, active,
 // muted, routed in turn.
-void fillObject(RecordingVoiceClient& voice, std::int32_t handle, std::int32_t from, std::int32_t to)
+void fillObject(RecordingVoiceClient& voice, std::int32_t handle, std::int32_t to)
 {
-    for (std::int32_t i = std::max(from, 2); i <= to; ++i) {
+    for (std::int32_t i = 2; i <= to; ++i) {
         voice.setLong(handle, i, i % 4 == 3 ? 5 : i % 3);
         voice.setText(handle, i, "R" + std::to_string(i) + "\r\ninfo");
     }
@@ -58,7 +56,7 @@ TEST_P(LoopEquivalence, BindingMakesTheCallsOfTheFullLoop)
 {
     const auto [a, b] = GetParam();
     addObject(a, b);
-    fillObject(voice, Handle, 0, 60);
+    fillObject(voice, Handle, 60);
     setPilot("B", "1");
     panel->Norvo_ObjectCreated(Handle);
     const Lines optimised = calls();
@@ -114,50 +112,23 @@ TEST_F(Binding, ReboundMidLoopContinuesWithTheNewLayout)
             client.addObject(handle, "VOICE", "TOKA");
             client.setLong(handle, 0, a);
             client.setLong(handle, 1, b);
-            fillObject(client, handle, 0, 40);
+            fillObject(client, handle, 40);
         }
         TOKA rebound(TokaEnvironment{client, dock, settings, windows, clock});
         client.panel = &rebound;
-        client.unlocksLeft = 4;
-        if (!naive) {
-            rebound.Norvo_ObjectCreated(7);
-        } else {
-            client.unlocksLeft = 0;
-            rebound.Norvo_ObjectCreated(7);
-            calls.take();
-            client.unlocksLeft = 3; // no binding reads this time
-            for (std::int32_t i = 0; i <= 27; ++i)
-                rebound.Norvo_ObjectValueChanged(rebound.fields().VoiceHandle, i);
-            for (std::int32_t i = 0; i <= 27; ++i)
-                rebound.Norvo_ObjectTextChanged(rebound.fields().VoiceHandle, i);
-        }
+        client.unlocksLeft = naive ? -1 : 4; // the binding's own reads take one unlock
+        rebound.Norvo_ObjectCreated(7);
         Lines lines = calls.take();
-        return naive ? lines : Lines(lines.begin() + 6, lines.end());
+        if (!naive)
+            return Lines(lines.begin() + 6, lines.end());
+        client.unlocksLeft = 3;
+        for (std::int32_t i = 0; i <= 27; ++i)
+            rebound.Norvo_ObjectValueChanged(rebound.fields().VoiceHandle, i);
+        for (std::int32_t i = 0; i <= 27; ++i)
+            rebound.Norvo_ObjectTextChanged(rebound.fields().VoiceHandle, i);
+        return calls.take();
     };
     EXPECT_EQ(run(false), run(true));
-}
-
-class ForeignObject : public PanelTest, public ::testing::WithParamInterface<std::pair<const char*, const char*>> { };
-
-TEST_P(ForeignObject, IsNotBound)
-{
-    voice.addObject(9, GetParam().first, GetParam().second);
-    panel->Norvo_ObjectCreated(9);
-    EXPECT_EQ(calls(),
-        (Lines{"Norvo.LockObject(9) = True", "Norvo.ObjectType() = " + CallLog::quote(GetParam().first),
-            "Norvo.ObjectName() = " + CallLog::quote(GetParam().second), "Norvo.UnlockObject()"}));
-    EXPECT_EQ(panel->fields(), TokaFields{});
-}
-
-INSTANTIATE_TEST_SUITE_P(TypeOrName, ForeignObject,
-    ::testing::Values(std::pair{"voice", "TOKA"}, std::pair{"VOICE", "toka"}, std::pair{"VOICE", "TOKA "},
-        std::pair{"ROOM", "TOKA"}));
-
-TEST_F(Binding, RefusedLockAsksNothingMore)
-{
-    panel->Norvo_ObjectCreated(9);
-    panel->Norvo_ObjectCreated(0);
-    EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(9) = False", "Norvo.LockObject(0) = False"}));
 }
 
 class HostileLayout : public PanelTest, public ::testing::WithParamInterface<std::pair<std::int32_t, std::int32_t>> { };
@@ -196,57 +167,7 @@ TEST_F(Binding, LayoutsAtTheLimitsBind)
         EXPECT_NO_THROW(panel->Norvo_ObjectCreated(Handle)) << a << ", " << b;
         EXPECT_EQ(panel->fields().SlotCount, a);
     }
-    EXPECT_NE(std::find(log.lines().begin(), log.lines().end(), "Norvo.GetLong(2147483647) = 0"), log.lines().end());
-}
-
-TEST_F(Binding, AnotherMatchingObjectReplacesTheFirst)
-{
-    startBound();
-    addObject(2, 10, 8);
-    panel->Norvo_ObjectCreated(8);
-    EXPECT_EQ(panel->fields().VoiceHandle, 8);
-    EXPECT_EQ(panel->fields().RoomCount, 2);
-    calls();
-    panel->Norvo_ObjectValueChanged(Handle, 2);
-    panel->Norvo_ObjectTextChanged(Handle, 12);
-    EXPECT_TRUE(calls().empty());
-}
-
-TEST_F(Binding, DeletingTheBoundObjectUnbindsAndHidesTheRooms)
-{
-    startBound();
-    voice.setLong(Handle, 2, 1);
-    panel->Norvo_ObjectValueChanged(Handle, 2);
-    calls();
-    const Lines shown = snapshot(panel->form());
-    panel->Norvo_ObjectDeleted(99);
-    EXPECT_TRUE(calls().empty());
-    EXPECT_EQ(snapshot(panel->form()), shown);
-
-    panel->Norvo_ObjectDeleted(Handle);
-    EXPECT_EQ(panel->fields().VoiceHandle, 0);
-    EXPECT_EQ(panel->fields().PriorityBase, 25); // the layout stays
-    EXPECT_FALSE(control("Room", 0).visible());
-    EXPECT_FALSE(control("RecvActivity").visible());
-    EXPECT_FALSE(control("GeneralSpeaker").visible());
-    EXPECT_EQ(calls(), Lines{"Norvo.LockMainPilotUser(0) = False"});
-
-    control("Room", 1).setVisible(true);
-    panel->Norvo_ObjectDeleted(99);
-    EXPECT_FALSE(control("Room", 1).visible());
-}
-
-TEST_F(Binding, DisconnectedUnbindsAndRefreshesTheRadiosTwice)
-{
-    startBound();
-    setPilot("1", "1");
-    panel->Norvo_Disconnected();
-    EXPECT_EQ(panel->fields().VoiceHandle, 0);
-    const Lines lines = calls();
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Norvo.LockMainPilotUser(0) = True"), 2);
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Norvo.LockObject(0) = False"), 2);
-    panel->Norvo_Connected();
-    EXPECT_TRUE(calls().empty());
+    EXPECT_TRUE(contains(log.lines(), "Norvo.GetLong(2147483647) = 0"));
 }
 
 } // namespace

@@ -9,7 +9,6 @@ namespace norvo::testing {
 namespace {
 
 struct Failure {
-    const char* handler;
     const char* member;
     std::function<void(TOKA&)> run;
     const char* lastCall; // the release that follows the failed call
@@ -38,15 +37,15 @@ const char* const UnlockObject = "Norvo.UnlockObject()";
 const char* const UnlockPilot = "Norvo.UnlockMainPilotUser()";
 
 INSTANTIATE_TEST_SUITE_P(Handlers, FailingVoiceClient,
-    ::testing::Values(Failure{"binding", "ObjectName", [](TOKA& p) { p.Norvo_ObjectCreated(8); }, UnlockObject},
-        Failure{"item refresh", "GetLong", [](TOKA& p) { p.Norvo_ObjectValueChanged(7, 25); }, UnlockObject},
-        Failure{"room state", "GetString", [](TOKA& p) { p.Norvo_ObjectValueChanged(7, 9); }, UnlockObject},
-        Failure{"text refresh", "GetString", [](TOKA& p) { p.Norvo_ObjectTextChanged(7, 12); }, UnlockObject},
-        Failure{"radio refresh", "Com2Frequency", [](TOKA& p) { p.Norvo_MainPilotUserChanged(); }, UnlockPilot},
-        Failure{"toggle", "SetLong", [](TOKA& p) { p.PriorityChannel_Click(2); }, UnlockObject},
-        Failure{"radio command", "SetReceiveBoth", [](TOKA& p) { p.COMReceive_Click(1); }, UnlockPilot},
-        Failure{"room command", "SetLong", [](TOKA& p) { p.RoomStatus_Click(2); }, UnlockObject},
-        Failure{"frequency entry", "SetLong",
+    ::testing::Values(Failure{"ObjectName", [](TOKA& p) { p.Norvo_ObjectCreated(8); }, UnlockObject},
+        Failure{"GetLong", [](TOKA& p) { p.Norvo_ObjectValueChanged(7, 25); }, UnlockObject},
+        Failure{"GetString", [](TOKA& p) { p.Norvo_ObjectValueChanged(7, 9); }, UnlockObject},
+        Failure{"GetString", [](TOKA& p) { p.Norvo_ObjectTextChanged(7, 12); }, UnlockObject},
+        Failure{"Com2Frequency", [](TOKA& p) { p.Norvo_MainPilotUserChanged(); }, UnlockPilot},
+        Failure{"SetLong", [](TOKA& p) { p.PriorityChannel_Click(2); }, UnlockObject},
+        Failure{"SetReceiveBoth", [](TOKA& p) { p.COMReceive_Click(1); }, UnlockPilot},
+        Failure{"SetLong", [](TOKA& p) { p.RoomStatus_Click(2); }, UnlockObject},
+        Failure{"SetLong",
             [](TOKA& p) {
                 std::int16_t enter = 13;
                 p.FreqInfo_KeyPress(2, enter);

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,10 +22,9 @@ namespace norvo::testing {
 
 using Lines = std::vector<std::string>;
 
-inline Lines operator+(Lines a, const Lines& b)
+inline bool contains(const Lines& lines, const std::string& line)
 {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
 // A panel wired to recording outside components. The usual voice object has
@@ -46,7 +46,6 @@ struct PanelTest : ::testing::Test {
     {
         return std::make_unique<TOKA>(TokaEnvironment{voice, dock, settings, windows, clock});
     }
-
     void addObject(std::int32_t a, std::int32_t b, std::int32_t handle = Handle)
     {
         voice.addObject(handle, "VOICE", "TOKA");
@@ -72,10 +71,6 @@ struct PanelTest : ::testing::Test {
         return panel->form().get<T>(name, index);
     }
     Colour colour(std::string_view name, int index = Control::NoIndex) { return control(name, index).backColor(); }
-    const std::string& tip(std::string_view name, int index = Control::NoIndex)
-    {
-        return control(name, index).toolTipText();
-    }
     ComboBox& freeChannel() { return control<ComboBox>("FreqInfo", 2); }
 };
 
@@ -96,7 +91,8 @@ inline Lines snapshot(const Control& root)
         if (const auto* skinned = dynamic_cast<const UserLabel*>(child.get()))
             line += " status=" + std::to_string(skinned->Status());
         lines.push_back(line);
-        lines = lines + snapshot(*child);
+        const Lines below = snapshot(*child);
+        lines.insert(lines.end(), below.begin(), below.end());
     }
     return lines;
 }

@@ -1,0 +1,107 @@
+#include "PanelFixture.h"
+
+#include "support/ChangeCounter.h"
+
+#include <limits>
+
+namespace norvo::testing {
+namespace {
+
+constexpr Colour Green = 0x00C000;
+constexpr Colour Brown = 0x004080;
+constexpr Colour Grey = 0x404040;
+constexpr Colour Purple = 0x800080;
+constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
+
+using Display = PanelTest;
+
+TEST_F(Display, EventsOutsideTheLayoutOrOfAnotherObjectReadNothing)
+{
+    startBound();
+    const Lines shown = snapshot(panel->form());
+    for (const std::int32_t index : {0, 1, 5, 28, -1, Max, Min})
+        panel->Norvo_ObjectValueChanged(Handle, index);
+    for (const std::int32_t index : {0, 9, 13, -1, Max, Min})
+        panel->Norvo_ObjectTextChanged(Handle, index);
+    panel->Norvo_ObjectValueChanged(5, 2);
+    panel->Norvo_ObjectTextChanged(8, 10);
+    EXPECT_TRUE(calls().empty());
+    EXPECT_EQ(snapshot(panel->form()), shown);
+}
+
+TEST_F(Display, TwoRoomsNeverTouchTheFreeChannel)
+{
+    addObject(2, 10);
+    for (std::int32_t i = 2; i < 24; ++i)
+        voice.setLong(Handle, i, i % 3 == 0 ? 1 : 2);
+    panel->Initialize();
+    ChangeCounter paints(control("Room", 2));
+    panel->Norvo_ObjectCreated(Handle);
+    EXPECT_EQ(paints.count(), 0u);
+}
+
+TEST_F(Display, SpeakerFlagsAreReadOnlyWhenTheFlagBeforeIsSet)
+{
+    startBound();
+    panel->Norvo_ObjectValueChanged(Handle, 3);
+    EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(2) = 0", "Norvo.UnlockObject()"}));
+}
+
+TEST_F(Display, AnyNonZeroFlagCountsAsSet)
+{
+    startBound();
+    for (const auto& [index, value] :
+        {std::pair{2, 5}, std::pair{3, 7}, std::pair{10, -2}, std::pair{6, 3}, std::pair{25, -1}, std::pair{15, 9}})
+        voice.setLong(Handle, index, value);
+    for (const std::int32_t index : {10, 6, 25, 15})
+        panel->Norvo_ObjectValueChanged(Handle, index);
+    EXPECT_EQ(control<UserLabelGraph>("ToSpeaker", 0).Status(), 1);
+    EXPECT_EQ(colour("SendActivity"), Purple);
+    EXPECT_EQ(colour("PriorityChannel", 0), Green);
+    EXPECT_EQ(colour("COMReceive", 2), Grey);
+}
+
+TEST_F(Display, ReceiveBarStaysOnWhileAnyConnectedRoomIsActive)
+{
+    startBound();
+    for (const auto& [index, value] : {std::pair{7, 2}, std::pair{19, 1}, std::pair{8, 2}})
+        voice.setLong(Handle, index, value);
+    panel->Norvo_ObjectValueChanged(Handle, 20);
+    EXPECT_EQ(colour("RecvActivity"), Purple);
+}
+
+struct Selection {
+    const char* receive;
+    const char* transmit;
+    bool bound;
+    std::int32_t mutes[4]; // receive slot 0, 1, transmit slot 0, 1
+    Colour expected[4]; // COMReceive(0), COMReceive(1), COMTransmit(0), COMTransmit(1)
+};
+
+class RadioSelection : public PanelTest, public ::testing::WithParamInterface<Selection> { };
+
+TEST_P(RadioSelection, LightsTheSelectedRadiosThatAreNotMuted)
+{
+    const Selection& s = GetParam();
+    addObject(3, 7);
+    for (int i = 0; i < 4; ++i)
+        voice.setLong(Handle, i < 2 ? 13 + i : 16 + i - 2, s.mutes[i]);
+    if (s.bound)
+        panel->Norvo_ObjectCreated(Handle);
+    setPilot(s.receive, s.transmit);
+    panel->Norvo_MainPilotUserChanged();
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_EQ(colour("COMReceive", k), s.expected[k]) << k;
+        EXPECT_EQ(colour("COMTransmit", k), s.expected[2 + k]) << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Selections, RadioSelection,
+    ::testing::Values(Selection{"1", "2", true, {1, 0, 0, 7}, {Brown, Brown, Brown, Brown}},
+        Selection{"B", "B", true, {1, 0, 0, 1}, {Brown, Green, Green, Brown}},
+        Selection{"B", "2", false, {1, 1, 1, 1}, {Green, Green, Brown, Green}},
+        Selection{"3", "B ", false, {0, 0, 0, 0}, {Brown, Brown, Brown, Brown}}));
+
+} // namespace
+} // namespace norvo::testing
