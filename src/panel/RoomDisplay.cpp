@@ -44,16 +44,6 @@ void showIdle(PictureBox& box)
     box.setToolTipText("");
 }
 
-// Under the object lock: a room's activity box from the value at index, idle
-// while the room is not connected.
-void showSlotActivity(VoiceClient& voice, const TokaFields& f, PictureBox& box, int slot, std::int32_t index)
-{
-    if (voice.GetLong(slotProperty(f.StateBase, slot)) != RoomState::Connected)
-        showIdle(box);
-    else
-        showActivity(box, voice.GetLong(index));
-}
-
 } // namespace
 
 void TOKA::Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index)
@@ -72,9 +62,9 @@ void TOKA::Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index)
     else if (in(f.StateBase))
         showRoomState(slot, index);
     else if (in(f.SendActivityBase))
-        showSendActivity(slot, index);
+        showRoomActivity(false, slot, index);
     else if (in(f.RecvActivityBase))
-        showRecvActivity(slot, index);
+        showRoomActivity(true, slot, index);
     else if (in(f.ReceiveBase))
         showMute(true, slot, index);
     else if (in(f.TransmitBase))
@@ -175,33 +165,28 @@ void TOKA::showRoomState(int slot, std::int32_t index)
     lock.release();
 }
 
-void TOKA::showSendActivity(int slot, std::int32_t index)
+void TOKA::showRoomActivity(bool receive, int slot, std::int32_t index)
 {
     VoiceClient& voice = env_.voice;
     ObjectLock lock(voice, fields_.VoiceHandle);
     if (!lock)
         return;
-    showSlotActivity(
-        voice, fields_, Controls::element(controls_->RoomSendActivity, slot, "RoomSendActivity"), slot, index);
-    lock.release();
-}
-
-void TOKA::showRecvActivity(int slot, std::int32_t index)
-{
-    VoiceClient& voice = env_.voice;
-    ObjectLock lock(voice, fields_.VoiceHandle);
-    if (!lock)
-        return;
-    showSlotActivity(
-        voice, fields_, Controls::element(controls_->RoomRecvActivity, slot, "RoomRecvActivity"), slot, index);
-    // The bar sums up every connected room; the scan reads them all.
-    bool anyActive = false;
-    for (int k = 0; k < fields_.RoomCount; ++k) {
-        if (voice.GetLong(slotProperty(fields_.StateBase, k)) == RoomState::Connected
-            && voice.GetLong(slotProperty(fields_.RecvActivityBase, k)) == 1)
-            anyActive = true;
+    auto& boxes = receive ? controls_->RoomRecvActivity : controls_->RoomSendActivity;
+    PictureBox& box = Controls::element(boxes, slot, receive ? "RoomRecvActivity" : "RoomSendActivity");
+    if (voice.GetLong(slotProperty(fields_.StateBase, slot)) != RoomState::Connected)
+        showIdle(box);
+    else
+        showActivity(box, voice.GetLong(index));
+    if (receive) {
+        // The bar sums up every connected room; the scan reads them all.
+        bool anyActive = false;
+        for (int k = 0; k < fields_.RoomCount; ++k) {
+            if (voice.GetLong(slotProperty(fields_.StateBase, k)) == RoomState::Connected
+                && voice.GetLong(slotProperty(fields_.RecvActivityBase, k)) == 1)
+                anyActive = true;
+        }
+        controls_->RecvActivity->setBackColor(anyActive ? Purple : Cyan);
     }
-    controls_->RecvActivity->setBackColor(anyActive ? Purple : Cyan);
     lock.release();
 }
 

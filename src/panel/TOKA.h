@@ -164,8 +164,9 @@ private:
     void showSpeakers();
     void showSendBar();
     void showRoomState(int slot, std::int32_t index);
-    void showSendActivity(int slot, std::int32_t index);
-    void showRecvActivity(int slot, std::int32_t index);
+    // A room's activity box, idle while the room is not connected; a receive
+    // event also updates the receive bar.
+    void showRoomActivity(bool receive, int slot, std::int32_t index);
     void showMute(bool receive, int slot, std::int32_t index);
     void showPriority(int slot, std::int32_t index);
     // A connected slot's information text (and, when connecting, the free
