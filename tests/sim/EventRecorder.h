@@ -3,6 +3,7 @@
 #include "sim/SimulatedVoiceClient.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace norvo::testing {
@@ -16,12 +17,7 @@ public:
     {
     }
 
-    std::vector<std::string> take()
-    {
-        std::vector<std::string> taken;
-        taken.swap(events_);
-        return taken;
-    }
+    std::vector<std::string> take() { return std::exchange(events_, {}); }
     bool sawLockHeld() const { return sawLockHeld_; }
 
     void Disconnected() override { note("Disconnected"); }
@@ -34,11 +30,12 @@ public:
     void ObjectTextChanged(std::int32_t h, std::int32_t i) override { note("ObjectTextChanged" + pair(h, i)); }
     void ObjectValueChanged(std::int32_t h, std::int32_t i) override { note("ObjectValueChanged" + pair(h, i)); }
 
-private:
     static std::string pair(std::int32_t h, std::int32_t i)
     {
         return "(" + std::to_string(h) + ", " + std::to_string(i) + ")";
     }
+
+private:
     void note(std::string event)
     {
         sawLockHeld_ = sawLockHeld_ || client_.pilotLocked() || client_.lockedObject().has_value();
