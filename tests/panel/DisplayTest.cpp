@@ -62,6 +62,20 @@ TEST_F(Display, AnyNonZeroFlagCountsAsSet)
     EXPECT_EQ(colour("COMReceive", 2), Grey);
 }
 
+TEST_F(Display, RoomNotConnectedShowsNoInformation)
+{
+    startBound();
+    control("Freq", 0).setToolTipText("old");
+    freeChannel().setToolTipText("old");
+    voice.setLong(Handle, 7, 1);
+    voice.setText(Handle, 10, "info");
+    panel->Norvo_ObjectTextChanged(Handle, 10);
+    voice.setLong(Handle, 9, 3);
+    panel->Norvo_ObjectValueChanged(Handle, 9);
+    EXPECT_EQ(control("Freq", 0).toolTipText(), "");
+    EXPECT_EQ(freeChannel().toolTipText(), "");
+}
+
 TEST_F(Display, ReceiveBarStaysOnWhileAnyConnectedRoomIsActive)
 {
     startBound();
