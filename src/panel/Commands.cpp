@@ -80,11 +80,7 @@ void TOKA::radioReceiveCommand(std::int16_t index)
         const std::string transmit = voice.TransmitRadio();
         if (receive == digit || (receive == "B" && transmit == digit)) {
             pilot.release();
-            ObjectLock object(voice, fields_.VoiceHandle);
-            if (object) {
-                flipFlag(slotProperty(fields_.ReceiveBase, index));
-                object.release();
-            }
+            changeRadioMute(fields_.ReceiveBase, index, true);
         } else {
             voice.SetReceiveBoth(receive != "B");
             pilot.release();
@@ -108,17 +104,22 @@ void TOKA::radioTransmitCommand(std::int16_t index)
         if (!isTransmitRadio)
             voice.SetTransmitRadio(index + 1);
         pilot.release();
-        ObjectLock object(voice, fields_.VoiceHandle);
-        if (object) {
-            const std::int32_t mute = slotProperty(fields_.TransmitBase, index);
-            if (isTransmitRadio)
-                flipFlag(mute);
-            else if (voice.GetLong(mute) != 0)
-                voice.SetLong(mute, 0);
-            object.release();
-        }
+        changeRadioMute(fields_.TransmitBase, index, isTransmitRadio);
     }
     Norvo_MainPilotUserChanged();
+}
+
+void TOKA::changeRadioMute(std::int32_t base, std::int16_t slot, bool toggle)
+{
+    ObjectLock object(env_.voice, fields_.VoiceHandle);
+    if (!object)
+        return;
+    const std::int32_t mute = slotProperty(base, slot);
+    if (toggle)
+        flipFlag(mute);
+    else if (env_.voice.GetLong(mute) != 0)
+        env_.voice.SetLong(mute, 0);
+    object.release();
 }
 
 void TOKA::RoomStatus_Click(std::int16_t index)

@@ -177,6 +177,9 @@ private:
     void flipFlag(std::int32_t index);
     void radioReceiveCommand(std::int16_t index);
     void radioTransmitCommand(std::int16_t index);
+    // Under the object lock while one is bound: flips a radio slot's mute
+    // flag, or (toggle false) clears it when set.
+    void changeRadioMute(std::int32_t base, std::int16_t slot, bool toggle);
     // ChannelMemory.cpp
     void loadChannels();
     void rememberChannel(ComboBox& box);
