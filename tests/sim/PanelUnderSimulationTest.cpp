@@ -199,35 +199,6 @@ private:
     std::vector<std::string> findings_;
 };
 
-SimulationOptions quiet()
-{
-    SimulationOptions options;
-    options.randomActivity = false;
-    return options;
-}
-
-TEST(PanelUnderSimulation, ShowsWhatTheNetworkAnswersTheUser)
-{
-    PanelRig rig(quiet());
-    rig.typeAndEnter(" EGLL_TWR ");
-    rig.user("click RoomStatus(0)", [&] { rig.at("RoomStatus", 0).click(); });
-    rig.sim.deliverEvents();
-    EXPECT_EQ(rig.at("RoomStatus", 2).backColor(), P::Teal);
-    rig.advance(800);
-    rig.sim.setPushToTalk(true);
-    rig.sim.deliverEvents();
-    EXPECT_EQ(rig.freeChannel().text(), "EGLL_TWR");
-    EXPECT_EQ(rig.freeChannel().toolTipText(), "London Heathrow Tower  Runways 27L/27R in use  Expect ILS approach");
-    EXPECT_EQ(rig.at("RoomSendActivity", 0).backColor(), P::Orange);
-    rig.sim.kick(0);
-    rig.user("click COMTransmit(1)", [&] { rig.at("COMTransmit", 1).click(); });
-    rig.sim.deliverEvents();
-    EXPECT_EQ(rig.at("RoomStatus", 0).backColor(), P::Red);
-    EXPECT_EQ(rig.sim.pilot().transmit, "2");
-    EXPECT_EQ(Oracle(rig).check(), std::vector<std::string>{});
-    EXPECT_TRUE(rig.sim.contract().violations().empty());
-}
-
 // Random runs: long seeded sequences of the network's doings and the user's
 // input, with the contract checked on every call and the display checked
 // against the network after each delivery.
