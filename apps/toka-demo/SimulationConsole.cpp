@@ -76,10 +76,7 @@ SimulationConsole::~SimulationConsole()
     com2_->disconnect(this);
 }
 
-void SimulationConsole::appendLog(const QString& line)
-{
-    log_->appendPlainText(line);
-}
+void SimulationConsole::appendLog(const QString& line) { log_->appendPlainText(line); }
 
 template <class Action> void SimulationConsole::steer(const QString& what, Action&& action)
 {

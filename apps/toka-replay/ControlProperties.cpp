@@ -16,37 +16,19 @@ namespace {
 
 using Type = PropertyAccess::Type;
 
-bool isSkinned(ControlKind kind)
-{
-    return kind == ControlKind::UserLabel || kind == ControlKind::UserLabelGraph;
-}
+bool isSkinned(ControlKind kind) { return kind == ControlKind::UserLabel || kind == ControlKind::UserLabelGraph; }
 
 std::function<bool(ControlKind)> only(ControlKind wanted)
 {
     return [wanted](ControlKind kind) { return kind == wanted; };
 }
 
-bool any(ControlKind)
-{
-    return true;
-}
+bool any(ControlKind) { return true; }
 
-std::int32_t integer(const Literal& value)
-{
-    return std::get<std::int32_t>(value.value);
-}
-Colour colour(const Literal& value)
-{
-    return static_cast<Colour>(std::get<std::int32_t>(value.value));
-}
-bool boolean(const Literal& value)
-{
-    return std::get<bool>(value.value);
-}
-const std::string& text(const Literal& value)
-{
-    return std::get<std::string>(value.value);
-}
+std::int32_t integer(const Literal& value) { return std::get<std::int32_t>(value.value); }
+Colour colour(const Literal& value) { return static_cast<Colour>(std::get<std::int32_t>(value.value)); }
+bool boolean(const Literal& value) { return std::get<bool>(value.value); }
+const std::string& text(const Literal& value) { return std::get<std::string>(value.value); }
 
 double fontSize(const Literal& value)
 {
@@ -55,15 +37,9 @@ double fontSize(const Literal& value)
     return std::get<double>(value.value);
 }
 
-template <class T> const T& as(const Control& control)
-{
-    return static_cast<const T&>(control);
-}
+template <class T> const T& as(const Control& control) { return static_cast<const T&>(control); }
 
-template <class T> T& as(Control& control)
-{
-    return static_cast<T&>(control);
-}
+template <class T> T& as(Control& control) { return static_cast<T&>(control); }
 
 std::int32_t alignmentCode(Alignment alignment)
 {

@@ -10,14 +10,8 @@ namespace norvo::replay {
 
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 int hexDigit(char c)
 {
@@ -53,10 +47,7 @@ bool isDecimalFraction(std::string_view text)
     return true;
 }
 
-std::string outOfRange(std::string_view text)
-{
-    return std::string(text) + " is outside the 32-bit range";
-}
+std::string outOfRange(std::string_view text) { return std::string(text) + " is outside the 32-bit range"; }
 
 ScriptToken stringToken(std::string_view line, std::size_t& position)
 {
@@ -115,10 +106,7 @@ ScriptToken plainToken(std::string_view written)
 
 } // namespace
 
-std::string ScriptToken::shown() const
-{
-    return kind == Kind::String ? "\"" + written + "\"" : written;
-}
+std::string ScriptToken::shown() const { return kind == Kind::String ? "\"" + written + "\"" : written; }
 
 std::int32_t ScriptLexer::parseInteger(std::string_view text)
 {

@@ -581,9 +581,6 @@ ScriptSession::ScriptSession(const ReplayOptions& options, std::ostream& out)
 
 ScriptSession::~ScriptSession() = default;
 
-void ScriptSession::execute(const ScriptCommand& command)
-{
-    world_->execute(command);
-}
+void ScriptSession::execute(const ScriptCommand& command) { world_->execute(command); }
 
 } // namespace norvo::replay

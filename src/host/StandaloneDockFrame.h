@@ -9,7 +9,7 @@ namespace norvo {
 class StandaloneDockFrame : public DockFrame {
 public:
     bool IsHosted() override { return false; }
-    void ClosePanel(const std::string&) override {}
+    void ClosePanel(const std::string&) override { }
 };
 
 } // namespace norvo

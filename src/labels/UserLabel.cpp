@@ -33,8 +33,8 @@ UserLabel::UserLabel(std::string name, int index, Clock& clock)
 {
 }
 
-UserLabel::UserLabel(ControlKind kind, std::string name, int index, Clock& clock, std::int32_t designWidth,
-    std::int32_t designHeight)
+UserLabel::UserLabel(
+    ControlKind kind, std::string name, int index, Clock& clock, std::int32_t designWidth, std::int32_t designHeight)
     : Control(kind, std::move(name), index)
 {
     // The design-time layout is in place before any handler may run.

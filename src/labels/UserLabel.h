@@ -89,8 +89,7 @@ protected:
 
     // Runs one statement whose failure the control ignores (resizing the
     // children, mouse pointers).
-    template <class F>
-    static void ignoringErrors(F&& statement)
+    template <class F> static void ignoringErrors(F&& statement)
     {
         try {
             statement();

@@ -129,14 +129,8 @@ void TOKA::Norvo_Disconnected()
 
 void TOKA::Norvo_Connected() { }
 
-void TOKA::Norvo_MainPilotUserCreated()
-{
-    Norvo_MainPilotUserChanged();
-}
+void TOKA::Norvo_MainPilotUserCreated() { Norvo_MainPilotUserChanged(); }
 
-void TOKA::Norvo_MainPilotUserDeleted()
-{
-    Norvo_MainPilotUserChanged();
-}
+void TOKA::Norvo_MainPilotUserDeleted() { Norvo_MainPilotUserChanged(); }
 
 } // namespace norvo

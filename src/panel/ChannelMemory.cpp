@@ -12,10 +12,7 @@ namespace {
 constexpr std::int32_t LoadedKeys = 21;
 constexpr std::int32_t ClearedKeys = 20;
 
-std::string channelKey(std::int32_t position)
-{
-    return "CHANNEL" + std::to_string(position);
-}
+std::string channelKey(std::int32_t position) { return "CHANNEL" + std::to_string(position); }
 
 } // namespace
 

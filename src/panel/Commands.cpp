@@ -9,27 +9,15 @@ namespace norvo {
 namespace {
 
 // The radio a button of a radio row stands for: "1" for slot 0, "2" for slot 1.
-std::string radioDigit(std::int16_t slot)
-{
-    return std::to_string(slot + 1);
-}
+std::string radioDigit(std::int16_t slot) { return std::to_string(slot + 1); }
 
 } // namespace
 
-void TOKA::PriorityChannel_Click(std::int16_t index)
-{
-    toggleFlag(fields_.PriorityBase, index);
-}
+void TOKA::PriorityChannel_Click(std::int16_t index) { toggleFlag(fields_.PriorityBase, index); }
 
-void TOKA::ToSpeaker_Click(std::int16_t index)
-{
-    toggleFlag(fields_.SpeakerBase, index);
-}
+void TOKA::ToSpeaker_Click(std::int16_t index) { toggleFlag(fields_.SpeakerBase, index); }
 
-void TOKA::GeneralSpeaker_Click()
-{
-    toggleFlag(HeaderIndex::AllToSpeaker, 0);
-}
+void TOKA::GeneralSpeaker_Click() { toggleFlag(HeaderIndex::AllToSpeaker, 0); }
 
 void TOKA::COMReceive_Click(std::int16_t index)
 {
@@ -61,10 +49,7 @@ void TOKA::toggleFlag(std::int32_t base, std::int16_t slot)
     Norvo_ObjectValueChanged(fields_.VoiceHandle, index);
 }
 
-void TOKA::flipFlag(std::int32_t index)
-{
-    env_.voice.SetLong(index, env_.voice.GetLong(index) != 0 ? 0 : 1);
-}
+void TOKA::flipFlag(std::int32_t index) { env_.voice.SetLong(index, env_.voice.GetLong(index) != 0 ? 0 : 1); }
 
 // A click on a heard radio mutes or unmutes it when it is the only one heard
 // or the transmit radio; otherwise it switches between one radio and both.

@@ -54,15 +54,9 @@ void TOKA::Terminate() noexcept
     }
 }
 
-DockFrame& TOKA::Dockframe()
-{
-    return env_.dockFrame;
-}
+DockFrame& TOKA::Dockframe() { return env_.dockFrame; }
 
-void TOKA::HostinghWnd(std::int32_t window)
-{
-    fields_.HostinghWnd = window;
-}
+void TOKA::HostinghWnd(std::int32_t window) { fields_.HostinghWnd = window; }
 
 bool TOKA::CanDeactivate() const
 {
@@ -86,20 +80,11 @@ bool TOKA::Sizing(std::int32_t, std::int32_t& pWidth, std::int32_t& pHeight)
     return true;
 }
 
-std::int32_t TOKA::Width() const
-{
-    return checkedMul(form_->width(), TwipsPerPixel);
-}
+std::int32_t TOKA::Width() const { return checkedMul(form_->width(), TwipsPerPixel); }
 
-std::int32_t TOKA::Height() const
-{
-    return checkedMul(form_->height(), TwipsPerPixel);
-}
+std::int32_t TOKA::Height() const { return checkedMul(form_->height(), TwipsPerPixel); }
 
-void TOKA::resize(std::int32_t widthPixels, std::int32_t heightPixels)
-{
-    form_->setSize(widthPixels, heightPixels);
-}
+void TOKA::resize(std::int32_t widthPixels, std::int32_t heightPixels) { form_->setSize(widthPixels, heightPixels); }
 
 void TOKA::UserControl_Resize()
 {
@@ -127,9 +112,6 @@ void TOKA::btnQuit_Click()
         Quit();
 }
 
-void TOKA::dragHostWindow()
-{
-    Skin::DragWindow(env_.windows, fields_.HostinghWnd);
-}
+void TOKA::dragHostWindow() { Skin::DragWindow(env_.windows, fields_.HostinghWnd); }
 
 } // namespace norvo

@@ -28,10 +28,7 @@ constexpr std::int32_t Kicked = 4;
 
 // The property index of slot k of a block; an index beyond 32 bits is an
 // error.
-inline std::int32_t slotProperty(std::int32_t base, int slot)
-{
-    return checkedAdd(base, slot);
-}
+inline std::int32_t slotProperty(std::int32_t base, int slot) { return checkedAdd(base, slot); }
 
 // Whether base <= index < base + count (compared in 64 bits, so no base or
 // count can overflow); slot receives index - base when it is.

@@ -13,7 +13,8 @@ ComboBox::ComboBox(std::string name, int index)
 std::int32_t ComboBox::textLength() const
 {
     // Characters, not bytes: count the UTF-8 lead bytes.
-    return static_cast<std::int32_t>(std::count_if(text_.begin(), text_.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::int32_t>(std::count_if(
+        text_.begin(), text_.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 void ComboBox::setText(const std::string& value)
@@ -34,7 +35,8 @@ void ComboBox::setText(const std::string& value)
 void ComboBox::checkPosition(std::int32_t position, std::int32_t limit, const char* what) const
 {
     if (position < 0 || position > limit)
-        throw std::out_of_range(std::string("invalid ") + what + " " + std::to_string(position) + " for " + reference());
+        throw std::out_of_range(
+            std::string("invalid ") + what + " " + std::to_string(position) + " for " + reference());
 }
 
 void ComboBox::setSelStart(std::int32_t value)

@@ -120,7 +120,8 @@ std::vector<Control*> Control::array(std::string_view name)
         }
     };
     collect(*this);
-    std::sort(elements.begin(), elements.end(), [](const Control* a, const Control* b) { return a->index_ < b->index_; });
+    std::sort(
+        elements.begin(), elements.end(), [](const Control* a, const Control* b) { return a->index_ < b->index_; });
     return elements;
 }
 

@@ -66,8 +66,7 @@ public:
     const std::vector<std::unique_ptr<Control>>& children() const { return children_; }
     Control& root();
 
-    template <class T>
-    T& addChild(std::unique_ptr<T> child)
+    template <class T> T& addChild(std::unique_ptr<T> child)
     {
         T& ref = *child;
         adopt(std::move(child));
@@ -78,8 +77,7 @@ public:
     Control* find(std::string_view name, int index = NoIndex);
     const Control* find(std::string_view name, int index = NoIndex) const;
     Control& at(std::string_view name, int index = NoIndex);
-    template <class T>
-    T& get(std::string_view name, int index = NoIndex)
+    template <class T> T& get(std::string_view name, int index = NoIndex)
     {
         auto* typed = dynamic_cast<T*>(&at(name, index));
         if (!typed)
@@ -141,12 +139,11 @@ protected:
     // observers of this control and of each of its containers.
     void changed(Property property);
     // For subclasses that react to their own changes (a timer re-arms).
-    virtual void propertyChanged(Property) {}
+    virtual void propertyChanged(Property) { }
     // Runs once after the width or height changed.
-    virtual void resized() {}
+    virtual void resized() { }
 
-    template <class T>
-    bool assign(T& field, const T& value, Property property)
+    template <class T> bool assign(T& field, const T& value, Property property)
     {
         if (field == value)
             return false;

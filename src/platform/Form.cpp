@@ -30,7 +30,8 @@ std::vector<Control*> Form::tabOrder()
         }
     };
     collect(*this);
-    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
+    std::stable_sort(
+        order.begin(), order.end(), [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
     return order;
 }
 

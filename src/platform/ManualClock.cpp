@@ -9,7 +9,8 @@ namespace norvo {
 
 void ManualClock::disarm(const Timer& timer)
 {
-    armed_.erase(std::remove_if(armed_.begin(), armed_.end(), [&](const Armed& a) { return a.timer == &timer; }), armed_.end());
+    armed_.erase(
+        std::remove_if(armed_.begin(), armed_.end(), [&](const Armed& a) { return a.timer == &timer; }), armed_.end());
 }
 
 void ManualClock::timerChanged(Timer& timer)
@@ -35,9 +36,8 @@ void ManualClock::advance(std::int64_t milliseconds)
         throw std::invalid_argument("time cannot run backwards");
     const std::int64_t target = now_ + milliseconds;
     for (;;) {
-        auto next = std::min_element(armed_.begin(), armed_.end(), [](const Armed& a, const Armed& b) {
-            return a.due != b.due ? a.due < b.due : a.order < b.order;
-        });
+        auto next = std::min_element(armed_.begin(), armed_.end(),
+            [](const Armed& a, const Armed& b) { return a.due != b.due ? a.due < b.due : a.order < b.order; });
         if (next == armed_.end() || next->due > target)
             break;
         now_ = next->due;

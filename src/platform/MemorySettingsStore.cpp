@@ -2,15 +2,15 @@
 
 namespace norvo {
 
-std::string MemorySettingsStore::GetSetting(const std::string& application, const std::string& section,
-    const std::string& key, const std::string& defaultValue)
+std::string MemorySettingsStore::GetSetting(
+    const std::string& application, const std::string& section, const std::string& key, const std::string& defaultValue)
 {
     const auto found = entries_.find({application, section, key});
     return found == entries_.end() ? defaultValue : found->second;
 }
 
-void MemorySettingsStore::SaveSetting(const std::string& application, const std::string& section,
-    const std::string& key, const std::string& value)
+void MemorySettingsStore::SaveSetting(
+    const std::string& application, const std::string& section, const std::string& key, const std::string& value)
 {
     entries_[{application, section, key}] = value;
     ++writeCount_;

@@ -18,9 +18,11 @@ public:
     virtual ~SettingsStore() = default;
     // The stored value, or defaultValue when the key is missing.
     virtual std::string GetSetting(const std::string& application, const std::string& section, const std::string& key,
-        const std::string& defaultValue) = 0;
-    virtual void SaveSetting(const std::string& application, const std::string& section, const std::string& key,
-        const std::string& value) = 0;
+        const std::string& defaultValue)
+        = 0;
+    virtual void SaveSetting(
+        const std::string& application, const std::string& section, const std::string& key, const std::string& value)
+        = 0;
 };
 
 } // namespace norvo

@@ -8,8 +8,7 @@ namespace norvo {
 
 // An event a control raises to whoever listens (a label's Click, the panel's
 // Quit). Listeners run in connection order.
-template <class... Args>
-class Signal {
+template <class... Args> class Signal {
 public:
     using Slot = std::function<void(Args...)>;
 

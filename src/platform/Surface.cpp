@@ -21,7 +21,9 @@ bool Surface::inside(std::int32_t x, std::int32_t y) const { return x >= 0 && y 
 
 Colour Surface::sample(std::int32_t x, std::int32_t y) const
 {
-    return inside(x, y) ? pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] : background_;
+    return inside(x, y)
+        ? pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)]
+        : background_;
 }
 
 Colour Surface::pixel(std::int32_t x, std::int32_t y) const
@@ -35,7 +37,8 @@ void Surface::setPixel(std::int32_t x, std::int32_t y, Colour colour)
 {
     if (!inside(x, y))
         throw std::out_of_range("pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") outside the surface");
-    pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] = colour & 0xFFFFFF;
+    pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)]
+        = colour & 0xFFFFFF;
 }
 
 void Surface::fill(const Rect& area, Colour colour)

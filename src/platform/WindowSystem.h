@@ -14,7 +14,8 @@ public:
     virtual ~WindowSystem() = default;
     // A rounded-rectangle region; returns its handle.
     virtual std::int32_t CreateRoundRectRgn(std::int32_t left, std::int32_t top, std::int32_t right,
-        std::int32_t bottom, std::int32_t ellipseWidth, std::int32_t ellipseHeight) = 0;
+        std::int32_t bottom, std::int32_t ellipseWidth, std::int32_t ellipseHeight)
+        = 0;
     // Applies the region to the window; true when the window accepted it.
     virtual bool SetWindowRgn(std::int32_t window, std::int32_t region, bool redraw) = 0;
     virtual void DeleteObject(std::int32_t object) = 0;

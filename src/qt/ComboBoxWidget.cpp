@@ -107,9 +107,8 @@ void ComboBoxWidget::showSelection()
         return;
     const int start = utf16Position(text, comboBox_.selStart());
     const int end = utf16Position(text, comboBox_.selStart() + comboBox_.selLength());
-    const bool same = edit->hasSelectedText()
-        ? edit->selectionStart() == start && edit->selectionEnd() == end
-        : start == end && edit->cursorPosition() == start;
+    const bool same = edit->hasSelectedText() ? edit->selectionStart() == start && edit->selectionEnd() == end
+                                              : start == end && edit->cursorPosition() == start;
     if (same)
         return;
     const FlagScope showing(showing_);

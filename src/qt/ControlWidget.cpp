@@ -16,9 +16,9 @@ namespace {
 
 constexpr Property AllProperties[] = {Property::Visible, Property::Enabled, Property::Left, Property::Top,
     Property::Width, Property::Height, Property::ToolTipText, Property::BackColor, Property::ForeColor,
-    Property::MousePointer, Property::TabIndex, Property::Caption, Property::Tag, Property::Font,
-    Property::Transparent, Property::Alignment, Property::Text, Property::Selection, Property::List,
-    Property::FillColor, Property::BorderColor, Property::Interval, Property::Picture};
+    Property::MousePointer, Property::TabIndex, Property::Caption, Property::Tag, Property::Font, Property::Transparent,
+    Property::Alignment, Property::Text, Property::Selection, Property::List, Property::FillColor,
+    Property::BorderColor, Property::Interval, Property::Picture};
 
 // The model control shown by a widget or by one of its ancestors.
 const ControlWidget* owningControlWidget(const QWidget* widget)

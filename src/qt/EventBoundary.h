@@ -12,8 +12,7 @@ namespace norvo::qt {
 // Runs a model handler for an event that Qt delivers. An error must not
 // unwind through Qt's event dispatch: it is logged and the panel carries on.
 // Returns whether the handler completed.
-template <class Handler>
-bool deliver(const char* what, Handler&& handler) noexcept
+template <class Handler> bool deliver(const char* what, Handler&& handler) noexcept
 {
     try {
         handler();
@@ -27,8 +26,7 @@ bool deliver(const char* what, Handler&& handler) noexcept
 }
 
 // The same for input on one control; the log line names the control.
-template <class Handler>
-bool deliver(const Control& control, const char* event, Handler&& handler) noexcept
+template <class Handler> bool deliver(const Control& control, const char* event, Handler&& handler) noexcept
 {
     try {
         handler();

@@ -42,8 +42,7 @@ ControlWidget* FormView::createWidget(Control& control, QWidget* containerWidget
     case ControlKind::Shape: return new ShapeWidget(static_cast<Shape&>(control), containerWidget);
     case ControlKind::ComboBox: return new ComboBoxWidget(static_cast<ComboBox&>(control), containerWidget);
     case ControlKind::UserLabel:
-    case ControlKind::UserLabelGraph:
-        return new UserLabelWidget(static_cast<UserLabel&>(control), containerWidget);
+    case ControlKind::UserLabelGraph: return new UserLabelWidget(static_cast<UserLabel&>(control), containerWidget);
     case ControlKind::Form:
     case ControlKind::Frame:
     case ControlKind::PictureBox: break;

@@ -34,9 +34,7 @@ void LabelWidget::reflect(Property property)
     case Property::ForeColor:
     case Property::Font:
     case Property::Alignment:
-    case Property::Enabled:
-        update();
-        break;
+    case Property::Enabled: update(); break;
     case Property::Transparent:
         // What lies beneath shows through a transparent label.
         setAttribute(Qt::WA_OpaquePaintEvent, !label_.transparent());
@@ -57,8 +55,8 @@ void LabelWidget::paintEvent(QPaintEvent*)
     painter.setFont(toQFont(label_.font()));
     // A disabled label shows its caption greyed.
     painter.setPen(isEnabled() ? toQColor(label_.foreColor()) : QColor(0x80, 0x80, 0x80));
-    painter.drawText(rect(), int(toQtAlignment(label_.alignment()) | Qt::AlignTop | Qt::TextWordWrap),
-        toQString(label_.caption()));
+    painter.drawText(
+        rect(), int(toQtAlignment(label_.alignment()) | Qt::AlignTop | Qt::TextWordWrap), toQString(label_.caption()));
 }
 
 } // namespace norvo::qt

@@ -56,8 +56,8 @@ QSettings& QtSettingsStore::open(const std::string& application)
     return *found->second;
 }
 
-std::string QtSettingsStore::GetSetting(const std::string& application, const std::string& section,
-    const std::string& key, const std::string& defaultValue)
+std::string QtSettingsStore::GetSetting(
+    const std::string& application, const std::string& section, const std::string& key, const std::string& defaultValue)
 {
     QSettings& settings = open(application);
     if (settings.status() != QSettings::NoError) {
@@ -72,8 +72,8 @@ std::string QtSettingsStore::GetSetting(const std::string& application, const st
     return value.isValid() ? toStdString(value.toString()) : defaultValue;
 }
 
-void QtSettingsStore::SaveSetting(const std::string& application, const std::string& section, const std::string& key,
-    const std::string& value)
+void QtSettingsStore::SaveSetting(
+    const std::string& application, const std::string& section, const std::string& key, const std::string& value)
 {
     QSettings& settings = open(application);
     requireSound(settings, section, key);

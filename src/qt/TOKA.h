@@ -30,8 +30,7 @@ class TOKA : public QWidget {
 public:
     TOKA(VoiceClient& voice, DockFrame& dockFrame, QWidget* parent = nullptr);
     // With a settings store of the host's choosing.
-    TOKA(VoiceClient& voice, DockFrame& dockFrame, std::unique_ptr<SettingsStore> settings,
-        QWidget* parent = nullptr);
+    TOKA(VoiceClient& voice, DockFrame& dockFrame, std::unique_ptr<SettingsStore> settings, QWidget* parent = nullptr);
     ~TOKA() override;
 
     // The docking host's interface.

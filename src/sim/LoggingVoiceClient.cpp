@@ -8,10 +8,7 @@ namespace norvo {
 
 namespace {
 
-std::string number(std::int32_t value)
-{
-    return std::to_string(value);
-}
+std::string number(std::int32_t value) { return std::to_string(value); }
 std::string member(const char* name, const std::string& arguments = {})
 {
     return std::string("Norvo.") + name + "(" + arguments + ")";
@@ -164,10 +161,7 @@ void LoggingVoiceClient::SetLong(std::int32_t index, std::int32_t value)
     logged(member("SetLong", number(index) + ", " + number(value)), [&] { inner_.SetLong(index, value); });
 }
 
-void LoggingVoiceClient::event(const std::string& what)
-{
-    write_("event " + what);
-}
+void LoggingVoiceClient::event(const std::string& what) { write_("event " + what); }
 
 void LoggingVoiceClient::Disconnected()
 {

@@ -12,10 +12,7 @@ namespace {
 constexpr std::int32_t MaxSlots = 64;
 constexpr std::int32_t MaxProperties = 1 << 16;
 
-std::string number(std::int32_t value)
-{
-    return std::to_string(value);
-}
+std::string number(std::int32_t value) { return std::to_string(value); }
 
 std::string call(const char* member, const std::string& arguments = {})
 {
@@ -86,10 +83,7 @@ void SimulatedVoiceClient::queue(Event event)
         onEventsQueued();
 }
 
-void SimulatedVoiceClient::queueStructural(Event::Kind kind, std::int32_t handle)
-{
-    queue(Event{kind, handle, 0});
-}
+void SimulatedVoiceClient::queueStructural(Event::Kind kind, std::int32_t handle) { queue(Event{kind, handle, 0}); }
 
 std::size_t SimulatedVoiceClient::deliverEvents()
 {
@@ -243,15 +237,9 @@ void SimulatedVoiceClient::storeText(std::int32_t index, const std::string& text
 
 // The voice client interface
 
-void SimulatedVoiceClient::Attach()
-{
-    attached_ = true;
-}
+void SimulatedVoiceClient::Attach() { attached_ = true; }
 
-void SimulatedVoiceClient::BeginUpdates()
-{
-    updates_ = true;
-}
+void SimulatedVoiceClient::BeginUpdates() { updates_ = true; }
 
 void SimulatedVoiceClient::RequestRefresh()
 {
@@ -294,22 +282,10 @@ SimulatedVoiceClient::Pilot& SimulatedVoiceClient::pilotForCall(const std::strin
     return pilot_;
 }
 
-std::string SimulatedVoiceClient::ReceiveRadio()
-{
-    return pilotForCall(call("ReceiveRadio")).receive;
-}
-std::string SimulatedVoiceClient::TransmitRadio()
-{
-    return pilotForCall(call("TransmitRadio")).transmit;
-}
-std::string SimulatedVoiceClient::Com1Frequency()
-{
-    return pilotForCall(call("Com1Frequency")).com1;
-}
-std::string SimulatedVoiceClient::Com2Frequency()
-{
-    return pilotForCall(call("Com2Frequency")).com2;
-}
+std::string SimulatedVoiceClient::ReceiveRadio() { return pilotForCall(call("ReceiveRadio")).receive; }
+std::string SimulatedVoiceClient::TransmitRadio() { return pilotForCall(call("TransmitRadio")).transmit; }
+std::string SimulatedVoiceClient::Com1Frequency() { return pilotForCall(call("Com1Frequency")).com1; }
+std::string SimulatedVoiceClient::Com2Frequency() { return pilotForCall(call("Com2Frequency")).com2; }
 
 void SimulatedVoiceClient::SetReceiveBoth(bool both)
 {
@@ -365,14 +341,8 @@ void SimulatedVoiceClient::checkIndex(const Object& object, std::int32_t index, 
         throw VoiceClientError(name + ": the object has no property " + number(index));
 }
 
-std::string SimulatedVoiceClient::ObjectType()
-{
-    return objectForCall(call("ObjectType")).type;
-}
-std::string SimulatedVoiceClient::ObjectName()
-{
-    return objectForCall(call("ObjectName")).name;
-}
+std::string SimulatedVoiceClient::ObjectType() { return objectForCall(call("ObjectType")).type; }
+std::string SimulatedVoiceClient::ObjectName() { return objectForCall(call("ObjectName")).name; }
 
 std::string SimulatedVoiceClient::GetString(std::int32_t index)
 {

@@ -11,10 +11,7 @@ constexpr std::int32_t LowestKilohertz = 118000;
 constexpr std::int32_t HighestKilohertz = 136975;
 constexpr std::string_view GenericPrefix = "FREQ_";
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 } // namespace
 

@@ -8,10 +8,10 @@ namespace norvo {
 
 namespace {
 
-constexpr std::array<std::string_view, 20> Members = {"Attach", "BeginUpdates", "RequestRefresh", "Detach",
-    "LockMainPilotUser", "UnlockMainPilotUser", "ReceiveRadio", "TransmitRadio", "Com1Frequency", "Com2Frequency",
-    "SetReceiveBoth", "SetTransmitRadio", "LockObject", "UnlockObject", "ObjectType", "ObjectName", "GetString",
-    "SetString", "GetLong", "SetLong"};
+constexpr std::array<std::string_view, 20> Members
+    = {"Attach", "BeginUpdates", "RequestRefresh", "Detach", "LockMainPilotUser", "UnlockMainPilotUser", "ReceiveRadio",
+        "TransmitRadio", "Com1Frequency", "Com2Frequency", "SetReceiveBoth", "SetTransmitRadio", "LockObject",
+        "UnlockObject", "ObjectType", "ObjectName", "GetString", "SetString", "GetLong", "SetLong"};
 
 std::string number(std::int32_t value) { return std::to_string(value); }
 

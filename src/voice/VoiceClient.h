@@ -26,29 +26,29 @@ public:
     // Where the client delivers its events; nullptr stops delivery.
     virtual void setEventSink(VoiceEvents* sink) = 0;
 
-    virtual void Attach() = 0;         // 43
-    virtual void BeginUpdates() = 0;   // 132
+    virtual void Attach() = 0; // 43
+    virtual void BeginUpdates() = 0; // 132
     virtual void RequestRefresh() = 0; // 136
-    virtual void Detach() = 0;         // 44
+    virtual void Detach() = 0; // 44
 
     virtual bool LockMainPilotUser(std::int32_t reserved) = 0; // 6; the panel passes 0
-    virtual void UnlockMainPilotUser() = 0;                    // 7
-    virtual std::string ReceiveRadio() = 0;                    // 2: "1", "2" or "B"
-    virtual std::string TransmitRadio() = 0;                   // 3
-    virtual std::string Com1Frequency() = 0;                   // 19
-    virtual std::string Com2Frequency() = 0;                   // 20
-    virtual void SetReceiveBoth(bool both) = 0;                // 134
-    virtual void SetTransmitRadio(std::int32_t radio) = 0;     // 135: 1 or 2
+    virtual void UnlockMainPilotUser() = 0; // 7
+    virtual std::string ReceiveRadio() = 0; // 2: "1", "2" or "B"
+    virtual std::string TransmitRadio() = 0; // 3
+    virtual std::string Com1Frequency() = 0; // 19
+    virtual std::string Com2Frequency() = 0; // 20
+    virtual void SetReceiveBoth(bool both) = 0; // 134
+    virtual void SetTransmitRadio(std::int32_t radio) = 0; // 135: 1 or 2
 
     // 106; the handle is passed by reference, as the client may read it back.
     virtual bool LockObject(std::int32_t& handle) = 0;
-    virtual void UnlockObject() = 0;                                        // 107
-    virtual std::string ObjectType() = 0;                                   // 108
-    virtual std::string ObjectName() = 0;                                   // 109
-    virtual std::string GetString(std::int32_t index) = 0;                  // 110
+    virtual void UnlockObject() = 0; // 107
+    virtual std::string ObjectType() = 0; // 108
+    virtual std::string ObjectName() = 0; // 109
+    virtual std::string GetString(std::int32_t index) = 0; // 110
     virtual void SetString(std::int32_t index, const std::string& value) = 0; // 111
-    virtual std::int32_t GetLong(std::int32_t index) = 0;                   // 112
-    virtual void SetLong(std::int32_t index, std::int32_t value) = 0;       // 113
+    virtual std::int32_t GetLong(std::int32_t index) = 0; // 112
+    virtual void SetLong(std::int32_t index, std::int32_t value) = 0; // 113
 };
 
 } // namespace norvo

@@ -119,10 +119,7 @@ struct MalformedCase {
 
 class MalformedStoreTest : public ::testing::TestWithParam<MalformedCase> { };
 
-TEST_P(MalformedStoreTest, IsRefused)
-{
-    EXPECT_THROW(PropertyBag::parse(GetParam().bytes), PropertyStoreError);
-}
+TEST_P(MalformedStoreTest, IsRefused) { EXPECT_THROW(PropertyBag::parse(GetParam().bytes), PropertyStoreError); }
 
 Bytes withByte(Bytes b, std::size_t at, std::uint8_t value)
 {

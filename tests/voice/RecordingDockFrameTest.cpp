@@ -17,8 +17,9 @@ TEST(RecordingDockFrame, AnswersAsToldAndLogsCalls)
     EXPECT_THROW(dock.ClosePanel("NorvoUITOKA.TOKA"), DockFrameError);
     EXPECT_THROW(dock.failNext("Dock"), std::invalid_argument);
     EXPECT_EQ(dock.closeRequests(), 1);
-    EXPECT_EQ(log.take(), (std::vector<std::string>{"DKF.IsHosted() = False", "DKF.IsHosted() = True",
-                              "DKF.ClosePanel(\"NorvoUITOKA.TOKA\")", "DKF.ClosePanel(\"NorvoUITOKA.TOKA\") failed"}));
+    EXPECT_EQ(log.take(),
+        (std::vector<std::string>{"DKF.IsHosted() = False", "DKF.IsHosted() = True",
+            "DKF.ClosePanel(\"NorvoUITOKA.TOKA\")", "DKF.ClosePanel(\"NorvoUITOKA.TOKA\") failed"}));
 }
 
 } // namespace

@@ -23,15 +23,16 @@ TEST_F(RecordingVoiceClientTest, LogsEveryCallWithItsResult)
     client.SetLong(9, 1);
     client.SetString(9, "LFPG");
     client.UnlockObject();
-    EXPECT_EQ(log.take(), (std::vector<std::string>{
-                              "Norvo.LockObject(7) = True",
-                              "Norvo.GetLong(9) = 2",
-                              "Norvo.GetLong(8) = 0",
-                              "Norvo.GetString(10) = \"EDDF \\\"TWR\\\"\\r\\n\"",
-                              "Norvo.SetLong(9, 1)",
-                              "Norvo.SetString(9, \"LFPG\")",
-                              "Norvo.UnlockObject()",
-                          }));
+    EXPECT_EQ(log.take(),
+        (std::vector<std::string>{
+            "Norvo.LockObject(7) = True",
+            "Norvo.GetLong(9) = 2",
+            "Norvo.GetLong(8) = 0",
+            "Norvo.GetString(10) = \"EDDF \\\"TWR\\\"\\r\\n\"",
+            "Norvo.SetLong(9, 1)",
+            "Norvo.SetString(9, \"LFPG\")",
+            "Norvo.UnlockObject()",
+        }));
     EXPECT_EQ(client.longValue(7, 9), 1);
     EXPECT_EQ(client.textValue(7, 9), "LFPG");
 }
@@ -73,7 +74,7 @@ struct RadioSelection {
     const char* receiveAfter;
 };
 
-class ReceiveBoth : public RecordingVoiceClientTest, public ::testing::WithParamInterface<RadioSelection> {};
+class ReceiveBoth : public RecordingVoiceClientTest, public ::testing::WithParamInterface<RadioSelection> { };
 
 TEST_P(ReceiveBoth, FollowsTheTransmitRadio)
 {
