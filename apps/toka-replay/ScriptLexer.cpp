@@ -1,5 +1,7 @@
 #include "ScriptLexer.h"
 
+#include "platform/HexDigit.h"
+
 #include "ScriptError.h"
 
 #include <cmath>
@@ -12,17 +14,6 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 bool looksNumeric(std::string_view text)
 {
@@ -116,7 +107,7 @@ std::int32_t ScriptLexer::parseInteger(std::string_view text)
             throw ScriptError("invalid hexadecimal number " + std::string(text));
         std::uint64_t value = 0;
         for (const char c : digits) {
-            const int digit = hexDigit(c);
+            const int digit = hexDigitValue(c);
             if (digit < 0)
                 throw ScriptError("invalid hexadecimal number " + std::string(text));
             value = value * 16 + static_cast<std::uint64_t>(digit);

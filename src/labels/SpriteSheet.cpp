@@ -1,5 +1,7 @@
 #include "labels/SpriteSheet.h"
 
+#include "platform/HexDigit.h"
+
 #include <array>
 #include <cstdio>
 #include <stdexcept>
@@ -14,13 +16,10 @@ namespace {
 
 int hexValue(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    throw std::logic_error(std::string("sprite sheet: bad hex digit '") + c + "'");
+    const int value = hexDigitValue(c);
+    if (value < 0)
+        throw std::logic_error(std::string("sprite sheet: bad hex digit '") + c + "'");
+    return value;
 }
 
 // Decodes the one-character-per-pixel XPM compiled in above.

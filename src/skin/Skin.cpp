@@ -1,5 +1,7 @@
 #include "skin/Skin.h"
 
+#include "platform/HexDigit.h"
+
 #include <cstddef>
 #include <string>
 
@@ -17,17 +19,6 @@ std::string_view trimBlanks(std::string_view text)
         return {};
     const auto last = text.find_last_not_of(' ');
     return text.substr(first, last - first + 1);
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 } // namespace
@@ -56,7 +47,7 @@ Colour ParseSkinColour(std::string_view text)
 
     std::uint64_t value = 0;
     for (char c : digits) {
-        const int digit = hexDigit(c);
+        const int digit = hexDigitValue(c);
         if (digit < 0)
             break;
         value = value * 16 + static_cast<std::uint64_t>(digit);
