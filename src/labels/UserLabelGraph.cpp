@@ -41,6 +41,7 @@ Rect UserLabelGraph::spriteRectFor(std::int32_t style, std::int32_t state)
 void UserLabelGraph::RefreshStyle()
 {
     if (Style() == 0) {
+        pictureShown_ = false;
         showColourLook();
         return;
     }
@@ -60,9 +61,16 @@ void UserLabelGraph::RefreshStyle()
     lblCaption().setCaption("");
 
     const Rect source{sprite.x, WorkBandTop + sprite.y, sprite.width, sprite.height};
-    surface_.stretch(source, Rect{0, 0, width(), height()});
+    const Rect area{0, 0, width(), height()};
+    // Nothing else draws on the visible block: the same image over the same
+    // area leaves every pixel as it was, and a view need not repaint.
+    const bool sameImage = pictureShown_ && spriteRect_ == sprite && drawnArea_ == area;
+    surface_.stretch(source, area);
     spriteRect_ = sprite;
-    changed(Property::Picture);
+    drawnArea_ = area;
+    pictureShown_ = true;
+    if (!sameImage)
+        changed(Property::Picture);
 }
 
 void UserLabelGraph::resizeChildren()

@@ -38,6 +38,9 @@ private:
     Surface surface_;
     bool sheetPending_ = true;
     std::optional<Rect> spriteRect_;
+    // Whether the visible block shows the last image drawn, and over what.
+    bool pictureShown_ = false;
+    Rect drawnArea_;
 };
 
 } // namespace norvo

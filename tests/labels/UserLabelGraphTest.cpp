@@ -83,14 +83,22 @@ INSTANTIATE_TEST_SUITE_P(Layout, SpriteRectTest,
         SpriteCase{6, 3, {192, 0, 18, 16}, 1}, SpriteCase{7, 4, {230, 0, 20, 20}, 1},
         SpriteCase{14, 1, {530, 0, 20, 12}, 1}, SpriteCase{-1, 1, {-70, 0, 20, 12}, 1}));
 
-TEST_F(UserLabelGraphTest, EachDrawIsAnnouncedSoTheViewRepaints)
+TEST_F(UserLabelGraphTest, OnlyANewImageIsAnnouncedSoTheViewRepaints)
 {
     testing::ChangeCounter paints(graph);
+    const auto pictures = [&] {
+        return std::count_if(paints.changes.begin(), paints.changes.end(),
+            [&](const auto& change) { return change.first == &graph && change.second == Property::Picture; });
+    };
     graph.Style(6);
     graph.Status(1);
-    const auto pictures = std::count_if(paints.changes.begin(), paints.changes.end(),
-        [&](const auto& change) { return change.first == &graph && change.second == Property::Picture; });
-    EXPECT_EQ(pictures, 2);
+    EXPECT_EQ(pictures(), 2);
+    graph.Status(3); // reduces to the state already shown
+    EXPECT_EQ(pictures(), 2);
+    graph.Style(0);
+    graph.Style(6);
+    graph.setSize(20, 20);
+    EXPECT_EQ(pictures(), 4);
 }
 
 TEST_F(UserLabelGraphTest, SheetIsCopiedToTheWorkBandOnlyOnce)
