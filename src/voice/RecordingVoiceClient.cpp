@@ -104,6 +104,22 @@ RecordingVoiceClient::Object& RecordingVoiceClient::locked(std::string_view memb
     return object->second;
 }
 
+std::string RecordingVoiceClient::pilotText(std::string_view member, std::string Pilot::*field)
+{
+    checkFailure(member, "");
+    const std::string value = lockedPilot(member, "").*field;
+    logCall(member, "", CallLog::quote(value));
+    return value;
+}
+
+std::string RecordingVoiceClient::objectText(std::string_view member, std::string Object::*field)
+{
+    checkFailure(member, "");
+    const std::string value = locked(member, "").*field;
+    logCall(member, "", CallLog::quote(value));
+    return value;
+}
+
 void RecordingVoiceClient::Attach()
 {
     checkFailure("Attach", "");
@@ -144,37 +160,13 @@ void RecordingVoiceClient::UnlockMainPilotUser()
     logCall("UnlockMainPilotUser", "");
 }
 
-std::string RecordingVoiceClient::ReceiveRadio()
-{
-    checkFailure("ReceiveRadio", "");
-    const std::string value = lockedPilot("ReceiveRadio", "").receive;
-    logCall("ReceiveRadio", "", CallLog::quote(value));
-    return value;
-}
+std::string RecordingVoiceClient::ReceiveRadio() { return pilotText("ReceiveRadio", &Pilot::receive); }
 
-std::string RecordingVoiceClient::TransmitRadio()
-{
-    checkFailure("TransmitRadio", "");
-    const std::string value = lockedPilot("TransmitRadio", "").transmit;
-    logCall("TransmitRadio", "", CallLog::quote(value));
-    return value;
-}
+std::string RecordingVoiceClient::TransmitRadio() { return pilotText("TransmitRadio", &Pilot::transmit); }
 
-std::string RecordingVoiceClient::Com1Frequency()
-{
-    checkFailure("Com1Frequency", "");
-    const std::string value = lockedPilot("Com1Frequency", "").com1;
-    logCall("Com1Frequency", "", CallLog::quote(value));
-    return value;
-}
+std::string RecordingVoiceClient::Com1Frequency() { return pilotText("Com1Frequency", &Pilot::com1); }
 
-std::string RecordingVoiceClient::Com2Frequency()
-{
-    checkFailure("Com2Frequency", "");
-    const std::string value = lockedPilot("Com2Frequency", "").com2;
-    logCall("Com2Frequency", "", CallLog::quote(value));
-    return value;
-}
+std::string RecordingVoiceClient::Com2Frequency() { return pilotText("Com2Frequency", &Pilot::com2); }
 
 void RecordingVoiceClient::SetReceiveBoth(bool both)
 {
@@ -213,21 +205,9 @@ void RecordingVoiceClient::UnlockObject()
     logCall("UnlockObject", "");
 }
 
-std::string RecordingVoiceClient::ObjectType()
-{
-    checkFailure("ObjectType", "");
-    const std::string value = locked("ObjectType", "").type;
-    logCall("ObjectType", "", CallLog::quote(value));
-    return value;
-}
+std::string RecordingVoiceClient::ObjectType() { return objectText("ObjectType", &Object::type); }
 
-std::string RecordingVoiceClient::ObjectName()
-{
-    checkFailure("ObjectName", "");
-    const std::string value = locked("ObjectName", "").name;
-    logCall("ObjectName", "", CallLog::quote(value));
-    return value;
-}
+std::string RecordingVoiceClient::ObjectName() { return objectText("ObjectName", &Object::name); }
 
 std::string RecordingVoiceClient::GetString(std::int32_t index)
 {

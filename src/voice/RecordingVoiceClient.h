@@ -89,6 +89,9 @@ private:
     [[noreturn]] void fail(std::string_view member, const std::string& arguments, const std::string& why);
     Pilot& lockedPilot(std::string_view member, const std::string& arguments);
     Object& locked(std::string_view member, const std::string& arguments);
+    // A text of the locked main pilot user or object, read and logged.
+    std::string pilotText(std::string_view member, std::string Pilot::*field);
+    std::string objectText(std::string_view member, std::string Object::*field);
 
     CallLog& log_;
     VoiceEvents* sink_ = nullptr;
