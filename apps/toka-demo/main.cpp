@@ -86,6 +86,16 @@ int interactive(QApplication& app, const Options& options)
     return app.exec();
 }
 
+// The offscreen platform says, for every window, which window features it
+// lacks; the tour does not need them, and a newcomer should see its result.
+void quietOffscreenNotices(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QStringLiteral("This plugin does not support"))
+        || message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -94,8 +104,10 @@ int main(int argc, char** argv)
     if (!options)
         return 2;
     const bool tour = options->tour || !haveDisplay();
-    if (tour)
+    if (tour) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietOffscreenNotices);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("toka-demo"));
     if (tour)
