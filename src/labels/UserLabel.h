@@ -22,17 +22,6 @@ class PropertyBag;
 // input), BlinkTimer.
 class UserLabel : public Control {
 public:
-    // Dispatch identifiers of the public members.
-    static constexpr std::int32_t DispidBlinkStop = 0x60030009;
-    static constexpr std::int32_t DispidBlink = 0x6003000A;
-    static constexpr std::int32_t DispidFontEx = 0x68030006;
-    static constexpr std::int32_t DispidStyle = 0x68030005;
-    static constexpr std::int32_t DispidHandCursor = 0x68030004;
-    static constexpr std::int32_t DispidEnabled = 0x68030003;
-    static constexpr std::int32_t DispidToolTipTextEx = 0x68030002;
-    static constexpr std::int32_t DispidStatus = 0x68030001;
-    static constexpr std::int32_t DispidCaption = 0x68030000;
-
     static constexpr std::int32_t BlinkInterval = 300;
     static constexpr Colour DesignBackColor = 0xC0FFC0;
 
@@ -71,8 +60,6 @@ public:
     void WriteProperties(PropertyBag& bag) const;
 
     // Inner state, for those who show or check it.
-    std::int32_t BlinkStatus() const { return blinkStatus_; }
-    std::int32_t SavedStatus() const { return savedStatus_; }
     std::int32_t BlinkRemaining() const { return blinkRemaining_; }
     bool InResize() const { return inResize_; }
 

@@ -20,36 +20,6 @@ const char* controlKindName(ControlKind kind)
     return "?";
 }
 
-const char* propertyName(Property property)
-{
-    switch (property) {
-    case Property::Visible: return "Visible";
-    case Property::Enabled: return "Enabled";
-    case Property::Left: return "Left";
-    case Property::Top: return "Top";
-    case Property::Width: return "Width";
-    case Property::Height: return "Height";
-    case Property::ToolTipText: return "ToolTipText";
-    case Property::BackColor: return "BackColor";
-    case Property::ForeColor: return "ForeColor";
-    case Property::MousePointer: return "MousePointer";
-    case Property::TabIndex: return "TabIndex";
-    case Property::Caption: return "Caption";
-    case Property::Tag: return "Tag";
-    case Property::Font: return "Font";
-    case Property::Transparent: return "Transparent";
-    case Property::Alignment: return "Alignment";
-    case Property::Text: return "Text";
-    case Property::Selection: return "Selection";
-    case Property::List: return "List";
-    case Property::FillColor: return "FillColor";
-    case Property::BorderColor: return "BorderColor";
-    case Property::Interval: return "Interval";
-    case Property::Picture: return "Picture";
-    }
-    return "?";
-}
-
 Control::Control(ControlKind kind, std::string name, int index)
     : kind_(kind)
     , name_(std::move(name))

@@ -30,6 +30,4 @@ enum class Property {
     Picture,
 };
 
-const char* propertyName(Property property);
-
 } // namespace norvo

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <functional>
 #include <vector>
 
@@ -13,8 +12,6 @@ public:
     using Slot = std::function<void(Args...)>;
 
     void connect(Slot slot) { slots_.push_back(std::move(slot)); }
-    void disconnectAll() { slots_.clear(); }
-    std::size_t listenerCount() const { return slots_.size(); }
 
     void operator()(Args... args) const
     {
