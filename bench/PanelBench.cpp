@@ -1,13 +1,14 @@
 // The panel against an in-memory voice client: binding with its full refresh
 // for growing slot counts, one value refresh per branch, and a click command.
-#include "host/RecordingDockFrame.h"
 #include "panel/TOKA.h"
-#include "platform/CallLog.h"
 #include "platform/Control.h"
 #include "platform/ManualClock.h"
-#include "platform/MemorySettingsStore.h"
-#include "platform/RecordingWindowSystem.h"
-#include "voice/RecordingVoiceClient.h"
+#include "testing/CallLog.h"
+#include "testing/InMemoryVoiceClient.h"
+#include "testing/LoggingVoiceClient.h"
+#include "testing/MemorySettingsStore.h"
+#include "testing/RecordingDockFrame.h"
+#include "testing/RecordingWindowSystem.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,16 +23,17 @@ constexpr std::int32_t FirstIndex = 7;
 // active, routed and named, so that every branch does its full work.
 struct Bench {
     CallLog log;
-    RecordingVoiceClient voice{log};
+    InMemoryVoiceClient voice;
+    LoggingVoiceClient loggedVoice{voice, log.writer(), LoggingVoiceClient::FailureReasons::LeftOut};
     RecordingDockFrame dock{log};
     MemorySettingsStore settings;
     RecordingWindowSystem windows{log};
     ManualClock clock;
-    TOKA panel{TokaEnvironment{voice, dock, settings, windows, clock}};
+    TOKA panel{TokaEnvironment{loggedVoice, dock, settings, windows, clock}};
 
     explicit Bench(std::int32_t slots)
     {
-        voice.setPilot(RecordingVoiceClient::Pilot{"B", "1", "122.800", "121.500"});
+        voice.setPilot(InMemoryVoiceClient::Pilot{"B", "1", "122.800", "121.500"});
         voice.addObject(Handle, "VOICE", "TOKA");
         voice.setLong(Handle, 0, slots);
         voice.setLong(Handle, 1, FirstIndex);

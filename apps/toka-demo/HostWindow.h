@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/SettingsStore.h"
-#include "qt/TOKA.h"
+#include "qt/TokaWidget.h"
 
 #include <QWidget>
 
@@ -21,7 +21,7 @@ class HostWindow : public QWidget {
 public:
     HostWindow(norvo::VoiceClient& voice, norvo::DockFrame& dockFrame, std::unique_ptr<norvo::SettingsStore> settings);
 
-    norvo::qt::TOKA& panel() { return *panel_; }
+    norvo::qt::TokaWidget& panel() { return *panel_; }
 
 signals:
     void closed();
@@ -30,5 +30,5 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    norvo::qt::TOKA* panel_;
+    norvo::qt::TokaWidget* panel_;
 };

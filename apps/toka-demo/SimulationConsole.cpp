@@ -159,7 +159,9 @@ QWidget* SimulationConsole::roomsBox()
         traffic->setToolTip(QStringLiteral("Someone starts or stops talking in the room"));
         connect(traffic, &QPushButton::clicked, this, [this, slot] {
             steer(QStringLiteral("traffic in room %1").arg(slot), [slot](Sim& network) {
-                const bool talking = network.value(network.layout().recvActivityBase + slot) == 1;
+                const bool talking
+                    = network.value(network.layout().index(norvo::VoiceObjectLayout::Block::ReceiveActivity, slot))
+                    == 1;
                 network.setReceiveActivity(slot, talking ? 0 : 1);
             });
         });
@@ -203,8 +205,8 @@ QWidget* SimulationConsole::voiceBox()
         layout->addWidget(check);
         return check;
     };
-    voiceEnabled_ = flag(QStringLiteral("Voice enabled"), Sim::VoiceEnabledIndex);
-    speakerRouting_ = flag(QStringLiteral("Speaker routing"), Sim::SpeakerRoutingIndex);
+    voiceEnabled_ = flag(QStringLiteral("Voice enabled"), norvo::HeaderIndex::VoiceEnabled);
+    speakerRouting_ = flag(QStringLiteral("Speaker routing"), norvo::HeaderIndex::SpeakerRouting);
 
     network_ = new QCheckBox(QStringLiteral("Network connected"));
     connect(network_, &QCheckBox::clicked, this, [this](bool up) {
@@ -246,15 +248,15 @@ void SimulationConsole::showState()
         QString text = QStringLiteral("-");
         if (network.voiceHandle() != 0) {
             text = stateName(network.roomState(slot));
-            const std::string room = network.text(network.layout().nameBase + slot);
-            if (network.roomState(slot) == Sim::Connected && !room.empty())
+            const std::string room = network.text(network.layout().index(norvo::VoiceObjectLayout::Block::Room, slot));
+            if (network.roomState(slot) == norvo::RoomState::Connected && !room.empty())
                 text += QStringLiteral(" ") + QString::fromStdString(room);
         }
         roomStates_[static_cast<std::size_t>(slot)]->setText(text);
     }
     randomTraffic_->setChecked(network.randomActivity());
-    voiceEnabled_->setChecked(network.value(Sim::VoiceEnabledIndex) != 0);
-    speakerRouting_->setChecked(network.value(Sim::SpeakerRoutingIndex) != 0);
+    voiceEnabled_->setChecked(network.value(norvo::HeaderIndex::VoiceEnabled) != 0);
+    speakerRouting_->setChecked(network.value(norvo::HeaderIndex::SpeakerRouting) != 0);
     network_->setChecked(network.networkUp());
     status_->setText(QStringLiteral("time %1 s   voice object %2   push-to-talk %3   contract breaches %4")
                          .arg(static_cast<double>(network.now()) / 1000.0, 0, 'f', 1)

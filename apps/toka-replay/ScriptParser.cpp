@@ -3,8 +3,8 @@
 #include "PanelFields.h"
 #include "ScriptError.h"
 
-#include "host/RecordingDockFrame.h"
-#include "voice/RecordingVoiceClient.h"
+#include "testing/InMemoryVoiceClient.h"
+#include "testing/RecordingDockFrame.h"
 
 #include <algorithm>
 
@@ -113,7 +113,7 @@ private:
         case ArgumentKind::Boolean: return expect(parameter, token, Kind::Boolean, "True or False").boolean;
         case ArgumentKind::Member: {
             const std::string& member = expect(parameter, token, Kind::Word, "a member name").text;
-            if (!RecordingVoiceClient::isMember(member) && !RecordingDockFrame::isMember(member))
+            if (!InMemoryVoiceClient::isMember(member) && !RecordingDockFrame::isMember(member))
                 wrong(parameter, token, "a voice-client member, IsHosted or ClosePanel");
             return member;
         }

@@ -6,16 +6,17 @@
 #include "ScriptError.h"
 #include "ValueFormatter.h"
 
-#include "host/RecordingDockFrame.h"
 #include "labels/PropertyBag.h"
 #include "labels/UserLabelGraph.h"
 #include "panel/TOKA.h"
-#include "platform/CallLog.h"
 #include "platform/ComboBox.h"
 #include "platform/ManualClock.h"
-#include "platform/MemorySettingsStore.h"
-#include "platform/RecordingWindowSystem.h"
-#include "voice/RecordingVoiceClient.h"
+#include "testing/CallLog.h"
+#include "testing/InMemoryVoiceClient.h"
+#include "testing/LoggingVoiceClient.h"
+#include "testing/MemorySettingsStore.h"
+#include "testing/RecordingDockFrame.h"
+#include "testing/RecordingWindowSystem.h"
 
 #include <algorithm>
 #include <array>
@@ -105,7 +106,9 @@ struct ScriptSession::World {
     std::ostream& out;
 
     CallLog log;
-    RecordingVoiceClient voice{log};
+    InMemoryVoiceClient voice;
+    // What the panel is given: the calls on the voice client go to the log.
+    LoggingVoiceClient loggedVoice{voice, log.writer(), LoggingVoiceClient::FailureReasons::LeftOut};
     RecordingDockFrame dockFrame{log};
     MemorySettingsStore settings;
     RecordingWindowSystem windows{log};
@@ -230,7 +233,7 @@ void ScriptSession::World::start()
     // A panel stopped before goes; the new one starts on the same outside world.
     panel.reset();
     guarded([this] {
-        panel = std::make_unique<TOKA>(TokaEnvironment{voice, dockFrame, settings, windows, clock});
+        panel = std::make_unique<TOKA>(TokaEnvironment{loggedVoice, dockFrame, settings, windows, clock});
         panel->Quit.connect([this] { log.add("raise Quit"); });
         running = true;
         panel->Initialize();
@@ -245,21 +248,21 @@ void ScriptSession::World::stop()
 
 void ScriptSession::World::deliverEvent(const ScriptCommand& command)
 {
-    VoiceEvents* sink = voice.eventSink();
+    VoiceEvents* sink = loggedVoice.eventSink();
     const auto number = [&](std::size_t position) { return argument<std::int32_t>(command, position); };
     guarded([&] {
         if (!sink)
             return;
         switch (command.id) {
-        case CommandId::EventDisconnected: sink->Disconnected(); break;
-        case CommandId::EventConnected: sink->Connected(); break;
-        case CommandId::EventMainPilotUserDeleted: sink->MainPilotUserDeleted(); break;
-        case CommandId::EventMainPilotUserChanged: sink->MainPilotUserChanged(); break;
-        case CommandId::EventMainPilotUserCreated: sink->MainPilotUserCreated(); break;
-        case CommandId::EventObjectCreated: sink->ObjectCreated(number(0)); break;
-        case CommandId::EventObjectDeleted: sink->ObjectDeleted(number(0)); break;
-        case CommandId::EventObjectTextChanged: sink->ObjectTextChanged(number(0), number(1)); break;
-        case CommandId::EventObjectValueChanged: sink->ObjectValueChanged(number(0), number(1)); break;
+        case CommandId::EventDisconnected: sink->Norvo_Disconnected(); break;
+        case CommandId::EventConnected: sink->Norvo_Connected(); break;
+        case CommandId::EventMainPilotUserDeleted: sink->Norvo_MainPilotUserDeleted(); break;
+        case CommandId::EventMainPilotUserChanged: sink->Norvo_MainPilotUserChanged(); break;
+        case CommandId::EventMainPilotUserCreated: sink->Norvo_MainPilotUserCreated(); break;
+        case CommandId::EventObjectCreated: sink->Norvo_ObjectCreated(number(0)); break;
+        case CommandId::EventObjectDeleted: sink->Norvo_ObjectDeleted(number(0)); break;
+        case CommandId::EventObjectTextChanged: sink->Norvo_ObjectTextChanged(number(0), number(1)); break;
+        case CommandId::EventObjectValueChanged: sink->Norvo_ObjectValueChanged(number(0), number(1)); break;
         default: break;
         }
     });
@@ -439,7 +442,7 @@ void ScriptSession::World::outsideWorld(const ScriptCommand& command)
             throw ScriptError(command.name + ": the voice client holds no object " + std::to_string(handle));
     };
     switch (command.id) {
-    case CommandId::Pilot: voice.setPilot(RecordingVoiceClient::Pilot{text(0), text(1), text(2), text(3)}); break;
+    case CommandId::Pilot: voice.setPilot(InMemoryVoiceClient::Pilot{text(0), text(1), text(2), text(3)}); break;
     case CommandId::NoPilot: voice.setPilot(std::nullopt); break;
     case CommandId::Object: voice.addObject(number(0), text(1), text(2)); break;
     case CommandId::Remove:

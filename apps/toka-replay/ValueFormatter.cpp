@@ -1,6 +1,6 @@
 #include "ValueFormatter.h"
 
-#include "platform/CallLog.h"
+#include "testing/CallLog.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,7 +2,7 @@
 
 #include "ScriptValue.h"
 
-#include "platform/MemorySettingsStore.h"
+#include "testing/MemorySettingsStore.h"
 
 #include <string>
 #include <vector>

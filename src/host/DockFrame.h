@@ -1,8 +1,15 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 
 namespace norvo {
+
+// Raised by a dock-frame client whose call failed.
+class DockFrameError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // The dock-frame client through which the panel talks back to a docking host.
 class DockFrame {

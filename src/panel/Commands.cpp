@@ -1,6 +1,6 @@
-#include "panel/PropertyIndex.h"
 #include "panel/TokaControls.h"
 #include "panel/VoiceLock.h"
+#include "platform/CheckedMath.h"
 
 #include <string>
 
@@ -8,21 +8,23 @@ namespace norvo {
 
 namespace {
 
+using Block = VoiceObjectLayout::Block;
+
 // The radio a button of a radio row stands for: "1" for slot 0, "2" for slot 1.
 std::string radioDigit(std::int16_t slot) { return std::to_string(slot + 1); }
 
 } // namespace
 
-void TOKA::PriorityChannel_Click(std::int16_t index) { toggleFlag(fields_.PriorityBase, index); }
+void TOKA::PriorityChannel_Click(std::int16_t index) { toggleFlag(layout_.base(Block::Priority), index); }
 
-void TOKA::ToSpeaker_Click(std::int16_t index) { toggleFlag(fields_.SpeakerBase, index); }
+void TOKA::ToSpeaker_Click(std::int16_t index) { toggleFlag(layout_.base(Block::Info), index); }
 
 void TOKA::GeneralSpeaker_Click() { toggleFlag(HeaderIndex::AllToSpeaker, 0); }
 
 void TOKA::COMReceive_Click(std::int16_t index)
 {
     if (index >= 2)
-        toggleFlag(fields_.ReceiveBase, index);
+        toggleFlag(layout_.base(Block::ReceiveMute), index);
     else
         radioReceiveCommand(index);
 }
@@ -30,7 +32,7 @@ void TOKA::COMReceive_Click(std::int16_t index)
 void TOKA::COMTransmit_Click(std::int16_t index)
 {
     if (index >= 2)
-        toggleFlag(fields_.TransmitBase, index);
+        toggleFlag(layout_.base(Block::TransmitMute), index);
     else
         radioTransmitCommand(index);
 }
@@ -38,15 +40,12 @@ void TOKA::COMTransmit_Click(std::int16_t index)
 void TOKA::toggleFlag(std::int32_t base, std::int16_t slot)
 {
     std::int32_t index = 0;
-    {
-        ObjectLock lock(env_.voice, fields_.VoiceHandle);
-        if (!lock)
-            return;
-        index = slotProperty(base, slot);
+    const bool bound = withObjectLock(env_.voice, voiceHandle_, [&] {
+        index = checkedAdd(base, slot);
         flipFlag(index);
-        lock.release();
-    }
-    Norvo_ObjectValueChanged(fields_.VoiceHandle, index);
+    });
+    if (bound)
+        refreshValue(index);
 }
 
 void TOKA::flipFlag(std::int32_t index) { env_.voice.SetLong(index, env_.voice.GetLong(index) != 0 ? 0 : 1); }
@@ -57,21 +56,20 @@ void TOKA::radioReceiveCommand(std::int16_t index)
 {
     VoiceClient& voice = env_.voice;
     const std::string digit = radioDigit(index);
-    {
-        PilotLock pilot(voice, 0);
-        if (!pilot)
-            return;
+    bool toggleMute = false;
+    const bool pilotPresent = withPilotLock(voice, [&] {
         const std::string receive = voice.ReceiveRadio();
         const std::string transmit = voice.TransmitRadio();
-        if (receive == digit || (receive == "B" && transmit == digit)) {
-            pilot.release();
-            changeRadioMute(fields_.ReceiveBase, index, true);
-        } else {
+        toggleMute = receive == digit || (receive == "B" && transmit == digit);
+        if (!toggleMute)
             voice.SetReceiveBoth(receive != "B");
-            pilot.release();
-        }
-    }
-    Norvo_MainPilotUserChanged();
+    });
+    if (!pilotPresent)
+        return;
+    // Never both locks at once: the mute is changed after the pilot's unlock.
+    if (toggleMute)
+        changeRadioMute(Block::ReceiveMute, index, true);
+    refreshRadios();
 }
 
 // A click on the transmit radio mutes or unmutes it; on the other radio it
@@ -80,54 +78,48 @@ void TOKA::radioTransmitCommand(std::int16_t index)
 {
     VoiceClient& voice = env_.voice;
     const std::string digit = radioDigit(index);
-    {
-        PilotLock pilot(voice, 0);
-        if (!pilot)
-            return;
+    bool isTransmitRadio = false;
+    const bool pilotPresent = withPilotLock(voice, [&] {
         const std::string transmit = voice.TransmitRadio();
-        const bool isTransmitRadio = transmit == digit || transmit == "B";
+        isTransmitRadio = transmit == digit || transmit == "B";
         if (!isTransmitRadio)
             voice.SetTransmitRadio(index + 1);
-        pilot.release();
-        changeRadioMute(fields_.TransmitBase, index, isTransmitRadio);
-    }
-    Norvo_MainPilotUserChanged();
+    });
+    if (!pilotPresent)
+        return;
+    changeRadioMute(Block::TransmitMute, index, isTransmitRadio);
+    refreshRadios();
 }
 
-void TOKA::changeRadioMute(std::int32_t base, std::int16_t slot, bool toggle)
+void TOKA::changeRadioMute(Block block, std::int16_t slot, bool toggle)
 {
-    ObjectLock object(env_.voice, fields_.VoiceHandle);
-    if (!object)
-        return;
-    const std::int32_t mute = slotProperty(base, slot);
-    if (toggle)
-        flipFlag(mute);
-    else if (env_.voice.GetLong(mute) != 0)
-        env_.voice.SetLong(mute, 0);
-    object.release();
+    withObjectLock(env_.voice, voiceHandle_, [&] {
+        const std::int32_t mute = layout_.index(block, slot);
+        if (toggle)
+            flipFlag(mute);
+        else if (env_.voice.GetLong(mute) != 0)
+            env_.voice.SetLong(mute, 0);
+    });
 }
 
 void TOKA::RoomStatus_Click(std::int16_t index)
 {
     VoiceClient& voice = env_.voice;
     std::int32_t state = 0;
-    {
-        ObjectLock lock(voice, fields_.VoiceHandle);
-        if (!lock)
-            return;
-        state = slotProperty(fields_.StateBase, index);
+    const bool bound = withObjectLock(voice, voiceHandle_, [&] {
+        state = layout_.index(Block::Room, index);
         if (voice.GetLong(state) != RoomState::Connected) {
             voice.SetLong(state, RoomState::Pending);
             // Only the free channel hands over a room name, as typed.
             if (index >= 2)
-                voice.SetString(slotProperty(fields_.NameBase, index),
+                voice.SetString(layout_.index(Block::Room, index),
                     Controls::element(controls_->FreqInfo, index, "FreqInfo").text());
         } else {
             voice.SetLong(state, RoomState::Offline);
         }
-        lock.release();
-    }
-    Norvo_ObjectValueChanged(fields_.VoiceHandle, state);
+    });
+    if (bound)
+        refreshValue(state);
 }
 
 } // namespace norvo

@@ -1,5 +1,4 @@
 #include "panel/PanelText.h"
-#include "panel/PropertyIndex.h"
 #include "panel/TokaControls.h"
 #include "panel/VoiceLock.h"
 
@@ -8,6 +7,7 @@ namespace norvo {
 namespace {
 
 constexpr std::int16_t Enter = 13;
+using Block = VoiceObjectLayout::Block;
 
 } // namespace
 
@@ -22,33 +22,27 @@ void TOKA::FreqInfo_KeyPress(std::int16_t index, std::int16_t& keyAscii)
     const auto box = [&]() -> ComboBox& { return Controls::element(controls_->FreqInfo, index, "FreqInfo"); };
 
     // Leave the current room first, and show that.
-    {
-        ObjectLock lock(voice, fields_.VoiceHandle);
-        if (lock) {
-            box().setSelStart(0);
-            box().setSelLength(0);
-            const std::int32_t state = slotProperty(fields_.StateBase, index);
-            const bool connected = voice.GetLong(state) == RoomState::Connected;
-            if (connected)
-                voice.SetLong(state, RoomState::Offline);
-            lock.release();
-            if (connected)
-                Norvo_ObjectValueChanged(fields_.VoiceHandle, state);
-        }
-    }
+    std::int32_t state = 0;
+    bool left = false;
+    withObjectLock(voice, voiceHandle_, [&] {
+        box().setSelStart(0);
+        box().setSelLength(0);
+        state = layout_.index(Block::Room, index);
+        left = voice.GetLong(state) == RoomState::Connected;
+        if (left)
+            voice.SetLong(state, RoomState::Offline);
+    });
+    if (left)
+        refreshValue(state);
 
     // Then ask for the typed room, also when it is the one just left.
-    std::int32_t state = 0;
-    {
-        ObjectLock lock(voice, fields_.VoiceHandle);
-        if (!lock)
-            return;
-        state = slotProperty(fields_.StateBase, index);
+    const bool bound = withObjectLock(voice, voiceHandle_, [&] {
+        state = layout_.index(Block::Room, index);
         voice.SetLong(state, RoomState::Pending);
-        voice.SetString(slotProperty(fields_.NameBase, index), trimSpaces(box().text()));
-        lock.release();
-    }
-    Norvo_ObjectValueChanged(fields_.VoiceHandle, state);
+        voice.SetString(layout_.index(Block::Room, index), trimSpaces(box().text()));
+    });
+    if (bound)
+        refreshValue(state);
 }
 
 } // namespace norvo

@@ -1,6 +1,4 @@
 #include "panel/PanelPalette.h"
-#include "panel/PanelText.h"
-#include "panel/PropertyIndex.h"
 #include "panel/TokaControls.h"
 #include "panel/VoiceLock.h"
 
@@ -8,44 +6,45 @@ namespace norvo {
 
 using namespace PanelPalette;
 
-void TOKA::Norvo_MainPilotUserChanged()
+void TOKA::refreshRadios()
 {
     Controls& c = *controls_;
     VoiceClient& voice = env_.voice;
     std::string receive;
     std::string transmit;
-    {
-        PilotLock pilot(voice, 0);
-        if (!pilot) {
-            c.Freq[0]->setCaption("COMM1");
-            c.Freq[1]->setCaption("COMM2");
-            for (std::size_t k = 0; k < 2; ++k) {
-                c.COMReceive[k]->setBackColor(Brown);
-                c.COMTransmit[k]->setBackColor(Brown);
-            }
-            return;
-        }
+    const bool pilotPresent = withPilotLock(voice, [&] {
         receive = voice.ReceiveRadio();
         transmit = voice.TransmitRadio();
         c.Freq[0]->setCaption(voice.Com1Frequency());
         c.Freq[1]->setCaption(voice.Com2Frequency());
-        pilot.release();
+    });
+    if (!pilotPresent) {
+        c.Freq[0]->setCaption("COMM1");
+        c.Freq[1]->setCaption("COMM2");
+        for (std::size_t k = 0; k < 2; ++k) {
+            c.COMReceive[k]->setBackColor(Brown);
+            c.COMTransmit[k]->setBackColor(Brown);
+        }
+        return;
     }
-    ObjectLock object(voice, fields_.VoiceHandle);
-    const bool bound = static_cast<bool>(object);
-    showRadioSelection(receive, bound, true);
-    showRadioSelection(transmit, bound, false);
-    object.release();
+    const auto show = [&](bool bound) {
+        showRadioSelection(receive, bound, true);
+        showRadioSelection(transmit, bound, false);
+    };
+    if (!withObjectLock(voice, voiceHandle_, [&] { show(true); }))
+        show(false);
 }
 
 // Lights the buttons of the selected radios; while an object is bound, only
 // those whose slot is not muted.
 void TOKA::showRadioSelection(const std::string& selection, bool bound, bool receive)
 {
+    using Block = VoiceObjectLayout::Block;
     auto& buttons = receive ? controls_->COMReceive : controls_->COMTransmit;
-    const std::int32_t muteBase = receive ? fields_.ReceiveBase : fields_.TransmitBase;
+    const Block mute = receive ? Block::ReceiveMute : Block::TransmitMute;
     const auto paint = [&](std::size_t k, bool selected) {
-        const bool on = selected && (!bound || env_.voice.GetLong(slotProperty(muteBase, static_cast<int>(k))) == 0);
+        const bool on
+            = selected && (!bound || env_.voice.GetLong(layout_.index(mute, static_cast<std::int32_t>(k))) == 0);
         buttons[k]->setBackColor(on ? Green : Brown);
     };
     if (selection == "2") {
@@ -55,41 +54,6 @@ void TOKA::showRadioSelection(const std::string& selection, bool bound, bool rec
         paint(0, selection == "1" || selection == "B");
         paint(1, selection == "B");
     }
-}
-
-void TOKA::Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t index)
-{
-    int slot = 0;
-    if (handle != fields_.VoiceHandle || !inBlock(index, fields_.InfoBase, fields_.RoomCount, slot))
-        return;
-    ObjectLock lock(env_.voice, fields_.VoiceHandle);
-    if (!lock)
-        return;
-    if (env_.voice.GetLong(slotProperty(fields_.StateBase, slot)) == RoomState::Connected)
-        showRoomInfo(slot, false);
-    else
-        controls_->roomTip(slot).setToolTipText("");
-    lock.release();
-}
-
-void TOKA::showRoomInfo(int slot, bool connecting)
-{
-    VoiceClient& voice = env_.voice;
-    const std::string info = oneLineInfo(voice.GetString(slotProperty(fields_.InfoBase, slot)));
-    if (slot < 2) {
-        const std::string name = voice.GetString(slotProperty(fields_.NameBase, slot));
-        controls_->roomTip(slot).setToolTipText(name + " : " + info);
-        return;
-    }
-    ComboBox& box = Controls::element(controls_->FreqInfo, slot, "FreqInfo");
-    if (!connecting) {
-        box.setToolTipText(info);
-        return;
-    }
-    const std::string name = voice.GetString(slotProperty(fields_.NameBase, slot));
-    box.setToolTipText(info);
-    box.setText(name);
-    rememberChannel(box);
 }
 
 } // namespace norvo

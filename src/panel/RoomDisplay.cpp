@@ -1,5 +1,5 @@
 #include "panel/PanelPalette.h"
-#include "panel/PropertyIndex.h"
+#include "panel/PanelText.h"
 #include "panel/TokaControls.h"
 #include "panel/VoiceLock.h"
 
@@ -8,6 +8,7 @@
 namespace norvo {
 
 using namespace PanelPalette;
+using Block = VoiceObjectLayout::Block;
 
 namespace {
 
@@ -46,51 +47,53 @@ void showIdle(PictureBox& box)
 
 } // namespace
 
-void TOKA::Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index)
+void TOKA::refreshValue(std::int32_t index)
 {
-    if (handle != fields_.VoiceHandle)
+    const auto place = layout_.locate(index);
+    if (!place)
         return;
-    const TokaFields& f = fields_;
-    int slot = 0;
-    const auto in = [&](std::int32_t base) { return inBlock(index, base, f.RoomCount, slot); };
-    if (index == HeaderIndex::VoiceEnabled)
-        showVoiceEnabled(handle);
-    else if (index == HeaderIndex::SpeakerRouting || index == HeaderIndex::AllToSpeaker || in(f.SpeakerBase))
-        showSpeakers();
-    else if (index == HeaderIndex::Transmitting)
-        showSendBar();
-    else if (in(f.StateBase))
-        showRoomState(slot, index);
-    else if (in(f.SendActivityBase))
-        showRoomActivity(false, slot, index);
-    else if (in(f.RecvActivityBase))
-        showRoomActivity(true, slot, index);
-    else if (in(f.ReceiveBase))
-        showMute(true, slot, index);
-    else if (in(f.TransmitBase))
-        showMute(false, slot, index);
-    else if (in(f.PriorityBase))
-        showPriority(slot, index);
+    const std::int32_t slot = place->slot;
+    using Value = VoiceObjectLayout::Value;
+    switch (place->value) {
+    case Value::VoiceEnabled: showVoiceEnabled(); break;
+    case Value::Speaker: showSpeakers(); break;
+    case Value::Transmitting: showSendBar(); break;
+    case Value::RoomState: showRoomState(slot, index); break;
+    case Value::SendActivity: showRoomActivity(false, slot, index); break;
+    case Value::ReceiveActivity: showRoomActivity(true, slot, index); break;
+    case Value::ReceiveMute: showMute(true, slot, index); break;
+    case Value::TransmitMute: showMute(false, slot, index); break;
+    case Value::Priority: showPriority(slot, index); break;
+    }
 }
 
-void TOKA::showVoiceEnabled(std::int32_t handle)
+void TOKA::refreshText(std::int32_t index)
+{
+    const auto slot = layout_.slotIn(Block::Info, index);
+    if (!slot)
+        return;
+    VoiceClient& voice = env_.voice;
+    withObjectLock(voice, voiceHandle_, [&] {
+        if (voice.GetLong(layout_.index(Block::Room, *slot)) == RoomState::Connected)
+            showRoomInfo(*slot);
+        else
+            controls_->roomTip(*slot).setToolTipText("");
+    });
+}
+
+void TOKA::showVoiceEnabled()
 {
     Controls& c = *controls_;
     std::int32_t enabled = 0;
-    {
-        ObjectLock lock(env_.voice, fields_.VoiceHandle);
-        if (!lock)
-            return;
-        enabled = env_.voice.GetLong(HeaderIndex::VoiceEnabled);
-        // Released before repainting: the speaker refresh below locks anew.
-        lock.release();
-    }
+    // Unlocked before repainting: the speaker refresh below locks anew.
+    if (!withObjectLock(env_.voice, voiceHandle_, [&] { enabled = env_.voice.GetLong(HeaderIndex::VoiceEnabled); }))
+        return;
     if (enabled != 0) {
         c.RecvActivity->setVisible(true);
         c.SendActivity->setVisible(true);
-        for (int k = 0; k < fields_.RoomCount; ++k)
+        for (std::int32_t k = 0; k < layout_.roomCount(); ++k)
             Controls::element(c.Room, k, "Room").setVisible(true);
-        Norvo_ObjectValueChanged(handle, HeaderIndex::SpeakerRouting);
+        refreshValue(HeaderIndex::SpeakerRouting);
         return;
     }
     for (Frame* room : c.Room)
@@ -104,117 +107,135 @@ void TOKA::showSpeakers()
 {
     Controls& c = *controls_;
     VoiceClient& voice = env_.voice;
-    ObjectLock lock(voice, fields_.VoiceHandle);
-    if (!lock)
-        return;
-    const auto speaker = [&](int k) -> UserLabelGraph& { return Controls::element(c.ToSpeaker, k, "ToSpeaker"); };
-    // 3 is read only when 2 is set, 4 only when 3 is set.
-    if (voice.GetLong(HeaderIndex::VoiceEnabled) == 0 || voice.GetLong(HeaderIndex::SpeakerRouting) == 0) {
-        for (int k = 0; k < fields_.RoomCount; ++k)
-            speaker(k).setVisible(false);
-        c.GeneralSpeaker->setVisible(false);
-    } else if (voice.GetLong(HeaderIndex::AllToSpeaker) != 0) {
-        c.GeneralSpeaker->Status(1);
-        for (int k = 0; k < fields_.RoomCount; ++k)
-            speaker(k).setVisible(false);
-        c.GeneralSpeaker->setVisible(true);
-    } else {
-        c.GeneralSpeaker->Status(0);
-        for (int k = 0; k < fields_.RoomCount; ++k) {
-            speaker(k).setVisible(true);
-            speaker(k).Status(voice.GetLong(slotProperty(fields_.SpeakerBase, k)) != 0 ? 1 : 0);
+    const auto speaker
+        = [&](std::int32_t k) -> UserLabelGraph& { return Controls::element(c.ToSpeaker, k, "ToSpeaker"); };
+    const std::int32_t rooms = layout_.roomCount();
+    withObjectLock(voice, voiceHandle_, [&] {
+        // 3 is read only when 2 is set, 4 only when 3 is set.
+        if (voice.GetLong(HeaderIndex::VoiceEnabled) == 0 || voice.GetLong(HeaderIndex::SpeakerRouting) == 0) {
+            for (std::int32_t k = 0; k < rooms; ++k)
+                speaker(k).setVisible(false);
+            c.GeneralSpeaker->setVisible(false);
+        } else if (voice.GetLong(HeaderIndex::AllToSpeaker) != 0) {
+            c.GeneralSpeaker->Status(1);
+            for (std::int32_t k = 0; k < rooms; ++k)
+                speaker(k).setVisible(false);
+            c.GeneralSpeaker->setVisible(true);
+        } else {
+            c.GeneralSpeaker->Status(0);
+            for (std::int32_t k = 0; k < rooms; ++k) {
+                speaker(k).setVisible(true);
+                speaker(k).Status(voice.GetLong(layout_.index(Block::Info, k)) != 0 ? 1 : 0);
+            }
+            c.GeneralSpeaker->setVisible(true);
         }
-        c.GeneralSpeaker->setVisible(true);
-    }
-    lock.release();
+    });
 }
 
 void TOKA::showSendBar()
 {
-    ObjectLock lock(env_.voice, fields_.VoiceHandle);
-    if (!lock)
-        return;
-    controls_->SendActivity->setBackColor(env_.voice.GetLong(HeaderIndex::Transmitting) != 0 ? Purple : Cyan);
-    lock.release();
+    withObjectLock(env_.voice, voiceHandle_, [&] {
+        controls_->SendActivity->setBackColor(env_.voice.GetLong(HeaderIndex::Transmitting) != 0 ? Purple : Cyan);
+    });
 }
 
-void TOKA::showRoomState(int slot, std::int32_t index)
+void TOKA::showRoomState(std::int32_t slot, std::int32_t index)
 {
     Controls& c = *controls_;
     VoiceClient& voice = env_.voice;
-    ObjectLock lock(voice, fields_.VoiceHandle);
-    if (!lock)
-        return;
-    const std::int32_t state = voice.GetLong(index);
-    PictureBox& status = Controls::element(c.RoomStatus, slot, "RoomStatus");
-    PictureBox& sending = Controls::element(c.RoomSendActivity, slot, "RoomSendActivity");
-    PictureBox& receiving = Controls::element(c.RoomRecvActivity, slot, "RoomRecvActivity");
-    if (state == RoomState::Connected) {
-        status.setBackColor(Green);
-        status.setToolTipText("Connected");
-        showActivity(sending, voice.GetLong(slotProperty(fields_.SendActivityBase, slot)));
-        showActivity(receiving, voice.GetLong(slotProperty(fields_.RecvActivityBase, slot)));
-        showRoomInfo(slot, true);
-    } else if (const auto look = unconnectedLook(state)) {
-        status.setBackColor(look->colour);
-        status.setToolTipText(look->text);
-        showIdle(sending);
-        showIdle(receiving);
-        c.roomTip(slot).setToolTipText("");
-    }
-    lock.release();
+    withObjectLock(voice, voiceHandle_, [&] {
+        const std::int32_t state = voice.GetLong(index);
+        PictureBox& status = Controls::element(c.RoomStatus, slot, "RoomStatus");
+        PictureBox& sending = Controls::element(c.RoomSendActivity, slot, "RoomSendActivity");
+        PictureBox& receiving = Controls::element(c.RoomRecvActivity, slot, "RoomRecvActivity");
+        if (state == RoomState::Connected) {
+            status.setBackColor(Green);
+            status.setToolTipText("Connected");
+            showActivity(sending, voice.GetLong(layout_.index(Block::SendActivity, slot)));
+            showActivity(receiving, voice.GetLong(layout_.index(Block::ReceiveActivity, slot)));
+            showJoinedRoom(slot);
+        } else if (const auto look = unconnectedLook(state)) {
+            status.setBackColor(look->colour);
+            status.setToolTipText(look->text);
+            showIdle(sending);
+            showIdle(receiving);
+            c.roomTip(slot).setToolTipText("");
+        }
+    });
 }
 
-void TOKA::showRoomActivity(bool receive, int slot, std::int32_t index)
+void TOKA::showRoomActivity(bool receive, std::int32_t slot, std::int32_t index)
 {
     VoiceClient& voice = env_.voice;
-    ObjectLock lock(voice, fields_.VoiceHandle);
-    if (!lock)
-        return;
-    auto& boxes = receive ? controls_->RoomRecvActivity : controls_->RoomSendActivity;
-    PictureBox& box = Controls::element(boxes, slot, receive ? "RoomRecvActivity" : "RoomSendActivity");
-    if (voice.GetLong(slotProperty(fields_.StateBase, slot)) != RoomState::Connected)
-        showIdle(box);
-    else
-        showActivity(box, voice.GetLong(index));
-    if (receive) {
+    const auto connected
+        = [&](std::int32_t k) { return voice.GetLong(layout_.index(Block::Room, k)) == RoomState::Connected; };
+    withObjectLock(voice, voiceHandle_, [&] {
+        auto& boxes = receive ? controls_->RoomRecvActivity : controls_->RoomSendActivity;
+        PictureBox& box = Controls::element(boxes, slot, receive ? "RoomRecvActivity" : "RoomSendActivity");
+        if (!connected(slot))
+            showIdle(box);
+        else
+            showActivity(box, voice.GetLong(index));
+        if (!receive)
+            return;
         // The bar sums up every connected room; the scan reads them all.
         bool anyActive = false;
-        for (int k = 0; k < fields_.RoomCount; ++k) {
-            if (voice.GetLong(slotProperty(fields_.StateBase, k)) == RoomState::Connected
-                && voice.GetLong(slotProperty(fields_.RecvActivityBase, k)) == 1)
+        for (std::int32_t k = 0; k < layout_.roomCount(); ++k) {
+            if (connected(k) && voice.GetLong(layout_.index(Block::ReceiveActivity, k)) == 1)
                 anyActive = true;
         }
         controls_->RecvActivity->setBackColor(anyActive ? Purple : Cyan);
-    }
-    lock.release();
+    });
 }
 
-void TOKA::showMute(bool receive, int slot, std::int32_t index)
+void TOKA::showMute(bool receive, std::int32_t slot, std::int32_t index)
 {
     // The radio rows' buttons also show the radio selection: theirs is the
     // radio refresh.
     if (slot < 2) {
-        Norvo_MainPilotUserChanged();
+        refreshRadios();
         return;
     }
-    ObjectLock lock(env_.voice, fields_.VoiceHandle);
-    if (!lock)
-        return;
-    auto& buttons = receive ? controls_->COMReceive : controls_->COMTransmit;
-    PictureBox& button = Controls::element(buttons, slot, receive ? "COMReceive" : "COMTransmit");
-    button.setBackColor(env_.voice.GetLong(index) != 0 ? DarkGrey : Green);
-    lock.release();
+    withObjectLock(env_.voice, voiceHandle_, [&] {
+        auto& buttons = receive ? controls_->COMReceive : controls_->COMTransmit;
+        PictureBox& button = Controls::element(buttons, slot, receive ? "COMReceive" : "COMTransmit");
+        button.setBackColor(env_.voice.GetLong(index) != 0 ? DarkGrey : Green);
+    });
 }
 
-void TOKA::showPriority(int slot, std::int32_t index)
+void TOKA::showPriority(std::int32_t slot, std::int32_t index)
 {
-    ObjectLock lock(env_.voice, fields_.VoiceHandle);
-    if (!lock)
+    withObjectLock(env_.voice, voiceHandle_, [&] {
+        PictureBox& button = Controls::element(controls_->PriorityChannel, slot, "PriorityChannel");
+        button.setBackColor(env_.voice.GetLong(index) != 0 ? Green : DarkGrey);
+    });
+}
+
+void TOKA::showRoomInfo(std::int32_t slot)
+{
+    VoiceClient& voice = env_.voice;
+    const std::string info = oneLineInfo(voice.GetString(layout_.index(Block::Info, slot)));
+    if (slot < 2) {
+        const std::string name = voice.GetString(layout_.index(Block::Room, slot));
+        controls_->roomTip(slot).setToolTipText(name + " : " + info);
         return;
-    PictureBox& button = Controls::element(controls_->PriorityChannel, slot, "PriorityChannel");
-    button.setBackColor(env_.voice.GetLong(index) != 0 ? Green : DarkGrey);
-    lock.release();
+    }
+    Controls::element(controls_->FreqInfo, slot, "FreqInfo").setToolTipText(info);
+}
+
+void TOKA::showJoinedRoom(std::int32_t slot)
+{
+    if (slot < 2) {
+        showRoomInfo(slot);
+        return;
+    }
+    VoiceClient& voice = env_.voice;
+    const std::string info = oneLineInfo(voice.GetString(layout_.index(Block::Info, slot)));
+    ComboBox& box = Controls::element(controls_->FreqInfo, slot, "FreqInfo");
+    const std::string name = voice.GetString(layout_.index(Block::Room, slot));
+    box.setToolTipText(info);
+    box.setText(name);
+    rememberChannel(box);
 }
 
 } // namespace norvo

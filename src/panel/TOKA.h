@@ -8,6 +8,7 @@
 #include "platform/WindowSystem.h"
 #include "voice/VoiceClient.h"
 #include "voice/VoiceEvents.h"
+#include "voice/VoiceObjectLayout.h"
 
 #include <cstdint>
 #include <memory>
@@ -28,7 +29,8 @@ struct TokaEnvironment {
     Clock& clock;
 };
 
-// The panel's state: the host window, its region and the voice-object layout.
+// The panel's fields as the host and scripts see them: the host window, its
+// region, the bound voice object's handle and layout.
 struct TokaFields {
     std::int32_t HostinghWnd = 0;
     std::int32_t WindowRegion = 0;
@@ -54,6 +56,11 @@ struct TokaFields {
 // remembered rooms. It drives the voice client through its locks, numbered
 // properties and events; the docking host talks to it through the members
 // below. Everything runs on the thread that hosts it.
+//
+// Where each member lives: TOKA.cpp (life cycle, host contract, where the
+// voice client's events enter), Binding.cpp, RadioDisplay.cpp,
+// RoomDisplay.cpp, Commands.cpp, FrequencyEntry.cpp, ChannelMemory.cpp,
+// PanelForm.cpp.
 class TOKA final : public VoiceEvents {
 public:
     static constexpr const char* ProgID = "NorvoUITOKA.TOKA";
@@ -62,6 +69,8 @@ public:
     static constexpr std::int32_t TwipsPerPixel = 15;
     static constexpr std::int32_t DesignWidth = 656;
     static constexpr std::int32_t DesignHeight = 242;
+    // The slots the panel shows; a larger object's other slots are ignored.
+    static constexpr std::int32_t ShownSlots = 3;
 
     // Builds the form at its design size; no outside call is made yet.
     explicit TOKA(const TokaEnvironment& environment);
@@ -96,23 +105,25 @@ public:
     // handler runs.
     void resize(std::int32_t widthPixels, std::int32_t heightPixels);
 
-    const TokaFields& fields() const { return fields_; }
+    TokaFields fields() const;
     Form& form() { return *form_; }
     const Form& form() const { return *form_; }
 
-    // Voice client reactions, also run directly by the panel's own code.
-    void Norvo_Disconnected();
-    void Norvo_Connected();
-    void Norvo_MainPilotUserDeleted();
-    void Norvo_MainPilotUserChanged();
-    void Norvo_MainPilotUserCreated();
+    // The voice client's events: the only way they enter the panel. Each
+    // runs its handler through enterEvent(); the panel's own code calls the
+    // handlers by their names below, never these.
+    void Norvo_Disconnected() override;
+    void Norvo_Connected() override;
+    void Norvo_MainPilotUserDeleted() override;
+    void Norvo_MainPilotUserChanged() override;
+    void Norvo_MainPilotUserCreated() override;
     // Binds a "VOICE" object named "TOKA" and repaints every property. A
     // layout whose indices do not fit 32 bits raises ArithmeticOverflow once
     // the object is unlocked; the panel then stays exactly as it was.
-    void Norvo_ObjectCreated(std::int32_t handle);
-    void Norvo_ObjectDeleted(std::int32_t handle);
-    void Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t index);
-    void Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index);
+    void Norvo_ObjectCreated(std::int32_t handle) override;
+    void Norvo_ObjectDeleted(std::int32_t handle) override;
+    void Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t index) override;
+    void Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index) override;
 
     // Input handlers, as the form routes input to them.
     void PriorityChannel_Click(std::int16_t index);
@@ -129,68 +140,63 @@ public:
     void UserControl_Resize();
 
 private:
-    // VoiceEvents
-    void Disconnected() override { Norvo_Disconnected(); }
-    void Connected() override { Norvo_Connected(); }
-    void MainPilotUserDeleted() override { Norvo_MainPilotUserDeleted(); }
-    void MainPilotUserChanged() override { Norvo_MainPilotUserChanged(); }
-    void MainPilotUserCreated() override { Norvo_MainPilotUserCreated(); }
-    void ObjectCreated(std::int32_t handle) override { Norvo_ObjectCreated(handle); }
-    void ObjectDeleted(std::int32_t handle) override { Norvo_ObjectDeleted(handle); }
-    void ObjectTextChanged(std::int32_t handle, std::int32_t index) override { Norvo_ObjectTextChanged(handle, index); }
-    void ObjectValueChanged(std::int32_t handle, std::int32_t index) override
-    {
-        Norvo_ObjectValueChanged(handle, index);
-    }
-
-    // Implementation details live in the panel's .cpp files (Binding.cpp,
-    // RadioDisplay.cpp, RoomDisplay.cpp, Commands.cpp, FrequencyEntry.cpp,
-    // ChannelMemory.cpp, Form.cpp, Lifecycle.cpp).
     struct Controls;
 
-    // Form.cpp
-    void buildForm();
-    void routeInput();
-    // Lifecycle.cpp
+    // TOKA.cpp
+    template <class Handler> void enterEvent(Handler&& handler);
     void applyRoundRegion(std::int32_t width, std::int32_t height);
-    // Binding.cpp: the lowest index from `from` on whose refresh can act, as
-    // the layout stands now; beyond any 32-bit index when there is none.
-    std::int64_t nextValueIndex(std::int64_t from) const;
-    std::int64_t nextTextIndex(std::int64_t from) const;
-    // RadioDisplay.cpp
+    // Binding.cpp
+    void bindVoiceObject(std::int32_t handle);
+    // Unbinds when the handle is the bound object's, then hides the rooms
+    // unless an object is still bound.
+    void forgetVoiceObject(std::int32_t handle);
+    void showDisconnected();
+    // RadioDisplay.cpp: captions and buttons of both radios.
+    void refreshRadios();
     void showRadioSelection(const std::string& selection, bool bound, bool receive);
-    // RoomDisplay.cpp: the branches of the item refresh.
-    void showVoiceEnabled(std::int32_t handle);
+    // RoomDisplay.cpp: the refresh of one property of the bound object.
+    void refreshValue(std::int32_t index);
+    void refreshText(std::int32_t index);
+    void showVoiceEnabled();
     void showSpeakers();
     void showSendBar();
-    void showRoomState(int slot, std::int32_t index);
+    void showRoomState(std::int32_t slot, std::int32_t index);
     // A room's activity box, idle while the room is not connected; a receive
     // event also updates the receive bar.
-    void showRoomActivity(bool receive, int slot, std::int32_t index);
-    void showMute(bool receive, int slot, std::int32_t index);
-    void showPriority(int slot, std::int32_t index);
-    // A connected slot's information text (and, when connecting, the free
-    // channel's room name), read under the caller's object lock.
-    void showRoomInfo(int slot, bool connecting);
+    void showRoomActivity(bool receive, std::int32_t slot, std::int32_t index);
+    void showMute(bool receive, std::int32_t slot, std::int32_t index);
+    void showPriority(std::int32_t slot, std::int32_t index);
+    // A connected slot's information text, read under the caller's object
+    // lock; showJoinedRoom also shows the free channel's room name and
+    // remembers it.
+    void showRoomInfo(std::int32_t slot);
+    void showJoinedRoom(std::int32_t slot);
     // Commands.cpp
+    // Flips the flag at base + slot under the object lock, then refreshes it.
     void toggleFlag(std::int32_t base, std::int16_t slot);
     void flipFlag(std::int32_t index);
     void radioReceiveCommand(std::int16_t index);
     void radioTransmitCommand(std::int16_t index);
     // Under the object lock while one is bound: flips a radio slot's mute
     // flag, or (toggle false) clears it when set.
-    void changeRadioMute(std::int32_t base, std::int16_t slot, bool toggle);
+    void changeRadioMute(VoiceObjectLayout::Block block, std::int16_t slot, bool toggle);
     // ChannelMemory.cpp
     void loadChannels();
     void rememberChannel(ComboBox& box);
     void saveChannels(const ComboBox& box);
+    // PanelForm.cpp
+    void buildForm();
+    void routeInput();
 
     TokaEnvironment env_;
-    TokaFields fields_;
+    std::int32_t hostingWindow_ = 0;
+    std::int32_t windowRegion_ = 0;
+    std::int32_t voiceHandle_ = 0;
+    VoiceObjectLayout layout_;
     std::unique_ptr<Form> form_;
     std::unique_ptr<Controls> controls_;
-    // Whether the window accepted the region in WindowRegion: it then belongs
-    // to the window and is never deleted here.
+    // Whether the window accepted the region in windowRegion_: it then
+    // belongs to the window and is never deleted here.
     bool regionAccepted_ = false;
     bool initialized_ = false;
     bool terminated_ = false;

@@ -3,68 +3,45 @@
 #include "voice/VoiceClient.h"
 
 #include <cstdint>
-#include <utility>
 
 namespace norvo {
 
-// One of the voice client's two locks, held from a true lock call until
-// release() or, when an error unwinds the procedure, until the destructor.
-// The lock counts as released as soon as its unlock is asked for, so a
-// failing unlock is never tried a second time: release() passes that error
-// on; on unwinding it is dropped, and the error that unwinds reaches the
-// caller.
-template <class Calls> class VoiceLock {
-public:
-    template <class Argument>
-    VoiceLock(VoiceClient& voice, Argument&& argument)
-        : voice_(voice)
-        , held_(Calls::lock(voice, std::forward<Argument>(argument)))
-    {
-    }
+namespace detail {
 
-    ~VoiceLock()
-    {
-        if (!held_)
-            return;
-        held_ = false;
+// Runs body between a granted lock and its unlock; false, running nothing,
+// when the lock is refused. The unlock is asked for exactly once: when body
+// throws, an unlock error is dropped and body's error goes on; otherwise an
+// unlock error reaches the caller.
+template <class Lock, class Unlock, class Body> bool runLocked(Lock&& lock, Unlock&& unlock, Body&& body)
+{
+    if (!lock())
+        return false;
+    try {
+        body();
+    } catch (...) {
         try {
-            Calls::unlock(voice_);
+            unlock();
         } catch (...) {
         }
+        throw;
     }
+    unlock();
+    return true;
+}
 
-    VoiceLock(const VoiceLock&) = delete;
-    VoiceLock& operator=(const VoiceLock&) = delete;
+} // namespace detail
 
-    explicit operator bool() const { return held_; }
+// LockObject / UnlockObject around body. The handle goes by reference, as the
+// client expects it.
+template <class Body> bool withObjectLock(VoiceClient& voice, std::int32_t& handle, Body&& body)
+{
+    return detail::runLocked([&] { return voice.LockObject(handle); }, [&] { voice.UnlockObject(); }, body);
+}
 
-    void release()
-    {
-        if (!held_)
-            return;
-        held_ = false;
-        Calls::unlock(voice_);
-    }
-
-private:
-    VoiceClient& voice_;
-    bool held_;
-};
-
-struct ObjectLockCalls {
-    // The handle goes by reference, as the client expects it.
-    static bool lock(VoiceClient& voice, std::int32_t& handle) { return voice.LockObject(handle); }
-    static void unlock(VoiceClient& voice) { voice.UnlockObject(); }
-};
-
-struct PilotLockCalls {
-    static bool lock(VoiceClient& voice, std::int32_t reserved) { return voice.LockMainPilotUser(reserved); }
-    static void unlock(VoiceClient& voice) { voice.UnlockMainPilotUser(); }
-};
-
-// LockObject / UnlockObject on one voice object.
-using ObjectLock = VoiceLock<ObjectLockCalls>;
-// LockMainPilotUser / UnlockMainPilotUser on the user's radios.
-using PilotLock = VoiceLock<PilotLockCalls>;
+// LockMainPilotUser(0) / UnlockMainPilotUser around body.
+template <class Body> bool withPilotLock(VoiceClient& voice, Body&& body)
+{
+    return detail::runLocked([&] { return voice.LockMainPilotUser(0); }, [&] { voice.UnlockMainPilotUser(); }, body);
+}
 
 } // namespace norvo

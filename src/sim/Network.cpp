@@ -24,9 +24,9 @@ void SimulatedVoiceClient::setFrequency(std::int32_t radio, const std::string& f
         queueStructural(Event::Kind::MainPilotUserChanged);
     // A radio's room follows its frequency: one in use is joined anew.
     const std::int32_t slot = radio - 1;
-    if (slot < layout_.slotCount && voiceObject()) {
+    if (slot < layout_.slotCount() && voiceObject()) {
         const std::int32_t state = roomState(slot);
-        if (state == Pending || state == Connected)
+        if (state == RoomState::Pending || state == RoomState::Connected)
             requestRoom(slot);
     }
 }
@@ -58,14 +58,14 @@ void SimulatedVoiceClient::setPushToTalk(bool pressed)
 
 void SimulatedVoiceClient::setValue(std::int32_t index, std::int32_t value)
 {
-    if (index < 0 || index >= layout_.size)
+    if (index < 0 || index >= propertyCount_)
         throw std::invalid_argument("the voice object has no property " + std::to_string(index));
     store(index, value);
 }
 
 void SimulatedVoiceClient::setText(std::int32_t index, const std::string& text)
 {
-    if (index < 0 || index >= layout_.size)
+    if (index < 0 || index >= propertyCount_)
         throw std::invalid_argument("the voice object has no property " + std::to_string(index));
     storeText(index, text);
 }

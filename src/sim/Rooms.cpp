@@ -7,6 +7,8 @@
 
 namespace norvo {
 
+using Block = VoiceObjectLayout::Block;
+
 namespace {
 
 // Receive activity: a room talks for a while, then is quiet for a while.
@@ -81,11 +83,11 @@ std::int64_t SimulatedVoiceClient::randomBetween(std::int64_t low, std::int64_t 
 void SimulatedVoiceClient::requestRoom(std::int32_t slot)
 {
     const auto k = static_cast<std::size_t>(slot);
-    const bool wasConnected = roomState(slot) == Connected;
-    store(layout_.stateBase() + slot, Pending);
+    const bool wasConnected = roomState(slot) == RoomState::Connected;
+    store(layout_.index(Block::Room, slot), RoomState::Pending);
     if (wasConnected) {
-        store(layout_.recvActivityBase + slot, 0);
-        storeText(layout_.infoBase + slot, {});
+        store(layout_.index(Block::ReceiveActivity, slot), 0);
+        storeText(layout_.index(Block::Info, slot), {});
     }
     timers_[k] = RoomTimers{now_ + options_.connectDelay, -1};
     updateSendActivity();
@@ -94,10 +96,10 @@ void SimulatedVoiceClient::requestRoom(std::int32_t slot)
 void SimulatedVoiceClient::leaveRoom(std::int32_t slot, std::int32_t state)
 {
     timers_[static_cast<std::size_t>(slot)] = RoomTimers{};
-    store(layout_.stateBase() + slot, state);
-    store(layout_.recvActivityBase + slot, 0);
-    store(layout_.sendActivityBase + slot, 0);
-    storeText(layout_.infoBase + slot, {});
+    store(layout_.index(Block::Room, slot), state);
+    store(layout_.index(Block::ReceiveActivity, slot), 0);
+    store(layout_.index(Block::SendActivity, slot), 0);
+    storeText(layout_.index(Block::Info, slot), {});
     updateSendActivity();
 }
 
@@ -108,20 +110,20 @@ void SimulatedVoiceClient::answerRequest(std::int32_t slot)
         if (pilotPresent_)
             station = StationDirectory::forFrequency(slot == 0 ? pilot_.com1 : pilot_.com2);
     } else {
-        station = StationDirectory::forName(withoutBlanks(text(layout_.nameBase + slot)));
+        station = StationDirectory::forName(withoutBlanks(text(layout_.index(Block::Room, slot))));
     }
     if (station)
         connectRoom(slot, station->room, station->info);
     else
-        leaveRoom(slot, Failed);
+        leaveRoom(slot, RoomState::Failed);
 }
 
 void SimulatedVoiceClient::connectRoom(std::int32_t slot, const std::string& room, const std::string& info)
 {
     // Name and information first, so that the state's event finds them.
-    storeText(layout_.nameBase + slot, room);
-    storeText(layout_.infoBase + slot, info);
-    store(layout_.stateBase() + slot, Connected);
+    storeText(layout_.index(Block::Room, slot), room);
+    storeText(layout_.index(Block::Info, slot), info);
+    store(layout_.index(Block::Room, slot), RoomState::Connected);
     scheduleActivity(slot, false);
     updateSendActivity();
 }
@@ -129,7 +131,7 @@ void SimulatedVoiceClient::connectRoom(std::int32_t slot, const std::string& roo
 void SimulatedVoiceClient::scheduleActivity(std::int32_t slot, bool nowActive)
 {
     auto& due = timers_[static_cast<std::size_t>(slot)].activityDue;
-    if (!options_.randomActivity || roomState(slot) != Connected) {
+    if (!options_.randomActivity || roomState(slot) != RoomState::Connected) {
         due = -1;
         return;
     }
@@ -139,7 +141,7 @@ void SimulatedVoiceClient::scheduleActivity(std::int32_t slot, bool nowActive)
 
 void SimulatedVoiceClient::toggleActivity(std::int32_t slot)
 {
-    const std::int32_t index = layout_.recvActivityBase + slot;
+    const std::int32_t index = layout_.index(Block::ReceiveActivity, slot);
     const bool active = value(index) != 1;
     store(index, active ? 1 : 0);
     scheduleActivity(slot, active);
@@ -157,11 +159,11 @@ void SimulatedVoiceClient::updateSendActivity()
 {
     if (!voiceObject())
         return;
-    store(TransmittingIndex, pushToTalk_ ? 1 : 0);
-    for (std::int32_t k = 0; k < layout_.slotCount; ++k) {
-        const bool sends
-            = pushToTalk_ && roomState(k) == Connected && transmitsOn(k) && value(layout_.transmitBase + k) == 0;
-        store(layout_.sendActivityBase + k, sends ? 1 : 0);
+    store(HeaderIndex::Transmitting, pushToTalk_ ? 1 : 0);
+    for (std::int32_t k = 0; k < layout_.slotCount(); ++k) {
+        const bool sends = pushToTalk_ && roomState(k) == RoomState::Connected && transmitsOn(k)
+            && value(layout_.index(Block::TransmitMute, k)) == 0;
+        store(layout_.index(Block::SendActivity, k), sends ? 1 : 0);
     }
 }
 
@@ -170,15 +172,16 @@ void SimulatedVoiceClient::forceRoomState(std::int32_t slot, std::int32_t state)
     checkSlot(slot);
     if (!voiceObject())
         return;
-    if (state != Connected) {
+    if (state != RoomState::Connected) {
         leaveRoom(slot, state);
         return;
     }
     timers_[static_cast<std::size_t>(slot)].connectDue = -1;
-    std::optional<Station> station = slot < 2 ? StationDirectory::forFrequency(slot == 0 ? pilot_.com1 : pilot_.com2)
-                                              : StationDirectory::forName(withoutBlanks(text(layout_.nameBase + slot)));
+    std::optional<Station> station = slot < 2
+        ? StationDirectory::forFrequency(slot == 0 ? pilot_.com1 : pilot_.com2)
+        : StationDirectory::forName(withoutBlanks(text(layout_.index(Block::Room, slot))));
     if (!station) {
-        const std::string name = withoutBlanks(text(layout_.nameBase + slot));
+        const std::string name = withoutBlanks(text(layout_.index(Block::Room, slot)));
         station = Station{{}, name.empty() ? "ROOM_" + std::to_string(slot) : name, "Connected by hand"};
     }
     connectRoom(slot, station->room, station->info);
@@ -188,18 +191,18 @@ bool SimulatedVoiceClient::kick(std::int32_t slot)
 {
     checkSlot(slot);
     const std::int32_t state = roomState(slot);
-    if (state != Pending && state != Connected)
+    if (state != RoomState::Pending && state != RoomState::Connected)
         return false;
-    leaveRoom(slot, Kicked);
+    leaveRoom(slot, RoomState::Kicked);
     return true;
 }
 
 bool SimulatedVoiceClient::setReceiveActivity(std::int32_t slot, std::int32_t activity)
 {
     // Only a joined room has traffic to report.
-    if (roomState(slot) != Connected)
+    if (roomState(slot) != RoomState::Connected)
         return false;
-    store(layout_.recvActivityBase + slot, activity);
+    store(layout_.index(Block::ReceiveActivity, slot), activity);
     scheduleActivity(slot, activity == 1);
     return true;
 }
@@ -207,15 +210,15 @@ bool SimulatedVoiceClient::setReceiveActivity(std::int32_t slot, std::int32_t ac
 void SimulatedVoiceClient::setRoomInfo(std::int32_t slot, const std::string& info)
 {
     checkSlot(slot);
-    storeText(layout_.infoBase + slot, info);
+    storeText(layout_.index(Block::Info, slot), info);
 }
 
 void SimulatedVoiceClient::setRandomActivity(bool on)
 {
     options_.randomActivity = on;
-    for (std::int32_t k = 0; k < layout_.slotCount; ++k)
+    for (std::int32_t k = 0; k < layout_.slotCount(); ++k)
         if (!on || timers_[static_cast<std::size_t>(k)].activityDue < 0)
-            scheduleActivity(k, value(layout_.recvActivityBase + k) == 1);
+            scheduleActivity(k, value(layout_.index(Block::ReceiveActivity, k)) == 1);
 }
 
 } // namespace norvo

@@ -8,6 +8,8 @@ namespace norvo {
 
 namespace {
 
+using Block = VoiceObjectLayout::Block;
+
 // Large enough for any layout worth simulating, small enough to allocate.
 constexpr std::int32_t MaxSlots = 64;
 constexpr std::int32_t MaxProperties = 1 << 16;
@@ -30,22 +32,14 @@ SimulatedVoiceClient::SimulatedVoiceClient(SimulationOptions options)
     const std::int32_t b = options_.firstIndex;
     if (a < 0 || a > MaxSlots)
         throw std::invalid_argument("slot count " + number(a) + " outside 0 to " + number(MaxSlots));
-    if (b < HeaderSize)
+    if (b < HeaderIndex::Size)
         throw std::invalid_argument("first block index " + number(b) + " inside the header");
     if (options_.connectDelay < 0)
         throw std::invalid_argument("negative connect delay");
-    const auto block = [&](std::int32_t k) { return checkedAdd(b, checkedMul(k, a)); };
-    layout_.slotCount = a;
-    layout_.nameBase = block(0);
-    layout_.infoBase = block(1);
-    layout_.receiveBase = block(2);
-    layout_.transmitBase = block(3);
-    layout_.recvActivityBase = block(4);
-    layout_.sendActivityBase = block(5);
-    layout_.priorityBase = block(6);
-    layout_.size = block(7);
-    if (layout_.size > MaxProperties)
-        throw std::invalid_argument("a voice object of " + number(layout_.size) + " properties");
+    layout_ = VoiceObjectLayout(a, b);
+    propertyCount_ = checkedAdd(layout_.last(), 1);
+    if (propertyCount_ > MaxProperties)
+        throw std::invalid_argument("a voice object of " + number(propertyCount_) + " properties");
 
     pilot_ = Pilot{"1", "1", options_.com1, options_.com2};
     timers_.resize(static_cast<std::size_t>(a));
@@ -113,15 +107,15 @@ void SimulatedVoiceClient::endHandler()
 void SimulatedVoiceClient::dispatch(const Event& event)
 {
     switch (event.kind) {
-    case Event::Kind::Disconnected: sink_->Disconnected(); break;
-    case Event::Kind::Connected: sink_->Connected(); break;
-    case Event::Kind::MainPilotUserDeleted: sink_->MainPilotUserDeleted(); break;
-    case Event::Kind::MainPilotUserChanged: sink_->MainPilotUserChanged(); break;
-    case Event::Kind::MainPilotUserCreated: sink_->MainPilotUserCreated(); break;
-    case Event::Kind::ObjectCreated: sink_->ObjectCreated(event.handle); break;
-    case Event::Kind::ObjectDeleted: sink_->ObjectDeleted(event.handle); break;
-    case Event::Kind::ObjectTextChanged: sink_->ObjectTextChanged(event.handle, event.index); break;
-    case Event::Kind::ObjectValueChanged: sink_->ObjectValueChanged(event.handle, event.index); break;
+    case Event::Kind::Disconnected: sink_->Norvo_Disconnected(); break;
+    case Event::Kind::Connected: sink_->Norvo_Connected(); break;
+    case Event::Kind::MainPilotUserDeleted: sink_->Norvo_MainPilotUserDeleted(); break;
+    case Event::Kind::MainPilotUserChanged: sink_->Norvo_MainPilotUserChanged(); break;
+    case Event::Kind::MainPilotUserCreated: sink_->Norvo_MainPilotUserCreated(); break;
+    case Event::Kind::ObjectCreated: sink_->Norvo_ObjectCreated(event.handle); break;
+    case Event::Kind::ObjectDeleted: sink_->Norvo_ObjectDeleted(event.handle); break;
+    case Event::Kind::ObjectTextChanged: sink_->Norvo_ObjectTextChanged(event.handle, event.index); break;
+    case Event::Kind::ObjectValueChanged: sink_->Norvo_ObjectValueChanged(event.handle, event.index); break;
     }
 }
 
@@ -137,21 +131,21 @@ std::int32_t SimulatedVoiceClient::newHandle()
 SimulatedVoiceClient::Object SimulatedVoiceClient::makeDecoyObject()
 {
     // Another voice object of the client, which a panel must leave alone.
-    Object decoy{
-        newHandle(), "VOICE", "INTERCOM", std::vector<std::int32_t>(HeaderSize), std::vector<std::string>(HeaderSize)};
-    decoy.longs[FirstIndexIndex] = HeaderSize;
+    Object decoy{newHandle(), "VOICE", "INTERCOM", std::vector<std::int32_t>(HeaderIndex::Size),
+        std::vector<std::string>(HeaderIndex::Size)};
+    decoy.longs[HeaderIndex::FirstIndex] = HeaderIndex::Size;
     return decoy;
 }
 
 SimulatedVoiceClient::Object SimulatedVoiceClient::makeVoiceObject()
 {
-    const auto size = static_cast<std::size_t>(layout_.size);
+    const auto size = static_cast<std::size_t>(propertyCount_);
     Object object{newHandle(), "VOICE", "TOKA", std::vector<std::int32_t>(size), std::vector<std::string>(size)};
-    object.longs[SlotCountIndex] = layout_.slotCount;
-    object.longs[FirstIndexIndex] = layout_.nameBase;
-    object.longs[VoiceEnabledIndex] = 1;
-    object.longs[SpeakerRoutingIndex] = 1;
-    object.longs[TransmittingIndex] = pushToTalk_ ? 1 : 0;
+    object.longs[HeaderIndex::SlotCount] = layout_.slotCount();
+    object.longs[HeaderIndex::FirstIndex] = layout_.base(Block::Room);
+    object.longs[HeaderIndex::VoiceEnabled] = 1;
+    object.longs[HeaderIndex::SpeakerRouting] = 1;
+    object.longs[HeaderIndex::Transmitting] = pushToTalk_ ? 1 : 0;
     return object;
 }
 
@@ -176,33 +170,26 @@ const SimulatedVoiceClient::Object* SimulatedVoiceClient::voiceObject() const
 std::int32_t SimulatedVoiceClient::value(std::int32_t index) const
 {
     const Object* object = voiceObject();
-    return object && index >= 0 && index < layout_.size ? object->longs[static_cast<std::size_t>(index)] : 0;
+    return object && index >= 0 && index < propertyCount_ ? object->longs[static_cast<std::size_t>(index)] : 0;
 }
 
 std::string SimulatedVoiceClient::text(std::int32_t index) const
 {
     const Object* object = voiceObject();
-    return object && index >= 0 && index < layout_.size ? object->texts[static_cast<std::size_t>(index)]
-                                                        : std::string{};
+    return object && index >= 0 && index < propertyCount_ ? object->texts[static_cast<std::size_t>(index)]
+                                                          : std::string{};
 }
 
 void SimulatedVoiceClient::checkSlot(std::int32_t slot) const
 {
-    if (slot < 0 || slot >= layout_.slotCount)
+    if (slot < 0 || slot >= layout_.slotCount())
         throw std::invalid_argument("no room slot " + number(slot));
 }
 
 std::int32_t SimulatedVoiceClient::roomState(std::int32_t slot) const
 {
     checkSlot(slot);
-    return value(layout_.stateBase() + slot);
-}
-
-std::optional<std::int32_t> SimulatedVoiceClient::slotIn(std::int32_t index, std::int32_t base) const
-{
-    if (index >= base && index - base < layout_.slotCount)
-        return index - base;
-    return std::nullopt;
+    return value(layout_.index(Block::Room, slot));
 }
 
 void SimulatedVoiceClient::storeIn(Object& object, std::int32_t index, std::int32_t value)
@@ -369,22 +356,22 @@ void SimulatedVoiceClient::SetLong(std::int32_t index, std::int32_t value)
         storeIn(object, index, value);
         return;
     }
-    const bool networkOwned = index == SlotCountIndex || index == FirstIndexIndex || index == VoiceEnabledIndex
-        || index == TransmittingIndex || slotIn(index, layout_.recvActivityBase)
-        || slotIn(index, layout_.sendActivityBase);
+    const bool networkOwned = index == HeaderIndex::SlotCount || index == HeaderIndex::FirstIndex
+        || index == HeaderIndex::VoiceEnabled || index == HeaderIndex::Transmitting
+        || layout_.slotIn(Block::ReceiveActivity, index) || layout_.slotIn(Block::SendActivity, index);
     if (networkOwned)
         throw VoiceClientError(name + ": property " + number(index) + " is read-only");
-    if (const auto slot = slotIn(index, layout_.stateBase())) {
-        if (value == Pending)
+    if (const auto slot = layout_.slotIn(Block::Room, index)) {
+        if (value == RoomState::Pending)
             requestRoom(*slot);
-        else if (value == Offline && roomState(*slot) != Offline)
-            leaveRoom(*slot, Offline);
-        else if (value != Offline)
+        else if (value == RoomState::Offline && roomState(*slot) != RoomState::Offline)
+            leaveRoom(*slot, RoomState::Offline);
+        else if (value != RoomState::Offline)
             throw VoiceClientError(name + ": a room is asked for (1) or left (0), nothing else");
         return;
     }
     storeIn(object, index, value);
-    if (slotIn(index, layout_.transmitBase))
+    if (layout_.slotIn(Block::TransmitMute, index))
         updateSendActivity();
 }
 
@@ -394,10 +381,10 @@ void SimulatedVoiceClient::SetString(std::int32_t index, const std::string& valu
     Object& object = objectForCall(name);
     checkIndex(object, index, name);
     if (object.handle == voiceHandle_) {
-        const auto named = slotIn(index, layout_.nameBase);
+        const auto named = layout_.slotIn(Block::Room, index);
         // The rooms of the radios follow their frequencies; information
         // comes from the rooms.
-        if ((named && *named < 2) || slotIn(index, layout_.infoBase))
+        if ((named && *named < 2) || layout_.slotIn(Block::Info, index))
             throw VoiceClientError(name + ": text " + number(index) + " is read-only");
     }
     storeTextIn(object, index, value);

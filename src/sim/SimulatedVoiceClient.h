@@ -3,6 +3,7 @@
 #include "sim/ContractChecker.h"
 #include "voice/VoiceClient.h"
 #include "voice/VoiceEvents.h"
+#include "voice/VoiceObjectLayout.h"
 
 #include <cstdint>
 #include <deque>
@@ -17,7 +18,7 @@ namespace norvo {
 struct SimulationOptions {
     std::uint32_t seed = 1;
     // The voice object's layout: slots per block and the first block index
-    // (the header takes 0 to firstIndex - 1 and needs at least 7 entries).
+    // (the header takes 0 to firstIndex - 1 and needs HeaderIndex::Size).
     std::int32_t slotCount = 3;
     std::int32_t firstIndex = 7;
     // From a connect request to the room's answer.
@@ -49,31 +50,6 @@ struct SimulationOptions {
 // VoiceClientError.
 class SimulatedVoiceClient : public VoiceClient {
 public:
-    enum RoomState : std::int32_t { Offline = 0, Pending = 1, Connected = 2, Failed = 3, Kicked = 4 };
-
-    static constexpr std::int32_t SlotCountIndex = 0;
-    static constexpr std::int32_t FirstIndexIndex = 1;
-    static constexpr std::int32_t VoiceEnabledIndex = 2;
-    static constexpr std::int32_t SpeakerRoutingIndex = 3;
-    static constexpr std::int32_t AllToSpeakerIndex = 4;
-    static constexpr std::int32_t TransmittingIndex = 6;
-    static constexpr std::int32_t HeaderSize = 7;
-
-    // Where the per-slot blocks of the voice object start.
-    struct Layout {
-        std::int32_t slotCount = 0;
-        std::int32_t nameBase = 0; // also the state block
-        std::int32_t infoBase = 0; // also the speaker block
-        std::int32_t receiveBase = 0;
-        std::int32_t transmitBase = 0;
-        std::int32_t recvActivityBase = 0;
-        std::int32_t sendActivityBase = 0;
-        std::int32_t priorityBase = 0;
-        std::int32_t size = 0; // properties 0 to size - 1
-        std::int32_t stateBase() const { return nameBase; }
-        std::int32_t speakerBase() const { return infoBase; }
-    };
-
     struct Pilot {
         std::string receive = "1";
         std::string transmit = "1";
@@ -107,7 +83,7 @@ public:
     const ContractChecker& contract() const { return contract_; }
 
     // What the network holds.
-    const Layout& layout() const { return layout_; }
+    const VoiceObjectLayout& layout() const { return layout_; }
     bool networkUp() const { return networkUp_; }
     bool attached() const { return attached_; }
     // The voice object's handle; 0 when there is none.
@@ -223,7 +199,6 @@ private:
     void storeText(std::int32_t index, const std::string& text);
     void storeIn(Object& object, std::int32_t index, std::int32_t value);
     void storeTextIn(Object& object, std::int32_t index, const std::string& text);
-    std::optional<std::int32_t> slotIn(std::int32_t index, std::int32_t base) const;
     void checkSlot(std::int32_t slot) const;
 
     // Room behaviour (Rooms.cpp).
@@ -240,7 +215,9 @@ private:
     void resetTimers();
 
     SimulationOptions options_;
-    Layout layout_;
+    VoiceObjectLayout layout_;
+    // Properties 0 to propertyCount_ - 1.
+    std::int32_t propertyCount_ = 0;
     ContractChecker contract_;
     VoiceEvents* sink_ = nullptr;
     std::deque<Event> queue_;

@@ -2,6 +2,7 @@
 
 #include "platform/CheckedMath.h"
 
+#include <algorithm>
 #include <functional>
 #include <limits>
 
@@ -11,61 +12,99 @@ namespace {
 struct Failure {
     const char* member;
     std::function<void(TOKA&)> run;
-    const char* lastCall; // the release that follows the failed call
+    // The call right after the failed one, which ends the handler; none when
+    // the failed call was the unlock itself.
+    const char* after;
 };
 
 class FailingVoiceClient : public PanelTest, public ::testing::WithParamInterface<Failure> { };
 
-TEST_P(FailingVoiceClient, ErrorReachesTheCallerAndTheLockIsReleased)
+TEST_P(FailingVoiceClient, ErrorReachesTheCallerAndTheLockIsReleasedOnce)
 {
+    const Failure& failure = GetParam();
     startBound();
     setPilot("1", "1");
     voice.setLong(Handle, 9, 2);
     voice.addObject(8, "VOICE", "TOKA");
-    voice.failNext(GetParam().member);
-    EXPECT_THROW(GetParam().run(*panel), VoiceClientError);
+    voice.failNext(failure.member);
+    EXPECT_THROW(failure.run(*panel), VoiceClientError);
     const Lines lines = calls();
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[lines.size() - 2].substr(0, 6 + std::string(GetParam().member).size()),
-        "Norvo." + std::string(GetParam().member));
-    EXPECT_EQ(lines.back(), GetParam().lastCall);
-    EXPECT_FALSE(voice.lockedObject());
-    EXPECT_FALSE(voice.pilotLocked());
+    const auto failed
+        = std::find_if(lines.begin(), lines.end(), [](const std::string& line) { return line.ends_with(" failed"); });
+    ASSERT_NE(failed, lines.end());
+    EXPECT_TRUE(failed->starts_with("Norvo." + std::string(failure.member) + "(")) << *failed;
+    EXPECT_EQ(Lines(failed + 1, lines.end()), failure.after ? Lines{failure.after} : Lines{});
+    if (failure.after) {
+        EXPECT_FALSE(voice.lockedObject());
+        EXPECT_FALSE(voice.pilotLocked());
+    }
 }
 
 const char* const UnlockObject = "Norvo.UnlockObject()";
 const char* const UnlockPilot = "Norvo.UnlockMainPilotUser()";
 
+void value(TOKA& panel, std::int32_t index) { panel.Norvo_ObjectValueChanged(7, index); }
+void enter(TOKA& panel)
+{
+    std::int16_t key = 13;
+    panel.FreqInfo_KeyPress(2, key);
+}
+
 INSTANTIATE_TEST_SUITE_P(Handlers, FailingVoiceClient,
     ::testing::Values(Failure{"ObjectName", [](TOKA& p) { p.Norvo_ObjectCreated(8); }, UnlockObject},
-        Failure{"GetLong", [](TOKA& p) { p.Norvo_ObjectValueChanged(7, 25); }, UnlockObject},
-        Failure{"GetString", [](TOKA& p) { p.Norvo_ObjectValueChanged(7, 9); }, UnlockObject},
+        Failure{"GetLong", [](TOKA& p) { value(p, 25); }, UnlockObject},
+        Failure{"GetString", [](TOKA& p) { value(p, 9); }, UnlockObject},
         Failure{"GetString", [](TOKA& p) { p.Norvo_ObjectTextChanged(7, 12); }, UnlockObject},
         Failure{"Com2Frequency", [](TOKA& p) { p.Norvo_MainPilotUserChanged(); }, UnlockPilot},
         Failure{"SetLong", [](TOKA& p) { p.PriorityChannel_Click(2); }, UnlockObject},
         Failure{"SetReceiveBoth", [](TOKA& p) { p.COMReceive_Click(1); }, UnlockPilot},
         Failure{"SetLong", [](TOKA& p) { p.RoomStatus_Click(2); }, UnlockObject},
-        Failure{"SetLong",
-            [](TOKA& p) {
-                std::int16_t enter = 13;
-                p.FreqInfo_KeyPress(2, enter);
-            },
-            UnlockObject}),
-    [](const auto& info) { return std::string(info.param.member) + std::to_string(info.index); });
+        Failure{"SetLong", enter, UnlockObject}));
 
-TEST_F(PanelTest, FailedUnlockIsNotRetriedAndEndsTheHandler)
+// Every handler that locks, the first unlock failing: the error ends the
+// handler, and the unlock is not asked for again.
+INSTANTIATE_TEST_SUITE_P(FailedUnlock, FailingVoiceClient,
+    ::testing::Values(Failure{"UnlockObject", [](TOKA& p) { p.Norvo_ObjectCreated(8); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { value(p, 2); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { value(p, 3); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { value(p, 6); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { value(p, 9); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { value(p, 21); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { value(p, 24); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { value(p, 15); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { value(p, 18); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { value(p, 27); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { p.Norvo_ObjectTextChanged(7, 12); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { p.Norvo_MainPilotUserChanged(); }, nullptr},
+        Failure{"UnlockMainPilotUser", [](TOKA& p) { p.Norvo_MainPilotUserCreated(); }, nullptr},
+        Failure{"UnlockMainPilotUser", [](TOKA& p) { p.Norvo_MainPilotUserDeleted(); }, nullptr},
+        Failure{"UnlockMainPilotUser", [](TOKA& p) { p.Norvo_ObjectDeleted(7); }, nullptr},
+        Failure{"UnlockMainPilotUser", [](TOKA& p) { p.Norvo_Disconnected(); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { p.PriorityChannel_Click(2); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { p.ToSpeaker_Click(0); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { p.GeneralSpeaker_Click(); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { p.COMReceive_Click(2); }, nullptr},
+        Failure{"UnlockMainPilotUser", [](TOKA& p) { p.COMReceive_Click(0); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { p.COMTransmit_Click(2); }, nullptr},
+        Failure{"UnlockMainPilotUser", [](TOKA& p) { p.COMTransmit_Click(1); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { p.COMTransmit_Click(0); }, nullptr},
+        Failure{"UnlockObject", [](TOKA& p) { p.RoomStatus_Click(2); }, nullptr},
+        Failure{"UnlockObject", enter, nullptr},
+        Failure{"UnlockMainPilotUser", [](TOKA& p) { p.Initialize(); }, nullptr}));
+
+TEST_F(PanelTest, FailedUnlockAfterAFailedCallIsDroppedForTheFirstError)
 {
     startBound();
+    voice.failNext("GetLong");
     voice.failNext("UnlockObject");
-    EXPECT_THROW(panel->PriorityChannel_Click(0), VoiceClientError);
-    EXPECT_EQ(calls(),
-        (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(25) = 0", "Norvo.SetLong(25, 1)",
-            "Norvo.UnlockObject() failed"}));
-
-    voice.failNext("UnlockMainPilotUser");
-    setPilot("1", "1");
-    EXPECT_THROW(panel->Norvo_MainPilotUserChanged(), VoiceClientError);
-    EXPECT_EQ(calls().back(), "Norvo.UnlockMainPilotUser() failed");
+    EXPECT_THROW(
+        try { panel->PriorityChannel_Click(0); } catch (const VoiceClientError& error) {
+            EXPECT_STREQ(error.what(), "Norvo.GetLong failed: failure injected");
+            throw;
+        },
+        VoiceClientError);
+    EXPECT_EQ(
+        calls(), (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(25) failed", "Norvo.UnlockObject() failed"}));
 }
 
 TEST_F(PanelTest, SlotIndexBeyond32BitsIsAnErrorAndWritesNothing)

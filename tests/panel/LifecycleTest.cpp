@@ -9,10 +9,10 @@ using Lifecycle = PanelTest;
 
 TEST_F(Lifecycle, ShutdownRunsOnceAndOnlyAfterAStartUpEvenAFailedOne)
 {
-    EXPECT_EQ(voice.eventSink(), panel.get());
+    EXPECT_EQ(loggedVoice.eventSink(), panel.get());
     panel.reset();
     EXPECT_TRUE(calls().empty());
-    EXPECT_EQ(voice.eventSink(), nullptr);
+    EXPECT_EQ(loggedVoice.eventSink(), nullptr);
 
     panel = makePanel();
     voice.failNext("Attach");

@@ -1,15 +1,16 @@
 #pragma once
 
-#include "host/RecordingDockFrame.h"
 #include "labels/UserLabelGraph.h"
 #include "panel/TOKA.h"
-#include "platform/CallLog.h"
 #include "platform/ComboBox.h"
 #include "platform/Label.h"
 #include "platform/ManualClock.h"
-#include "platform/MemorySettingsStore.h"
-#include "platform/RecordingWindowSystem.h"
-#include "voice/RecordingVoiceClient.h"
+#include "testing/CallLog.h"
+#include "testing/InMemoryVoiceClient.h"
+#include "testing/LoggingVoiceClient.h"
+#include "testing/MemorySettingsStore.h"
+#include "testing/RecordingDockFrame.h"
+#include "testing/RecordingWindowSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +36,9 @@ struct PanelTest : ::testing::Test {
     static constexpr std::int32_t Handle = 7;
 
     CallLog log;
-    RecordingVoiceClient voice{log};
+    InMemoryVoiceClient voice;
+    // The panel's voice client: the in-memory one, its calls logged.
+    LoggingVoiceClient loggedVoice{voice, log.writer(), LoggingVoiceClient::FailureReasons::LeftOut};
     RecordingDockFrame dock{log};
     MemorySettingsStore settings;
     RecordingWindowSystem windows{log};
@@ -44,7 +47,7 @@ struct PanelTest : ::testing::Test {
 
     std::unique_ptr<TOKA> makePanel()
     {
-        return std::make_unique<TOKA>(TokaEnvironment{voice, dock, settings, windows, clock});
+        return std::make_unique<TOKA>(TokaEnvironment{loggedVoice, dock, settings, windows, clock});
     }
     void addObject(std::int32_t a, std::int32_t b, std::int32_t handle = Handle)
     {
@@ -54,7 +57,7 @@ struct PanelTest : ::testing::Test {
     }
     void setPilot(const std::string& receive, const std::string& transmit)
     {
-        voice.setPilot(RecordingVoiceClient::Pilot{receive, transmit, "122.800", "121.500"});
+        voice.setPilot(InMemoryVoiceClient::Pilot{receive, transmit, "122.800", "121.500"});
     }
     // Started and bound to the usual object, the calls so far forgotten.
     void startBound(std::int32_t a = 3, std::int32_t b = 7)

@@ -1,6 +1,6 @@
 #include "sim/SimulatedVoiceClient.h"
 
-#include "EventRecorder.h"
+#include "support/EventRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -96,9 +96,9 @@ class ForgetfulPanel : public testing::EventRecorder {
 public:
     using EventRecorder::EventRecorder;
     Sim* sim = nullptr;
-    void ObjectValueChanged(std::int32_t handle, std::int32_t index) override
+    void Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index) override
     {
-        EventRecorder::ObjectValueChanged(handle, index);
+        EventRecorder::Norvo_ObjectValueChanged(handle, index);
         if (index == 27)
             lockObject(*sim);
     }
@@ -107,7 +107,7 @@ public:
 TEST(ContractHandlers, LockKeptPastAnEventHandlerIsCaughtWhenItReturns)
 {
     Sim sim;
-    ForgetfulPanel panel{sim};
+    ForgetfulPanel panel;
     panel.sim = &sim;
     sim.setEventSink(&panel);
     sim.Attach();
@@ -124,7 +124,7 @@ TEST(ContractHandlers, LockKeptPastAnEventHandlerIsCaughtWhenItReturns)
 TEST(ContractHandlers, LockKeptByAHostHandlerIsCaughtAtTheNextDelivery)
 {
     Sim sim;
-    testing::EventRecorder panel{sim};
+    testing::EventRecorder panel{[&] { return sim.pilotLocked() || sim.lockedObject().has_value(); }};
     sim.setEventSink(&panel);
     sim.Attach();
     sim.BeginUpdates();

@@ -2,13 +2,13 @@
 #include "labels/UserLabelGraph.h"
 #include "panel/PanelPalette.h"
 #include "panel/TOKA.h"
-#include "platform/CallLog.h"
 #include "platform/ComboBox.h"
 #include "platform/Label.h"
 #include "platform/ManualClock.h"
-#include "platform/MemorySettingsStore.h"
-#include "platform/RecordingWindowSystem.h"
 #include "sim/SimulatedVoiceClient.h"
+#include "testing/CallLog.h"
+#include "testing/MemorySettingsStore.h"
+#include "testing/RecordingWindowSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +21,7 @@ namespace norvo {
 namespace {
 
 using Sim = SimulatedVoiceClient;
+using Block = VoiceObjectLayout::Block;
 namespace P = PanelPalette;
 
 // The real panel wired to the simulated network and to recording outside
@@ -93,17 +94,17 @@ public:
         findings_.clear();
         same("VoiceHandle", rig_.panel.fields().VoiceHandle, sim_.voiceHandle());
         const bool bound = sim_.voiceHandle() != 0;
-        const bool enabled = bound && sim_.value(Sim::VoiceEnabledIndex) != 0;
+        const bool enabled = bound && sim_.value(HeaderIndex::VoiceEnabled) != 0;
         for (int k = 0; k < 2; ++k)
             checkRadio(k, bound);
         for (int k = 0; k < 3; ++k)
             visible(at("Room", k), enabled);
-        const bool routing = enabled && sim_.value(Sim::SpeakerRoutingIndex) != 0;
+        const bool routing = enabled && sim_.value(HeaderIndex::SpeakerRouting) != 0;
         visible(rig_.speaker(-1), routing);
         if (!bound)
             return findings_;
         visible(at("SendActivity"), enabled);
-        colour(at("SendActivity"), sim_.value(Sim::TransmittingIndex) ? P::Purple : P::Cyan);
+        colour(at("SendActivity"), sim_.value(HeaderIndex::Transmitting) ? P::Purple : P::Cyan);
         if (routing)
             checkSpeakers();
         bool anyHeard = false;
@@ -141,19 +142,19 @@ private:
             const bool selected = sim_.pilotPresent() && (selection == digit || selection == "B");
             return selected && (!bound || sim_.value(muteBase + k) == 0) ? P::Green : P::Brown;
         };
-        colour(at("COMReceive", k), on(pilot.receive, sim_.layout().receiveBase));
-        colour(at("COMTransmit", k), on(pilot.transmit, sim_.layout().transmitBase));
+        colour(at("COMReceive", k), on(pilot.receive, sim_.layout().base(Block::ReceiveMute)));
+        colour(at("COMTransmit", k), on(pilot.transmit, sim_.layout().base(Block::TransmitMute)));
     }
 
     void checkSpeakers()
     {
-        const bool all = sim_.value(Sim::AllToSpeakerIndex) != 0;
+        const bool all = sim_.value(HeaderIndex::AllToSpeaker) != 0;
         same("GeneralSpeaker.Status", rig_.speaker(-1).Status(), all ? 1 : 0);
         for (int k = 0; k < 3; ++k) {
             visible(rig_.speaker(k), !all);
             if (!all)
                 same(rig_.speaker(k).reference() + ".Status", rig_.speaker(k).Status(),
-                    sim_.value(sim_.layout().speakerBase() + k) != 0 ? 1 : 0);
+                    sim_.value(sim_.layout().index(Block::Info, k)) != 0 ? 1 : 0);
         }
     }
 
@@ -162,31 +163,31 @@ private:
     {
         static constexpr std::array<Colour, 5> StateColours = {P::DarkGrey, P::Teal, P::Green, P::Orange, P::Red};
         static constexpr std::array<const char*, 5> StateTips = {"Offline", "Pending", "Connected", "Failed", "Kicked"};
-        const Sim::Layout& l = sim_.layout();
+        const VoiceObjectLayout& l = sim_.layout();
         const auto state = static_cast<std::size_t>(sim_.roomState(k));
         colour(at("RoomStatus", k), StateColours.at(state));
         tip(at("RoomStatus", k), StateTips.at(state));
-        const bool connected = state == Sim::Connected;
-        const std::int32_t heard = sim_.value(l.recvActivityBase + k);
-        for (const auto& [box, value] :
-            {std::pair{"RoomRecvActivity", heard}, std::pair{"RoomSendActivity", sim_.value(l.sendActivityBase + k)}}) {
+        const bool connected = state == RoomState::Connected;
+        const std::int32_t heard = sim_.value(l.index(Block::ReceiveActivity, k));
+        for (const auto& [box, value] : {std::pair{"RoomRecvActivity", heard},
+                 std::pair{"RoomSendActivity", sim_.value(l.index(Block::SendActivity, k))}}) {
             colour(at(box, k), !connected ? P::DarkGrey : (value == 1 ? P::Orange : P::Cyan));
             tip(at(box, k), !connected ? "" : (value == 1 ? "Active" : "Inactive"));
         }
-        colour(at("PriorityChannel", k), sim_.value(l.priorityBase + k) != 0 ? P::Green : P::DarkGrey);
+        colour(at("PriorityChannel", k), sim_.value(l.index(Block::Priority, k)) != 0 ? P::Green : P::DarkGrey);
 
         // A tooltip shows an information text on one line: no carriage
         // returns, each line feed two spaces.
         std::string info;
-        for (const char c : sim_.text(l.infoBase + k))
+        for (const char c : sim_.text(l.index(Block::Info, k)))
             info += c == '\n' ? std::string("  ") : c == '\r' ? std::string() : std::string(1, c);
-        const std::string name = sim_.text(l.nameBase + k);
+        const std::string name = sim_.text(l.index(Block::Room, k));
         if (k < 2) {
             tip(at("Freq", k), connected ? name + " : " + info : "");
             return connected && heard == 1;
         }
-        colour(at("COMReceive", 2), sim_.value(l.receiveBase + 2) != 0 ? P::DarkGrey : P::Green);
-        colour(at("COMTransmit", 2), sim_.value(l.transmitBase + 2) != 0 ? P::DarkGrey : P::Green);
+        colour(at("COMReceive", 2), sim_.value(l.index(Block::ReceiveMute, 2)) != 0 ? P::DarkGrey : P::Green);
+        colour(at("COMTransmit", 2), sim_.value(l.index(Block::TransmitMute, 2)) != 0 ? P::DarkGrey : P::Green);
         tip(rig_.freeChannel(), connected ? info : "");
         const auto& remembered = rig_.freeChannel().items();
         if (connected)
@@ -263,7 +264,7 @@ void runStep(PanelRig& rig, Step step, int k, std::mt19937& r)
         if (r() % 3 == 0)
             sim.setRoomInfo(k, "Updated\r\nline " + std::to_string(r() % 100));
         else if (sim.voiceHandle() != 0)
-            sim.setValue(k == 0 ? Sim::VoiceEnabledIndex : Sim::SpeakerRoutingIndex, r() % 3 == 0 ? 0 : 1);
+            sim.setValue(k == 0 ? HeaderIndex::VoiceEnabled : HeaderIndex::SpeakerRouting, r() % 3 == 0 ? 0 : 1);
         break;
     }
 }
@@ -310,8 +311,8 @@ TEST_P(RandomRun, KeepsTheContractAndShowsWhatTheNetworkHolds)
         unbound += rig.sim.voiceHandle() == 0;
         for (int k = 0; k < 3 && rig.sim.voiceHandle() != 0; ++k) {
             ++statesSeen.at(static_cast<std::size_t>(rig.sim.roomState(k)));
-            heard += rig.sim.value(rig.sim.layout().recvActivityBase + k);
-            sending += rig.sim.value(rig.sim.layout().sendActivityBase + k);
+            heard += rig.sim.value(rig.sim.layout().index(Block::ReceiveActivity, k));
+            sending += rig.sim.value(rig.sim.layout().index(Block::SendActivity, k));
         }
     }
     EXPECT_TRUE(rig.sim.contract().violations().empty());

@@ -1,7 +1,7 @@
 #include "sim/SimulatedVoiceClient.h"
 
-#include "EventRecorder.h"
 #include "platform/CheckedMath.h"
+#include "support/EventRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@ namespace norvo {
 namespace {
 
 using Sim = SimulatedVoiceClient;
+using Block = VoiceObjectLayout::Block;
 using Events = std::vector<std::string>;
 
 SimulationOptions quiet()
@@ -48,17 +49,17 @@ struct SimulationTest : ::testing::Test {
     void join(std::int32_t slot, const char* name = nullptr)
     {
         locked([&] {
-            sim.SetLong(L().stateBase() + slot, Sim::Pending);
+            sim.SetLong(L().index(Block::Room, slot), RoomState::Pending);
             if (name)
-                sim.SetString(L().nameBase + slot, name);
+                sim.SetString(L().index(Block::Room, slot), name);
         });
     }
-    const Sim::Layout& L() const { return sim.layout(); }
+    const VoiceObjectLayout& L() const { return sim.layout(); }
     std::string valueEvent(std::int32_t i) const { return "ObjectValueChanged" + events.pair(sim.voiceHandle(), i); }
     std::string textEvent(std::int32_t i) const { return "ObjectTextChanged" + events.pair(sim.voiceHandle(), i); }
 
     Sim sim{quiet()};
-    testing::EventRecorder events{sim};
+    testing::EventRecorder events{[this] { return sim.pilotLocked() || sim.lockedObject().has_value(); }};
 };
 
 TEST_F(SimulationTest, RequestRefreshAnnouncesThePilotAndEveryObject)
@@ -104,13 +105,13 @@ TEST_F(SimulationTest, EventsArriveAfterTheCallReturnedAndNeverUnderALock)
     sim.onEventsQueued = [&] { ++scheduled; };
     std::int32_t handle = sim.voiceHandle();
     ASSERT_TRUE(sim.LockObject(handle));
-    sim.SetLong(L().priorityBase + 2, 1);
-    sim.SetLong(L().speakerBase() + 2, 0);
-    sim.SetLong(L().speakerBase() + 1, 1);
+    sim.SetLong(L().index(Block::Priority, 2), 1);
+    sim.SetLong(L().index(Block::Info, 2), 0);
+    sim.SetLong(L().index(Block::Info, 1), 1);
     EXPECT_TRUE(events.take().empty()) << "delivered inside the call";
     sim.UnlockObject();
     EXPECT_EQ(scheduled, 1) << "one wake-up for a queue that was empty";
-    EXPECT_EQ(deliver(), (Events{valueEvent(L().priorityBase + 2), valueEvent(L().speakerBase() + 1)}))
+    EXPECT_EQ(deliver(), (Events{valueEvent(L().index(Block::Priority, 2)), valueEvent(L().index(Block::Info, 1))}))
         << "an unchanged value raises nothing";
     EXPECT_FALSE(events.sawLockHeld());
 }
@@ -118,18 +119,21 @@ TEST_F(SimulationTest, EventsArriveAfterTheCallReturnedAndNeverUnderALock)
 TEST_F(SimulationTest, ConnectRequestIsPendingThenConnectedAfterTheDelay)
 {
     join(0);
-    EXPECT_EQ(deliver(), Events{valueEvent(L().stateBase())});
+    EXPECT_EQ(deliver(), Events{valueEvent(L().base(Block::Room))});
     sim.advance(500);
     join(0);
     sim.advance(799);
-    EXPECT_EQ(sim.roomState(0), Sim::Pending) << "asking again restarts the wait";
+    EXPECT_EQ(sim.roomState(0), RoomState::Pending) << "asking again restarts the wait";
     EXPECT_TRUE(deliver().empty());
 
     sim.advance(1);
-    EXPECT_EQ(sim.roomState(0), Sim::Connected);
-    EXPECT_EQ(sim.text(L().infoBase), "Frankfurt Tower\r\nRunway 25C in use, QNH 1013\r\nInformation K is current");
+    EXPECT_EQ(sim.roomState(0), RoomState::Connected);
+    EXPECT_EQ(
+        sim.text(L().base(Block::Info)), "Frankfurt Tower\r\nRunway 25C in use, QNH 1013\r\nInformation K is current");
     // Name and information first, so that the state's handler finds them.
-    EXPECT_EQ(deliver(), (Events{textEvent(L().nameBase), textEvent(L().infoBase), valueEvent(L().stateBase())}));
+    EXPECT_EQ(deliver(),
+        (Events{
+            textEvent(L().base(Block::Room)), textEvent(L().base(Block::Info)), valueEvent(L().base(Block::Room))}));
 }
 
 struct TypedName {
@@ -146,35 +150,38 @@ TEST_P(FreeChannel, JoinsTheRoomTheTypedNameNames)
     join(2, c.typed);
     sim.advance(800);
     EXPECT_EQ(sim.roomState(2), c.state);
-    EXPECT_EQ(sim.text(L().nameBase + 2), c.room);
-    EXPECT_EQ(sim.text(L().infoBase + 2).empty(), c.state != Sim::Connected);
+    EXPECT_EQ(sim.text(L().index(Block::Room, 2)), c.room);
+    EXPECT_EQ(sim.text(L().index(Block::Info, 2)).empty(), c.state != RoomState::Connected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, FreeChannel,
-    ::testing::Values(TypedName{"EDDF_TWR", Sim::Connected, "EDDF_TWR"},
-        TypedName{"  EGLL_TWR ", Sim::Connected, "EGLL_TWR"}, TypedName{"124.3", Sim::Connected, "EHAM_APP"},
-        TypedName{"123.450", Sim::Connected, "FREQ_123.450"}, TypedName{"FREQ_123.450", Sim::Connected, "FREQ_123.450"},
-        TypedName{"eddf_twr", Sim::Failed, "eddf_twr"}, TypedName{"   ", Sim::Failed, "   "},
-        TypedName{"FREQ_122.800", Sim::Failed, "FREQ_122.800"}, TypedName{"140.000", Sim::Failed, "140.000"}));
+    ::testing::Values(TypedName{"EDDF_TWR", RoomState::Connected, "EDDF_TWR"},
+        TypedName{"  EGLL_TWR ", RoomState::Connected, "EGLL_TWR"},
+        TypedName{"124.3", RoomState::Connected, "EHAM_APP"},
+        TypedName{"123.450", RoomState::Connected, "FREQ_123.450"},
+        TypedName{"FREQ_123.450", RoomState::Connected, "FREQ_123.450"},
+        TypedName{"eddf_twr", RoomState::Failed, "eddf_twr"}, TypedName{"   ", RoomState::Failed, "   "},
+        TypedName{"FREQ_122.800", RoomState::Failed, "FREQ_122.800"},
+        TypedName{"140.000", RoomState::Failed, "140.000"}));
 
 TEST_F(SimulationTest, RadioRoomFollowsItsFrequency)
 {
     sim.setFrequency(2, "");
     join(1);
     sim.advance(800);
-    EXPECT_EQ(sim.roomState(1), Sim::Failed) << "no frequency, no room";
+    EXPECT_EQ(sim.roomState(1), RoomState::Failed) << "no frequency, no room";
 
     sim.setFrequency(2, "130.05");
     join(1);
     sim.advance(800);
-    EXPECT_EQ(sim.text(L().nameBase + 1), "FREQ_130.050");
+    EXPECT_EQ(sim.text(L().index(Block::Room, 1)), "FREQ_130.050");
     deliver();
 
     sim.setFrequency(2, "127.725");
-    EXPECT_EQ(sim.roomState(1), Sim::Pending) << "a connected radio room is joined anew";
-    EXPECT_EQ(sim.text(L().infoBase + 1), "");
+    EXPECT_EQ(sim.roomState(1), RoomState::Pending) << "a connected radio room is joined anew";
+    EXPECT_EQ(sim.text(L().index(Block::Info, 1)), "");
     sim.advance(800);
-    EXPECT_EQ(sim.text(L().nameBase + 1), "EDGG_CTR");
+    EXPECT_EQ(sim.text(L().index(Block::Room, 1)), "EDGG_CTR");
     EXPECT_EQ(deliver().front(), "MainPilotUserChanged");
 }
 
@@ -184,10 +191,10 @@ TEST_F(SimulationTest, KickOrLeaveEndsTheRoomWhatItWaitedForAndItsActivity)
     join(0);
     EXPECT_TRUE(sim.kick(0));
     join(1);
-    write(L().stateBase() + 1, Sim::Offline);
+    write(L().index(Block::Room, 1), RoomState::Offline);
     sim.advance(5000);
-    EXPECT_EQ(sim.roomState(0), Sim::Kicked) << "a kicked request is not answered later";
-    EXPECT_EQ(sim.roomState(1), Sim::Offline) << "a request left before its answer stays left";
+    EXPECT_EQ(sim.roomState(0), RoomState::Kicked) << "a kicked request is not answered later";
+    EXPECT_EQ(sim.roomState(1), RoomState::Offline) << "a request left before its answer stays left";
 
     sim.setRandomActivity(true);
     join(2, "EDDF_TWR");
@@ -198,26 +205,26 @@ TEST_F(SimulationTest, KickOrLeaveEndsTheRoomWhatItWaitedForAndItsActivity)
     deliver();
     EXPECT_TRUE(sim.kick(2));
     EXPECT_EQ(deliver(),
-        (Events{valueEvent(L().stateBase() + 2), valueEvent(L().recvActivityBase + 2),
-            valueEvent(L().sendActivityBase + 2), textEvent(L().infoBase + 2)}));
-    EXPECT_EQ(sim.roomState(2), Sim::Kicked);
-    EXPECT_EQ(sim.text(L().nameBase + 2), "EDDF_TWR") << "the name stays for a retry";
+        (Events{valueEvent(L().index(Block::Room, 2)), valueEvent(L().index(Block::ReceiveActivity, 2)),
+            valueEvent(L().index(Block::SendActivity, 2)), textEvent(L().index(Block::Info, 2))}));
+    EXPECT_EQ(sim.roomState(2), RoomState::Kicked);
+    EXPECT_EQ(sim.text(L().index(Block::Room, 2)), "EDDF_TWR") << "the name stays for a retry";
     sim.advance(60000);
-    EXPECT_EQ(sim.value(L().recvActivityBase + 2), 0) << "traffic in a room left";
+    EXPECT_EQ(sim.value(L().index(Block::ReceiveActivity, 2)), 0) << "traffic in a room left";
 }
 
 TEST_F(SimulationTest, ForcedStatesHoldUntilChanged)
 {
-    sim.forceRoomState(2, Sim::Connected);
-    EXPECT_EQ(sim.text(L().nameBase + 2), "ROOM_2") << "a room for a slot without a name";
-    sim.forceRoomState(1, Sim::Pending);
+    sim.forceRoomState(2, RoomState::Connected);
+    EXPECT_EQ(sim.text(L().index(Block::Room, 2)), "ROOM_2") << "a room for a slot without a name";
+    sim.forceRoomState(1, RoomState::Pending);
     sim.advance(10000);
-    EXPECT_EQ(sim.roomState(1), Sim::Pending);
+    EXPECT_EQ(sim.roomState(1), RoomState::Pending);
     sim.forceRoomState(1, 7);
     EXPECT_EQ(sim.roomState(1), 7);
-    sim.forceRoomState(1, Sim::Connected);
-    EXPECT_EQ(sim.text(L().nameBase + 1), "EDDF_GND");
-    EXPECT_THROW(sim.forceRoomState(3, Sim::Connected), std::invalid_argument);
+    sim.forceRoomState(1, RoomState::Connected);
+    EXPECT_EQ(sim.text(L().index(Block::Room, 1)), "EDDF_GND");
+    EXPECT_THROW(sim.forceRoomState(3, RoomState::Connected), std::invalid_argument);
 }
 
 std::vector<std::pair<std::int64_t, std::int32_t>> activityTimeline(std::uint32_t seed)
@@ -225,14 +232,15 @@ std::vector<std::pair<std::int64_t, std::int32_t>> activityTimeline(std::uint32_
     SimulationOptions options;
     options.seed = seed;
     Sim sim(options);
-    sim.forceRoomState(0, Sim::Connected);
+    sim.forceRoomState(0, RoomState::Connected);
     std::vector<std::pair<std::int64_t, std::int32_t>> timeline;
     for (int step = 0; step < 600; ++step) {
         sim.advance(100);
-        const std::int32_t now = sim.value(sim.layout().recvActivityBase);
+        const std::int32_t now = sim.value(sim.layout().base(Block::ReceiveActivity));
         if (timeline.empty() ? now != 0 : now != timeline.back().second)
             timeline.emplace_back(sim.now(), now);
-        EXPECT_EQ(sim.value(sim.layout().recvActivityBase + 1), 0) << "activity on a room that is not connected";
+        EXPECT_EQ(sim.value(sim.layout().index(Block::ReceiveActivity, 1)), 0)
+            << "activity on a room that is not connected";
     }
     return timeline;
 }
@@ -248,10 +256,10 @@ TEST(SimulationActivity, ComesAndGoesOnConnectedRoomsReproducibly)
 TEST_F(SimulationTest, PushToTalkSendsOnTheTransmittingRoomsThatAreNotMuted)
 {
     for (std::int32_t slot = 0; slot < 3; ++slot)
-        sim.forceRoomState(slot, Sim::Connected);
+        sim.forceRoomState(slot, RoomState::Connected);
     const auto sending = [&] {
-        return std::vector<std::int32_t>{sim.value(Sim::TransmittingIndex), sim.value(L().sendActivityBase),
-            sim.value(L().sendActivityBase + 1), sim.value(L().sendActivityBase + 2)};
+        return std::vector<std::int32_t>{sim.value(HeaderIndex::Transmitting), sim.value(L().base(Block::SendActivity)),
+            sim.value(L().index(Block::SendActivity, 1)), sim.value(L().index(Block::SendActivity, 2))};
     };
     EXPECT_EQ(sending(), (std::vector<std::int32_t>{0, 0, 0, 0}));
     sim.setPushToTalk(true);
@@ -262,10 +270,10 @@ TEST_F(SimulationTest, PushToTalkSendsOnTheTransmittingRoomsThatAreNotMuted)
     sim.UnlockMainPilotUser();
     EXPECT_EQ(sending(), (std::vector<std::int32_t>{1, 0, 1, 1}));
 
-    write(L().transmitBase + 1, 1);
+    write(L().index(Block::TransmitMute, 1), 1);
     EXPECT_EQ(sending(), (std::vector<std::int32_t>{1, 0, 0, 1})) << "transmission muted";
     sim.setSelections("B", "B");
-    write(L().transmitBase + 1, 0);
+    write(L().index(Block::TransmitMute, 1), 0);
     EXPECT_EQ(sending(), (std::vector<std::int32_t>{1, 1, 1, 1}));
 
     sim.setPushToTalk(false);
@@ -306,7 +314,7 @@ TEST_F(SimulationTest, VoiceObjectGoesWithTheNetworkAndComesBackUnderANewHandle)
     EXPECT_TRUE(sim.createVoiceObject());
     EXPECT_FALSE(sim.createVoiceObject()) << "one voice object at a time";
     sim.advance(1000);
-    EXPECT_EQ(sim.roomState(0), Sim::Offline) << "the old request went with the old object";
+    EXPECT_EQ(sim.roomState(0), RoomState::Offline) << "the old request went with the old object";
 
     sim.disconnectNetwork();
     std::int32_t old = 3;
@@ -325,18 +333,18 @@ TEST_F(SimulationTest, CallsTheNetworkRefusesChangeNothing)
 {
     std::int32_t handle = sim.voiceHandle();
     ASSERT_TRUE(sim.LockObject(handle));
-    for (const std::int32_t index : {Sim::SlotCountIndex, Sim::FirstIndexIndex, Sim::VoiceEnabledIndex,
-             Sim::TransmittingIndex, L().recvActivityBase + 1, L().sendActivityBase + 2})
+    for (const std::int32_t index : {HeaderIndex::SlotCount, HeaderIndex::FirstIndex, HeaderIndex::VoiceEnabled,
+             HeaderIndex::Transmitting, L().index(Block::ReceiveActivity, 1), L().index(Block::SendActivity, 2)})
         EXPECT_THROW(sim.SetLong(index, 1), VoiceClientError) << index;
-    EXPECT_THROW(sim.SetLong(L().stateBase(), Sim::Connected), VoiceClientError);
-    EXPECT_THROW(sim.SetString(L().nameBase, "EGLL_TWR"), VoiceClientError) << "a radio's room";
-    EXPECT_THROW(sim.SetString(L().infoBase + 2, "x"), VoiceClientError);
-    EXPECT_THROW(sim.GetLong(L().size), VoiceClientError);
+    EXPECT_THROW(sim.SetLong(L().base(Block::Room), RoomState::Connected), VoiceClientError);
+    EXPECT_THROW(sim.SetString(L().base(Block::Room), "EGLL_TWR"), VoiceClientError) << "a radio's room";
+    EXPECT_THROW(sim.SetString(L().index(Block::Info, 2), "x"), VoiceClientError);
+    EXPECT_THROW(sim.GetLong(L().last() + 1), VoiceClientError);
     EXPECT_THROW(sim.GetString(-1), VoiceClientError);
-    EXPECT_EQ(sim.GetLong(Sim::VoiceEnabledIndex), 1);
-    EXPECT_EQ(sim.GetLong(L().stateBase()), Sim::Offline);
-    sim.SetLong(Sim::AllToSpeakerIndex, 5);
-    EXPECT_EQ(sim.GetLong(Sim::AllToSpeakerIndex), 5) << "flags keep what is written";
+    EXPECT_EQ(sim.GetLong(HeaderIndex::VoiceEnabled), 1);
+    EXPECT_EQ(sim.GetLong(L().base(Block::Room)), RoomState::Offline);
+    sim.SetLong(HeaderIndex::AllToSpeaker, 5);
+    EXPECT_EQ(sim.GetLong(HeaderIndex::AllToSpeaker), 5) << "flags keep what is written";
     sim.UnlockObject();
     EXPECT_EQ(sim.queuedEvents(), 1u);
 
@@ -353,9 +361,9 @@ TEST(SimulationLayout, FollowsTheOptionsAndRefusesWhatDoesNotFit)
     options.slotCount = 5;
     options.firstIndex = 10;
     const Sim sim(options);
-    EXPECT_EQ(sim.layout().infoBase, 15);
-    EXPECT_EQ(sim.layout().priorityBase, 40);
-    EXPECT_EQ(sim.layout().size, 45);
+    EXPECT_EQ(sim.layout().base(Block::Info), 15);
+    EXPECT_EQ(sim.layout().base(Block::Priority), 40);
+    EXPECT_EQ(sim.layout().last() + 1, 45);
     EXPECT_EQ(sim.value(0), 5);
     EXPECT_EQ(sim.value(1), 10);
 

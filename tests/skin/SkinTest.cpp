@@ -1,5 +1,5 @@
 #include "skin/Skin.h"
-#include "platform/RecordingWindowSystem.h"
+#include "testing/RecordingWindowSystem.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 #include "QtTestSupport.h"
 
-#include "host/RecordingDockFrame.h"
 #include "panel/TOKA.h"
-#include "platform/CallLog.h"
-#include "platform/MemorySettingsStore.h"
 #include "qt/FormView.h"
 #include "qt/PanelSnapshot.h"
 #include "qt/QtWindowSystem.h"
-#include "qt/TOKA.h"
-#include "voice/RecordingVoiceClient.h"
+#include "qt/TokaWidget.h"
+#include "testing/CallLog.h"
+#include "testing/InMemoryVoiceClient.h"
+#include "testing/MemorySettingsStore.h"
+#include "testing/RecordingDockFrame.h"
 
 #include <QSignalSpy>
 #include <QWindow>
@@ -22,7 +22,7 @@ struct PanelTest : ::testing::Test {
     {
         std::int32_t width = 0;
         std::int32_t height = 0;
-        toka.Sizing(0, width, height);
+        panel().Sizing(0, width, height);
     }
 
     norvo::TOKA& panel() { return toka.panel(); }
@@ -33,21 +33,19 @@ struct PanelTest : ::testing::Test {
     }
 
     CallLog log;
-    RecordingVoiceClient voice{log};
+    InMemoryVoiceClient voice;
     RecordingDockFrame dock{log};
-    TOKA toka{voice, dock, std::make_unique<MemorySettingsStore>()};
+    TokaWidget toka{voice, dock, std::make_unique<MemorySettingsStore>()};
 };
 
 TEST_F(PanelTest, WidgetTakesThePanelSizeAndPassesResizesOnToIt)
 {
     EXPECT_EQ(toka.size(), QSize(535, 21));
     EXPECT_EQ(toka.sizeHint(), QSize(535, 21));
-    EXPECT_TRUE(toka.Closeable());
-    EXPECT_FALSE(toka.Sizeable());
     QWidget host;
     toka.setParent(&host);
     testing::showAndExpose(host);
-    toka.HostinghWnd(&host);
+    toka.setHostWindow(&host);
     toka.resize(200, 30);
     EXPECT_EQ(panel().form().width(), 200);
     EXPECT_EQ(host.mask(), QtWindowSystem::roundRect(QRect(0, 0, 200, 30), 22, 22));
@@ -57,7 +55,7 @@ TEST_F(PanelTest, WidgetTakesThePanelSizeAndPassesResizesOnToIt)
 TEST_F(PanelTest, QuitButtonRaisesQuit)
 {
     testing::showAndExpose(toka);
-    QSignalSpy quit(&toka, &TOKA::quit);
+    QSignalSpy quit(&toka, &TokaWidget::quit);
     QTest::mouseClick(toka.windowHandle(), Qt::LeftButton, {}, centreOf("btnQuit"));
     EXPECT_EQ(quit.count(), 1);
 }
@@ -66,7 +64,7 @@ TEST_F(PanelTest, FailedStartUpIsLoggedAndLeavesAWidget)
 {
     testing::WarningLog warnings;
     voice.failNext("Attach");
-    TOKA failing(voice, dock, std::make_unique<MemorySettingsStore>());
+    TokaWidget failing(voice, dock, std::make_unique<MemorySettingsStore>());
     EXPECT_TRUE(warnings.contains("panel start-up failed"));
     EXPECT_EQ(failing.view().size(), QSize(norvo::TOKA::DesignWidth, norvo::TOKA::DesignHeight));
 }

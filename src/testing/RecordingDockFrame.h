@@ -1,18 +1,11 @@
 #pragma once
 
 #include "host/DockFrame.h"
-#include "platform/CallLog.h"
+#include "testing/CallLog.h"
 
-#include <stdexcept>
 #include <string_view>
 
 namespace norvo {
-
-// Raised by a dock-frame client whose call failed.
-class DockFrameError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // A dock-frame client that answers IsHosted as it is told and writes every
 // call to the call log ("DKF.IsHosted() = False").

@@ -3,6 +3,7 @@
 #include "voice/VoiceClient.h"
 #include "voice/VoiceEvents.h"
 
+#include <exception>
 #include <functional>
 #include <string>
 
@@ -10,16 +11,21 @@ namespace norvo {
 
 // Passes every call through to another voice client and every event back
 // from it, writing one line for each: "Norvo.GetLong(9) = 2",
-// "Norvo.UnlockObject()", "Norvo.GetLong(99) failed: why" (then rethrown),
-// "event ObjectValueChanged(7, 9)". Lets a host show what its panel calls.
+// "Norvo.UnlockObject()", "Norvo.GetLong(99) failed: why" (then rethrown;
+// without ": why" when the reasons are left out), "event
+// ObjectValueChanged(7, 9)". Lets a host or a test see what its panel calls.
 class LoggingVoiceClient : public VoiceClient, private VoiceEvents {
 public:
     using LineSink = std::function<void(const std::string&)>;
+    enum class FailureReasons { Written, LeftOut };
 
-    LoggingVoiceClient(VoiceClient& inner, LineSink write);
+    LoggingVoiceClient(VoiceClient& inner, LineSink write, FailureReasons reasons = FailureReasons::Written);
     ~LoggingVoiceClient() override;
     LoggingVoiceClient(const LoggingVoiceClient&) = delete;
     LoggingVoiceClient& operator=(const LoggingVoiceClient&) = delete;
+
+    // Where the events go on to, unlogged when raised here.
+    VoiceEvents* eventSink() const { return sink_; }
 
     void setEventSink(VoiceEvents* sink) override;
     void Attach() override;
@@ -44,23 +50,25 @@ public:
     void SetLong(std::int32_t index, std::int32_t value) override;
 
 private:
-    void Disconnected() override;
-    void Connected() override;
-    void MainPilotUserDeleted() override;
-    void MainPilotUserChanged() override;
-    void MainPilotUserCreated() override;
-    void ObjectCreated(std::int32_t handle) override;
-    void ObjectDeleted(std::int32_t handle) override;
-    void ObjectTextChanged(std::int32_t handle, std::int32_t index) override;
-    void ObjectValueChanged(std::int32_t handle, std::int32_t index) override;
+    void Norvo_Disconnected() override;
+    void Norvo_Connected() override;
+    void Norvo_MainPilotUserDeleted() override;
+    void Norvo_MainPilotUserChanged() override;
+    void Norvo_MainPilotUserCreated() override;
+    void Norvo_ObjectCreated(std::int32_t handle) override;
+    void Norvo_ObjectDeleted(std::int32_t handle) override;
+    void Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t index) override;
+    void Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index) override;
 
     // Runs the call and writes its line; show turns a result into text.
     template <class Call, class Show> auto logged(const std::string& what, Call&& call, Show&& show);
     template <class Call> void logged(const std::string& what, Call&& call);
+    void failed(const std::string& what, const std::exception& error);
     void event(const std::string& what);
 
     VoiceClient& inner_;
     LineSink write_;
+    FailureReasons reasons_;
     VoiceEvents* sink_ = nullptr;
 };
 

@@ -1,4 +1,4 @@
-#include "platform/RecordingWindowSystem.h"
+#include "testing/RecordingWindowSystem.h"
 
 #include "platform/CheckedMath.h"
 

@@ -1,4 +1,6 @@
-#include "host/RecordingDockFrame.h"
+#include "testing/RecordingDockFrame.h"
+
+#include <stdexcept>
 
 namespace norvo {
 

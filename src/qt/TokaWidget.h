@@ -23,30 +23,23 @@ class QtWindowSystem;
 // the user's settings file and Qt windows, shown by a view of its form. The
 // host passes the voice client and dock-frame client, which must outlive the
 // widget; the panel starts up when the widget is created and shuts down when
-// it is destroyed.
-class TOKA : public QWidget {
+// it is destroyed. The host talks to the panel itself (panel(): Sizing,
+// CanDeactivate, ...); the widget only shows it.
+class TokaWidget : public QWidget {
     Q_OBJECT
 
 public:
-    TOKA(VoiceClient& voice, DockFrame& dockFrame, QWidget* parent = nullptr);
+    TokaWidget(VoiceClient& voice, DockFrame& dockFrame, QWidget* parent = nullptr);
     // With a settings store of the host's choosing.
-    TOKA(VoiceClient& voice, DockFrame& dockFrame, std::unique_ptr<SettingsStore> settings, QWidget* parent = nullptr);
-    ~TOKA() override;
+    TokaWidget(
+        VoiceClient& voice, DockFrame& dockFrame, std::unique_ptr<SettingsStore> settings, QWidget* parent = nullptr);
+    ~TokaWidget() override;
 
-    // The docking host's interface.
-    DockFrame& Dockframe();
-    void HostinghWnd(std::int32_t window);
-    // Registers the host window (WindowRegistry::global()) and passes its
-    // handle on; returns the handle.
-    std::int32_t HostinghWnd(QWidget* window);
-    bool CanDeactivate() const;
-    bool Sizing(std::int32_t side, std::int32_t& pWidth, std::int32_t& pHeight);
-    bool Activated() const;
-    bool HasTitle() const;
-    bool Sizeable() const;
-    bool Closeable() const;
-
+    // The panel, and through it the docking host's interface.
     norvo::TOKA& panel() { return *panel_; }
+    // Registers the host window (WindowRegistry::global()) and gives the
+    // panel its handle (HostinghWnd); returns the handle.
+    std::int32_t setHostWindow(QWidget* window);
     FormView& view() { return *view_; }
 
     QSize sizeHint() const override;

@@ -1,4 +1,4 @@
-#include "host/RecordingDockFrame.h"
+#include "testing/RecordingDockFrame.h"
 
 #include <gtest/gtest.h>
 

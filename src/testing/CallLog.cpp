@@ -1,4 +1,4 @@
-#include "platform/CallLog.h"
+#include "testing/CallLog.h"
 
 namespace norvo {
 

@@ -1,6 +1,6 @@
-#include "sim/LoggingVoiceClient.h"
+#include "testing/LoggingVoiceClient.h"
 
-#include "platform/CallLog.h"
+#include "testing/CallLog.h"
 
 #include <exception>
 
@@ -16,9 +16,10 @@ std::string member(const char* name, const std::string& arguments = {})
 
 } // namespace
 
-LoggingVoiceClient::LoggingVoiceClient(VoiceClient& inner, LineSink write)
+LoggingVoiceClient::LoggingVoiceClient(VoiceClient& inner, LineSink write, FailureReasons reasons)
     : inner_(inner)
     , write_(std::move(write))
+    , reasons_(reasons)
 {
 }
 
@@ -35,7 +36,7 @@ template <class Call, class Show> auto LoggingVoiceClient::logged(const std::str
         write_(what + " = " + show(result));
         return result;
     } catch (const std::exception& error) {
-        write_(what + " failed: " + error.what());
+        failed(what, error);
         throw;
     }
 }
@@ -46,9 +47,14 @@ template <class Call> void LoggingVoiceClient::logged(const std::string& what, C
         call();
         write_(what);
     } catch (const std::exception& error) {
-        write_(what + " failed: " + error.what());
+        failed(what, error);
         throw;
     }
+}
+
+void LoggingVoiceClient::failed(const std::string& what, const std::exception& error)
+{
+    write_(reasons_ == FailureReasons::Written ? what + " failed: " + error.what() : what + " failed");
 }
 
 void LoggingVoiceClient::setEventSink(VoiceEvents* sink)
@@ -163,50 +169,50 @@ void LoggingVoiceClient::SetLong(std::int32_t index, std::int32_t value)
 
 void LoggingVoiceClient::event(const std::string& what) { write_("event " + what); }
 
-void LoggingVoiceClient::Disconnected()
+void LoggingVoiceClient::Norvo_Disconnected()
 {
     event("Disconnected");
-    sink_->Disconnected();
+    sink_->Norvo_Disconnected();
 }
-void LoggingVoiceClient::Connected()
+void LoggingVoiceClient::Norvo_Connected()
 {
     event("Connected");
-    sink_->Connected();
+    sink_->Norvo_Connected();
 }
-void LoggingVoiceClient::MainPilotUserDeleted()
+void LoggingVoiceClient::Norvo_MainPilotUserDeleted()
 {
     event("MainPilotUserDeleted");
-    sink_->MainPilotUserDeleted();
+    sink_->Norvo_MainPilotUserDeleted();
 }
-void LoggingVoiceClient::MainPilotUserChanged()
+void LoggingVoiceClient::Norvo_MainPilotUserChanged()
 {
     event("MainPilotUserChanged");
-    sink_->MainPilotUserChanged();
+    sink_->Norvo_MainPilotUserChanged();
 }
-void LoggingVoiceClient::MainPilotUserCreated()
+void LoggingVoiceClient::Norvo_MainPilotUserCreated()
 {
     event("MainPilotUserCreated");
-    sink_->MainPilotUserCreated();
+    sink_->Norvo_MainPilotUserCreated();
 }
-void LoggingVoiceClient::ObjectCreated(std::int32_t handle)
+void LoggingVoiceClient::Norvo_ObjectCreated(std::int32_t handle)
 {
     event("ObjectCreated(" + number(handle) + ")");
-    sink_->ObjectCreated(handle);
+    sink_->Norvo_ObjectCreated(handle);
 }
-void LoggingVoiceClient::ObjectDeleted(std::int32_t handle)
+void LoggingVoiceClient::Norvo_ObjectDeleted(std::int32_t handle)
 {
     event("ObjectDeleted(" + number(handle) + ")");
-    sink_->ObjectDeleted(handle);
+    sink_->Norvo_ObjectDeleted(handle);
 }
-void LoggingVoiceClient::ObjectTextChanged(std::int32_t handle, std::int32_t index)
+void LoggingVoiceClient::Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t index)
 {
     event("ObjectTextChanged(" + number(handle) + ", " + number(index) + ")");
-    sink_->ObjectTextChanged(handle, index);
+    sink_->Norvo_ObjectTextChanged(handle, index);
 }
-void LoggingVoiceClient::ObjectValueChanged(std::int32_t handle, std::int32_t index)
+void LoggingVoiceClient::Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index)
 {
     event("ObjectValueChanged(" + number(handle) + ", " + number(index) + ")");
-    sink_->ObjectValueChanged(handle, index);
+    sink_->Norvo_ObjectValueChanged(handle, index);
 }
 
 } // namespace norvo

@@ -31,7 +31,7 @@ void TOKA::Initialize()
     // way is still shut down.
     initialized_ = true;
     loadChannels();
-    Norvo_Disconnected();
+    showDisconnected();
     env_.voice.Attach();
     env_.voice.BeginUpdates();
     env_.voice.RequestRefresh();
@@ -49,14 +49,24 @@ void TOKA::Terminate() noexcept
     }
     try {
         if (!regionAccepted_)
-            Skin::DeleteRegion(env_.windows, fields_.WindowRegion);
+            Skin::DeleteRegion(env_.windows, windowRegion_);
     } catch (...) {
     }
 }
 
 DockFrame& TOKA::Dockframe() { return env_.dockFrame; }
 
-void TOKA::HostinghWnd(std::int32_t window) { fields_.HostinghWnd = window; }
+void TOKA::HostinghWnd(std::int32_t window) { hostingWindow_ = window; }
+
+TokaFields TOKA::fields() const
+{
+    using Block = VoiceObjectLayout::Block;
+    const VoiceObjectLayout& l = layout_;
+    return TokaFields{hostingWindow_, windowRegion_, l.roomCount(), l.slotCount(), l.firstIndex(), l.base(Block::Room),
+        l.base(Block::Info), l.base(Block::Room), l.base(Block::Info), l.base(Block::ReceiveMute),
+        l.base(Block::TransmitMute), l.base(Block::ReceiveActivity), l.base(Block::SendActivity),
+        l.base(Block::Priority), voiceHandle_};
+}
 
 bool TOKA::CanDeactivate() const
 {
@@ -75,7 +85,7 @@ bool TOKA::Sizing(std::int32_t, std::int32_t& pWidth, std::int32_t& pHeight)
     // Each of the two changes runs the resize handler.
     form_->setWidth(pWidth);
     form_->setHeight(pHeight);
-    if (fields_.WindowRegion == 0)
+    if (windowRegion_ == 0)
         applyRoundRegion(width(), height());
     return true;
 }
@@ -90,14 +100,14 @@ void TOKA::UserControl_Resize()
 {
     // A region the window accepted is the window system's to discard.
     if (!regionAccepted_)
-        Skin::DeleteRegion(env_.windows, fields_.WindowRegion);
+        Skin::DeleteRegion(env_.windows, windowRegion_);
     applyRoundRegion(form_->width(), form_->height());
 }
 
 void TOKA::applyRoundRegion(std::int32_t width, std::int32_t height)
 {
-    const Skin::RoundRegion region = Skin::SetRoundRegion(env_.windows, fields_.HostinghWnd, width, height);
-    fields_.WindowRegion = region.handle;
+    const Skin::RoundRegion region = Skin::SetRoundRegion(env_.windows, hostingWindow_, width, height);
+    windowRegion_ = region.handle;
     regionAccepted_ = region.accepted;
 }
 
@@ -112,6 +122,60 @@ void TOKA::btnQuit_Click()
         Quit();
 }
 
-void TOKA::dragHostWindow() { Skin::DragWindow(env_.windows, fields_.HostinghWnd); }
+void TOKA::dragHostWindow() { Skin::DragWindow(env_.windows, hostingWindow_); }
+
+// The one door for the voice client's events.
+template <class Handler> void TOKA::enterEvent(Handler&& handler) { handler(); }
+
+void TOKA::Norvo_Disconnected()
+{
+    enterEvent([this] { showDisconnected(); });
+}
+
+void TOKA::Norvo_Connected()
+{
+    enterEvent([] {});
+}
+
+void TOKA::Norvo_MainPilotUserDeleted()
+{
+    enterEvent([this] { refreshRadios(); });
+}
+
+void TOKA::Norvo_MainPilotUserChanged()
+{
+    enterEvent([this] { refreshRadios(); });
+}
+
+void TOKA::Norvo_MainPilotUserCreated()
+{
+    enterEvent([this] { refreshRadios(); });
+}
+
+void TOKA::Norvo_ObjectCreated(std::int32_t handle)
+{
+    enterEvent([this, handle] { bindVoiceObject(handle); });
+}
+
+void TOKA::Norvo_ObjectDeleted(std::int32_t handle)
+{
+    enterEvent([this, handle] { forgetVoiceObject(handle); });
+}
+
+void TOKA::Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t index)
+{
+    enterEvent([this, handle, index] {
+        if (handle == voiceHandle_)
+            refreshText(index);
+    });
+}
+
+void TOKA::Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index)
+{
+    enterEvent([this, handle, index] {
+        if (handle == voiceHandle_)
+            refreshValue(index);
+    });
+}
 
 } // namespace norvo

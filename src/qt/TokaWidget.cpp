@@ -1,4 +1,4 @@
-#include "qt/TOKA.h"
+#include "qt/TokaWidget.h"
 
 #include "panel/TOKA.h"
 #include "qt/EventBoundary.h"
@@ -11,12 +11,13 @@
 
 namespace norvo::qt {
 
-TOKA::TOKA(VoiceClient& voice, DockFrame& dockFrame, QWidget* parent)
-    : TOKA(voice, dockFrame, std::make_unique<QtSettingsStore>(), parent)
+TokaWidget::TokaWidget(VoiceClient& voice, DockFrame& dockFrame, QWidget* parent)
+    : TokaWidget(voice, dockFrame, std::make_unique<QtSettingsStore>(), parent)
 {
 }
 
-TOKA::TOKA(VoiceClient& voice, DockFrame& dockFrame, std::unique_ptr<SettingsStore> settings, QWidget* parent)
+TokaWidget::TokaWidget(
+    VoiceClient& voice, DockFrame& dockFrame, std::unique_ptr<SettingsStore> settings, QWidget* parent)
     : QWidget(parent)
     , settings_(std::move(settings))
     , clock_(std::make_unique<QtClock>())
@@ -26,51 +27,35 @@ TOKA::TOKA(VoiceClient& voice, DockFrame& dockFrame, std::unique_ptr<SettingsSto
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     panel_->Quit.connect([this] { emit quit(); });
-    connect(view_, &FormView::formResized, this, &TOKA::followForm);
+    connect(view_, &FormView::formResized, this, &TokaWidget::followForm);
     followForm(view_->size());
     deliver("panel start-up", [this] { panel_->Initialize(); });
 }
 
-TOKA::~TOKA()
+TokaWidget::~TokaWidget()
 {
     panel_->Terminate();
     // The view observes the form: it goes before the panel that owns it.
     delete view_;
 }
 
-DockFrame& TOKA::Dockframe() { return panel_->Dockframe(); }
-
-void TOKA::HostinghWnd(std::int32_t window) { panel_->HostinghWnd(window); }
-
-std::int32_t TOKA::HostinghWnd(QWidget* window)
+std::int32_t TokaWidget::setHostWindow(QWidget* window)
 {
     const std::int32_t handle = WindowRegistry::global().handleOf(window);
-    HostinghWnd(handle);
+    panel_->HostinghWnd(handle);
     return handle;
 }
 
-bool TOKA::CanDeactivate() const { return panel_->CanDeactivate(); }
+QSize TokaWidget::sizeHint() const { return view_->size(); }
 
-bool TOKA::Sizing(std::int32_t side, std::int32_t& pWidth, std::int32_t& pHeight)
-{
-    return panel_->Sizing(side, pWidth, pHeight);
-}
-
-bool TOKA::Activated() const { return panel_->Activated(); }
-bool TOKA::HasTitle() const { return panel_->HasTitle(); }
-bool TOKA::Sizeable() const { return panel_->Sizeable(); }
-bool TOKA::Closeable() const { return panel_->Closeable(); }
-
-QSize TOKA::sizeHint() const { return view_->size(); }
-
-void TOKA::followForm(QSize size)
+void TokaWidget::followForm(QSize size)
 {
     // The panel decides its size (Sizing); the widget takes it on.
     resize(size);
     updateGeometry();
 }
 
-void TOKA::resizeEvent(QResizeEvent* event)
+void TokaWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     const QSize size = event->size();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/CallLog.h"
 #include "voice/VoiceClient.h"
 
 #include <cstdint>
@@ -12,15 +11,15 @@
 namespace norvo {
 
 // A voice client that holds what it is told and nothing more: it never acts
-// on its own, and writes every call made on it to the call log
-// ("Norvo.GetLong(9) = 2"). Used by tests, benchmarks and panel scripts.
+// on its own and raises no events. Used by tests, benchmarks and panel
+// scripts; wrap it in a LoggingVoiceClient to see the calls made on it.
 //
 // Object values are read and written on the object locked last; reading
 // without the matching lock fails, as it would against a real client.
 // SetReceiveBoth(True) makes the receive selection "B"; SetReceiveBoth(False)
 // makes it the transmit selection when that is "1" or "2", else "1".
 // SetTransmitRadio(N) makes the transmit selection the text of N.
-class RecordingVoiceClient : public VoiceClient {
+class InMemoryVoiceClient : public VoiceClient {
 public:
     struct Pilot {
         std::string receive = "1";
@@ -34,11 +33,6 @@ public:
         std::map<std::int32_t, std::int32_t> longs;
         std::map<std::int32_t, std::string> texts;
     };
-
-    explicit RecordingVoiceClient(CallLog& log)
-        : log_(log)
-    {
-    }
 
     // What the client holds.
     void setPilot(std::optional<Pilot> pilot) { pilot_ = std::move(pilot); }
@@ -83,17 +77,12 @@ public:
     void SetLong(std::int32_t index, std::int32_t value) override;
 
 private:
-    // Logs "Norvo.MEMBER(ARGS) failed" and throws when a failure is pending.
-    void checkFailure(std::string_view member, const std::string& arguments);
-    void logCall(std::string_view member, const std::string& arguments, const std::string& result = {});
-    [[noreturn]] void fail(std::string_view member, const std::string& arguments, const std::string& why);
-    Pilot& lockedPilot(std::string_view member, const std::string& arguments);
-    Object& locked(std::string_view member, const std::string& arguments);
-    // A text of the locked main pilot user or object, read and logged.
-    std::string pilotText(std::string_view member, std::string Pilot::*field);
-    std::string objectText(std::string_view member, std::string Object::*field);
+    // Throws when a failure of the member is pending.
+    void checkFailure(std::string_view member);
+    [[noreturn]] static void fail(std::string_view member, const std::string& why);
+    Pilot& lockedPilot(std::string_view member);
+    Object& locked(std::string_view member);
 
-    CallLog& log_;
     VoiceEvents* sink_ = nullptr;
     std::optional<Pilot> pilot_;
     std::map<std::int32_t, Object> objects_;

@@ -1,4 +1,4 @@
-#include "platform/MemorySettingsStore.h"
+#include "testing/MemorySettingsStore.h"
 
 namespace norvo {
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,11 @@ namespace norvo {
 class CallLog {
 public:
     void add(std::string line) { lines_.push_back(std::move(line)); }
+    // A line sink that adds to this log.
+    std::function<void(const std::string&)> writer()
+    {
+        return [this](const std::string& line) { add(line); };
+    }
     const std::vector<std::string>& lines() const { return lines_; }
     // A text as call lines and scripts write it: double-quoted, with the
     // quote, the backslash, carriage return, line feed and tab escaped.

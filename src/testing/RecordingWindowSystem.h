@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/CallLog.h"
 #include "platform/WindowSystem.h"
+#include "testing/CallLog.h"
 
 namespace norvo {
 

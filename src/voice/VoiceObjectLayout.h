@@ -1,0 +1,104 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+namespace norvo {
+
+// The voice object's fixed header properties; the per-slot blocks start at
+// the first index, which a well-formed object puts at or after Size.
+namespace HeaderIndex {
+constexpr std::int32_t SlotCount = 0;
+constexpr std::int32_t FirstIndex = 1;
+constexpr std::int32_t VoiceEnabled = 2;
+constexpr std::int32_t SpeakerRouting = 3;
+constexpr std::int32_t AllToSpeaker = 4;
+constexpr std::int32_t Transmitting = 6;
+constexpr std::int32_t Size = 7;
+} // namespace HeaderIndex
+
+// Room states as the voice object numbers them; a panel writes only Offline
+// (leave) and Pending (a connection request).
+namespace RoomState {
+constexpr std::int32_t Offline = 0;
+constexpr std::int32_t Pending = 1;
+constexpr std::int32_t Connected = 2;
+constexpr std::int32_t Failed = 3;
+constexpr std::int32_t Kicked = 4;
+} // namespace RoomState
+
+// Where the properties of a voice object with A slots and first block index
+// B lie: seven blocks of A properties, block k starting at k * A + B. Only
+// the first `slotsUsed` slots of each block are looked at. Nothing stops
+// blocks from overlapping each other or the header (A = 0, negative A, a
+// small B): where they do, the first match in locate()'s order wins.
+class VoiceObjectLayout {
+public:
+    // In the object's order from the first index on. A room's name (text)
+    // and state (value) share the Room block; its information (text) and
+    // speaker flag (value) share the Info block.
+    enum class Block { Room, Info, ReceiveMute, TransmitMute, ReceiveActivity, SendActivity, Priority };
+    static constexpr std::int32_t BlockCount = 7;
+
+    // What a value property stands for, in the order locate() tries them.
+    enum class Value {
+        VoiceEnabled, // header index 2
+        Speaker, // header index 3 or 4, or the Info block
+        Transmitting, // header index 6
+        RoomState,
+        SendActivity,
+        ReceiveActivity,
+        ReceiveMute,
+        TransmitMute,
+        Priority,
+    };
+    struct Place {
+        Value value;
+        std::int32_t slot; // 0 for a header property
+        bool operator==(const Place&) const = default;
+    };
+
+    static constexpr std::int32_t AllSlots = std::numeric_limits<std::int32_t>::max();
+
+    // An object without slots: every block is empty.
+    VoiceObjectLayout() = default;
+    // Raises ArithmeticOverflow when a block base or the last index does
+    // not fit 32 bits.
+    VoiceObjectLayout(std::int32_t slotCount, std::int32_t firstIndex, std::int32_t slotsUsed = AllSlots);
+
+    std::int32_t slotCount() const { return slotCount_; }
+    std::int32_t firstIndex() const { return firstIndex_; }
+    // The slots looked at: the slot count, at most slotsUsed (not positive
+    // when the slot count is not).
+    std::int32_t roomCount() const { return roomCount_; }
+    std::int32_t base(Block block) const { return bases_[static_cast<std::size_t>(block)]; }
+    // The last index of the Priority block's slots in use.
+    std::int32_t last() const { return last_; }
+
+    // The index of a slot's property; ArithmeticOverflow beyond 32 bits.
+    std::int32_t index(Block block, std::int32_t slot) const;
+    // The slot whose property of that block the index is, if any.
+    std::optional<std::int32_t> slotIn(Block block, std::int32_t index) const;
+    // What a changed value stands for, first match wins; nothing for an index
+    // no refresh acts on.
+    std::optional<Place> locate(std::int32_t index) const;
+
+    // The lowest index from `from` on that locate() places, or that lies in
+    // the block; beyond every 32-bit index when there is none.
+    static constexpr std::int64_t NoIndex = std::numeric_limits<std::int64_t>::max();
+    std::int64_t nextPlaced(std::int64_t from) const;
+    std::int64_t nextInBlock(Block block, std::int64_t from) const;
+
+    bool operator==(const VoiceObjectLayout&) const = default;
+
+private:
+    std::int32_t slotCount_ = 0;
+    std::int32_t firstIndex_ = 0;
+    std::int32_t roomCount_ = 0;
+    std::array<std::int32_t, BlockCount> bases_{};
+    std::int32_t last_ = -1;
+};
+
+} // namespace norvo

@@ -1,0 +1,75 @@
+#include "testing/LoggingVoiceClient.h"
+#include "testing/CallLog.h"
+#include "testing/InMemoryVoiceClient.h"
+
+#include "support/EventRecorder.h"
+
+#include <gtest/gtest.h>
+
+namespace norvo {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct LoggingVoiceClientTest : ::testing::Test {
+    InMemoryVoiceClient memory;
+    CallLog log;
+    LoggingVoiceClient logging{memory, log.writer()};
+};
+
+TEST_F(LoggingVoiceClientTest, WritesEachCallWithItsResultAndPassesItOn)
+{
+    memory.addObject(2, "VOICE", "TOKA");
+    memory.setLong(2, 0, 3);
+    memory.setText(2, 10, "EDDF \"TWR\"\r\n");
+    memory.setPilot(InMemoryVoiceClient::Pilot{});
+    logging.Attach();
+    std::int32_t handle = 2;
+    ASSERT_TRUE(logging.LockObject(handle));
+    EXPECT_EQ(logging.GetLong(0), 3);
+    EXPECT_EQ(logging.GetString(10), "EDDF \"TWR\"\r\n");
+    logging.SetLong(9, 1);
+    logging.SetString(9, "EDDF \"TWR\"");
+    EXPECT_EQ(logging.ObjectName(), "TOKA");
+    logging.UnlockObject();
+    ASSERT_TRUE(logging.LockMainPilotUser(0));
+    logging.SetReceiveBoth(true);
+    EXPECT_EQ(logging.ReceiveRadio(), "B");
+    logging.UnlockMainPilotUser();
+    EXPECT_EQ(log.take(),
+        (Lines{"Norvo.Attach()", "Norvo.LockObject(2) = True", "Norvo.GetLong(0) = 3",
+            "Norvo.GetString(10) = \"EDDF \\\"TWR\\\"\\r\\n\"", "Norvo.SetLong(9, 1)",
+            "Norvo.SetString(9, \"EDDF \\\"TWR\\\"\")", "Norvo.ObjectName() = \"TOKA\"", "Norvo.UnlockObject()",
+            "Norvo.LockMainPilotUser(0) = True", "Norvo.SetReceiveBoth(True)", "Norvo.ReceiveRadio() = \"B\"",
+            "Norvo.UnlockMainPilotUser()"}));
+    EXPECT_EQ(memory.longValue(2, 9), 1);
+}
+
+TEST_F(LoggingVoiceClientTest, FailedCallIsWrittenWithOrWithoutItsReasonAndRethrown)
+{
+    EXPECT_THROW(logging.GetLong(5), VoiceClientError);
+    LoggingVoiceClient terse{memory, log.writer(), LoggingVoiceClient::FailureReasons::LeftOut};
+    memory.failNext("Detach");
+    EXPECT_THROW(terse.Detach(), VoiceClientError);
+    EXPECT_EQ(log.take(),
+        (Lines{"Norvo.GetLong(5) failed: Norvo.GetLong failed: no object is locked", "Norvo.Detach() failed"}));
+}
+
+TEST_F(LoggingVoiceClientTest, EventsAreWrittenAndReachTheSink)
+{
+    testing::EventRecorder panel;
+    logging.setEventSink(&panel);
+    EXPECT_EQ(logging.eventSink(), &panel);
+    VoiceEvents* raised = memory.eventSink();
+    ASSERT_NE(raised, nullptr);
+    raised->Norvo_MainPilotUserCreated();
+    raised->Norvo_ObjectValueChanged(7, 9);
+    EXPECT_EQ(panel.take(), (Lines{"MainPilotUserCreated", "ObjectValueChanged(7, 9)"}));
+    EXPECT_EQ(log.take(), (Lines{"event MainPilotUserCreated", "event ObjectValueChanged(7, 9)"}));
+
+    logging.setEventSink(nullptr);
+    EXPECT_EQ(memory.eventSink(), nullptr) << "delivery stopped";
+}
+
+} // namespace
+} // namespace norvo
