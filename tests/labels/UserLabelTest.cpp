@@ -1,4 +1,5 @@
 #include "labels/UserLabel.h"
+#include "labels/PropertyBag.h"
 #include "platform/ManualClock.h"
 #include "skin/Skin.h"
 #include "support/ChangeCounter.h"
@@ -139,6 +140,41 @@ TEST_F(UserLabelTest, ResizeErrorsAreIgnoredAndTheGuardIsCleared)
     EXPECT_EQ(label.shpCaption().width(), 25);
     EXPECT_EQ(label.shpCaption().height(), 14);
     EXPECT_FALSE(label.InResize());
+}
+
+TEST_F(UserLabelTest, CreationValuesAreStoredAndAnEmptyStoreGivesTheDefaults)
+{
+    PropertyBag fresh;
+    label.WriteProperties(fresh);
+    EXPECT_EQ(fresh.entries(),
+        (std::vector<PropertyBag::Entry>{
+            {"caption", std::string("-")}, {"tooltiptextex", std::string("ok")}, {"handcursor", false}}));
+
+    label.ReadProperties(PropertyBag{});
+    EXPECT_EQ(label.Caption(), "");
+    EXPECT_EQ(label.ToolTipTextEx(), "");
+    EXPECT_TRUE(label.HandCursor());
+    EXPECT_EQ(label.mousePointer(), 99);
+    PropertyBag defaults;
+    label.WriteProperties(defaults);
+    EXPECT_TRUE(defaults.empty());
+}
+
+TEST_F(UserLabelTest, ValueThatCannotBeConvertedStopsReadingThere)
+{
+    PropertyBag bag;
+    bag.WriteProperty("Caption", std::string("x"), std::string());
+    bag.WriteProperty("Status", std::int32_t{2}, std::int32_t{0});
+    bag.WriteProperty("Style", std::string("six"), std::string());
+    bag.WriteProperty("ToolTipTextEx", std::string("later"), std::string());
+    bag.WriteProperty("HandCursor", false, true);
+    EXPECT_THROW(label.ReadProperties(PropertyBag::parse(bag.serialize())), PropertyStoreError);
+    EXPECT_EQ(label.Caption(), "x");
+    EXPECT_EQ(label.Status(), 2);
+    EXPECT_EQ(label.Style(), 0);
+    EXPECT_EQ(label.ToolTipTextEx(), "ok");
+    EXPECT_FALSE(label.HandCursor());
+    EXPECT_EQ(label.mousePointer(), 99);
 }
 
 } // namespace

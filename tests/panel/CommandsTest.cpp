@@ -24,18 +24,6 @@ TEST_F(Commands, ToggleWritesZeroForAnySetFlagThenRefreshesThatIndex)
     EXPECT_EQ(colour("COMTransmit", 2), 0x00C000u);
 }
 
-TEST_F(Commands, RoomButtonOfARadioSlotHandsOverNoRoomName)
-{
-    startBound();
-    freeChannel().setText("LFPG");
-    voice.setLong(Handle, 8, 4);
-    control("RoomStatus", 1).click();
-    const Lines lines = calls();
-    ASSERT_GE(lines.size(), 4u);
-    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 4),
-        (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(8) = 4", "Norvo.SetLong(8, 1)", "Norvo.UnlockObject()"}));
-}
-
 TEST_F(Commands, EnterAsksForTheRoomNameTrimmedOfSpacesOnly)
 {
     startBound();
