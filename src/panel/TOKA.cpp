@@ -124,7 +124,8 @@ void TOKA::btnQuit_Click()
 
 void TOKA::dragHostWindow() { Skin::DragWindow(env_.windows, hostingWindow_); }
 
-// The one door for the voice client's events.
+// The one door for the voice client's events: what has to happen around
+// every event, whatever its kind, belongs here.
 template <class Handler> void TOKA::enterEvent(Handler&& handler) { handler(); }
 
 void TOKA::Norvo_Disconnected()
@@ -134,6 +135,7 @@ void TOKA::Norvo_Disconnected()
 
 void TOKA::Norvo_Connected()
 {
+    // Nothing to show yet: the objects announce themselves.
     enterEvent([] {});
 }
 

@@ -3,6 +3,7 @@
 #include "platform/CheckedMath.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace norvo {
 
