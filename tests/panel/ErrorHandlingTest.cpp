@@ -56,7 +56,6 @@ INSTANTIATE_TEST_SUITE_P(Handlers, FailingVoiceClient,
         Failure{"GetString", [](TOKA& p) { value(p, 9); }, UnlockObject},
         Failure{"GetString", [](TOKA& p) { p.Norvo_ObjectTextChanged(7, 12); }, UnlockObject},
         Failure{"Com2Frequency", [](TOKA& p) { p.Norvo_MainPilotUserChanged(); }, UnlockPilot},
-        Failure{"SetLong", [](TOKA& p) { p.PriorityChannel_Click(2); }, UnlockObject},
         Failure{"SetReceiveBoth", [](TOKA& p) { p.COMReceive_Click(1); }, UnlockPilot},
         Failure{"SetLong", [](TOKA& p) { p.RoomStatus_Click(2); }, UnlockObject},
         Failure{"SetLong", enter, UnlockObject}));
