@@ -8,9 +8,10 @@
 namespace norvo {
 
 using namespace PanelPalette;
-using Block = VoiceObjectLayout::Block;
 
 namespace {
+
+using Block = VoiceObjectLayout::Block;
 
 struct Look {
     Colour colour;
