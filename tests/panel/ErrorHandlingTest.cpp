@@ -44,6 +44,10 @@ const char* const UnlockObject = "Norvo.UnlockObject()";
 const char* const UnlockPilot = "Norvo.UnlockMainPilotUser()";
 
 void value(TOKA& panel, std::int32_t index) { panel.Norvo_ObjectValueChanged(7, index); }
+std::string caseName(const ::testing::TestParamInfo<Failure>& info)
+{
+    return std::string(info.param.member) + std::to_string(info.index);
+}
 void enter(TOKA& panel)
 {
     std::int16_t key = 13;
@@ -58,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(Handlers, FailingVoiceClient,
         Failure{"Com2Frequency", [](TOKA& p) { p.Norvo_MainPilotUserChanged(); }, UnlockPilot},
         Failure{"SetReceiveBoth", [](TOKA& p) { p.COMReceive_Click(1); }, UnlockPilot},
         Failure{"SetLong", [](TOKA& p) { p.RoomStatus_Click(2); }, UnlockObject},
-        Failure{"SetLong", enter, UnlockObject}));
+        Failure{"SetLong", enter, UnlockObject}),
+    caseName);
 
 // Every handler that locks, the first unlock failing: the error ends the
 // handler, and the unlock is not asked for again.
@@ -89,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(FailedUnlock, FailingVoiceClient,
         Failure{"UnlockObject", [](TOKA& p) { p.COMTransmit_Click(0); }, nullptr},
         Failure{"UnlockObject", [](TOKA& p) { p.RoomStatus_Click(2); }, nullptr},
         Failure{"UnlockObject", enter, nullptr},
-        Failure{"UnlockMainPilotUser", [](TOKA& p) { p.Initialize(); }, nullptr}));
+        Failure{"UnlockMainPilotUser", [](TOKA& p) { p.Initialize(); }, nullptr}),
+    caseName);
 
 TEST_F(PanelTest, FailedUnlockAfterAFailedCallIsDroppedForTheFirstError)
 {
