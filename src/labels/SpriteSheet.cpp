@@ -1,5 +1,6 @@
 #include "labels/SpriteSheet.h"
 
+#include "platform/CheckedMath.h"
 #include "platform/HexDigit.h"
 
 #include <cstdio>
@@ -14,6 +15,7 @@ namespace norvo {
 namespace {
 
 #include "labels/SpriteSheet.xpm"
+#include "labels/SpriteSheet@2x.xpm"
 
 constexpr std::size_t AsciiCount = 128;
 
@@ -93,6 +95,19 @@ const Surface& SpriteSheet::image()
 {
     static const Surface sheet = decodeSheet(SpriteSheet_xpm, "sprite sheet", Width, Height);
     return sheet;
+}
+
+const Surface& SpriteSheet::highDensityImage()
+{
+    static const Surface sheet = decodeSheet(
+        SpriteSheet_2x_xpm, "high-density sprite sheet", Width * HighDensityScale, Height * HighDensityScale);
+    return sheet;
+}
+
+Rect SpriteSheet::highDensityRect(const Rect& sheetRect)
+{
+    return {checkedMul(sheetRect.x, HighDensityScale), checkedMul(sheetRect.y, HighDensityScale),
+        checkedMul(sheetRect.width, HighDensityScale), checkedMul(sheetRect.height, HighDensityScale)};
 }
 
 void SpriteSheet::drawOnto(Surface& surface, std::int32_t x, std::int32_t y)
