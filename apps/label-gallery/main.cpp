@@ -23,7 +23,6 @@ using namespace norvo;
 
 constexpr int Margin = 16;
 constexpr int SheetScale = 4;
-constexpr int PictureScale = 4;
 const QColor PageColour(40, 40, 44);
 const QColor InkColour(230, 230, 230);
 const QColor GridColour(255, 0, 255);
