@@ -17,7 +17,9 @@
 #include <cstdio>
 #include <exception>
 #include <fstream>
+#include <initializer_list>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
