@@ -56,21 +56,24 @@ void UserLabelGraph::RefreshStyle()
     }
     storeStatus(state);
     shpCaption().setVisible(false);
-    if (!lblCaption().caption().empty())
+    if (!lblCaption().caption().empty()) {
         lblCaption().setTag(lblCaption().caption());
-    lblCaption().setCaption("");
+        lblCaption().setCaption({});
+    }
 
     const Rect source{sprite.x, WorkBandTop + sprite.y, sprite.width, sprite.height};
     const Rect area{0, 0, width(), height()};
     // Nothing else draws on the visible block: the same image over the same
-    // area leaves every pixel as it was, and a view need not repaint.
-    const bool sameImage = pictureShown_ && spriteRect_ == sprite && drawnArea_ == area;
+    // area leaves every pixel as it was, unless the area reaches into the
+    // band it is taken from (a control taller than the band's top).
+    if (pictureShown_ && spriteRect_ == sprite && drawnArea_ == area && !overlaps(area, source))
+        return;
     surface_.stretch(source, area);
+    ++pictureDraws_;
     spriteRect_ = sprite;
     drawnArea_ = area;
     pictureShown_ = true;
-    if (!sameImage)
-        changed(Property::Picture);
+    changed(Property::Picture);
 }
 
 void UserLabelGraph::resizeChildren()
