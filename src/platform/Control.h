@@ -154,6 +154,7 @@ protected:
 
 private:
     void adopt(std::unique_ptr<Control> child);
+    void tellObservers(Control& source, Property property);
     std::string describe(std::string_view name, int index) const;
 
     const ControlKind kind_;
@@ -162,6 +163,8 @@ private:
     Control* parent_ = nullptr;
     std::vector<std::unique_ptr<Control>> children_;
     std::vector<ControlObserver*> observers_;
+    // Nesting depth of tellObservers on this control.
+    int notifying_ = 0;
 
     bool visible_ = true;
     bool enabled_ = true;
