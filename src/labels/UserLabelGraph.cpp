@@ -41,14 +41,15 @@ Rect UserLabelGraph::spriteRectFor(std::int32_t style, std::int32_t state)
 void UserLabelGraph::RefreshStyle()
 {
     if (Style() == 0) {
-        pictureShown_ = false;
+        shown_.reset();
         showColourLook();
         return;
     }
     const std::int32_t state = Status() % (Style() == 7 ? 3 : 2);
+    const bool sameImage = shown_ && shown_->style == Style() && shown_->state == state;
     // Chosen before anything changes, so that a style past the sheet's
     // arithmetic raises and leaves the look as it was.
-    const Rect sprite = spriteRectFor(Style(), state);
+    const Rect sprite = sameImage ? *spriteRect_ : spriteRectFor(Style(), state);
 
     if (sheetPending_) {
         sheetPending_ = false;
@@ -66,13 +67,12 @@ void UserLabelGraph::RefreshStyle()
     // Nothing else draws on the visible block: the same image over the same
     // area leaves every pixel as it was, unless the area reaches into the
     // band it is taken from (a control taller than the band's top).
-    if (pictureShown_ && spriteRect_ == sprite && drawnArea_ == area && !overlaps(area, source))
+    if (sameImage && shown_->area == area && !shown_->overBand)
         return;
     surface_.stretch(source, area);
     ++pictureDraws_;
     spriteRect_ = sprite;
-    drawnArea_ = area;
-    pictureShown_ = true;
+    shown_ = Shown{Style(), state, area, overlaps(area, source)};
     changed(Property::Picture);
 }
 

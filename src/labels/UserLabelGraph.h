@@ -42,9 +42,15 @@ private:
     bool sheetPending_ = true;
     std::optional<Rect> spriteRect_;
     std::uint64_t pictureDraws_ = 0;
-    // Whether the visible block shows the last image drawn, and over what.
-    bool pictureShown_ = false;
-    Rect drawnArea_;
+    // What the visible block shows while the picture look is on.
+    struct Shown {
+        std::int32_t style = 0;
+        std::int32_t state = 0;
+        Rect area;
+        // The area covers the image's place in the band.
+        bool overBand = false;
+    };
+    std::optional<Shown> shown_;
 };
 
 } // namespace norvo

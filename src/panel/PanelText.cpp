@@ -1,5 +1,7 @@
 #include "panel/PanelText.h"
 
+#include <algorithm>
+
 namespace norvo {
 
 std::string trimSpaces(std::string_view text)
@@ -15,15 +17,20 @@ namespace {
 
 constexpr std::string_view RoomTipSeparator = " : ";
 
-// Hands each piece of the one-line form of text to write, in order; stops
-// early when write returns false.
+// Hands the one-line form of text to write piece by piece (runs of plain
+// characters whole), in order; stops early when write returns false.
 template <class Write> bool writeOneLine(std::string_view text, Write&& write)
 {
-    for (const char& c : text) {
-        if (c == '\r')
-            continue;
-        if (!write(c == '\n' ? std::string_view("  ") : std::string_view(&c, 1)))
+    while (!text.empty()) {
+        const auto breakAt = std::find_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
+        const auto run = static_cast<std::size_t>(breakAt - text.begin());
+        if (run > 0 && !write(text.substr(0, run)))
             return false;
+        if (run == text.size())
+            break;
+        if (text[run] == '\n' && !write(std::string_view("  ")))
+            return false;
+        text.remove_prefix(run + 1);
     }
     return true;
 }

@@ -157,7 +157,7 @@ void Control::setGeometry(std::int32_t left, std::int32_t top, std::int32_t widt
     setSize(width, height);
 }
 
-void Control::setToolTipText(const std::string& value) { assign(toolTipText_, value, Property::ToolTipText); }
+void Control::setToolTipText(std::string_view value) { assign(toolTipText_, value, Property::ToolTipText); }
 void Control::setBackColor(Colour value) { assign(backColor_, value, Property::BackColor); }
 void Control::setForeColor(Colour value) { assign(foreColor_, value, Property::ForeColor); }
 void Control::setMousePointer(std::int32_t value) { assign(mousePointer_, value, Property::MousePointer); }
