@@ -191,13 +191,12 @@ void Control::changed(Property property)
 {
     propertyChanged(property);
     for (Control* c = this; c; c = c->parent_)
-        c->tellObservers(*this, property);
+        if (!c->observers_.empty())
+            c->tellObservers(*this, property);
 }
 
 void Control::tellObservers(Control& source, Property property)
 {
-    if (observers_.empty())
-        return;
     struct Telling {
         explicit Telling(Control& control)
             : control_(control)
