@@ -10,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QTimer;
 
 // A small window to steer the simulated network (radios, rooms, traffic,
 // push-to-talk, the network and the voice object) and to watch, line by
@@ -23,6 +24,10 @@ public:
 
     void appendLog(const QString& line);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
     QWidget* radiosBox();
     QWidget* roomsBox();
@@ -31,6 +36,8 @@ private:
     template <class Action> void steer(const QString& what, Action&& action);
     // Shows the network's state on the console's own controls.
     void showState();
+    // The status line's clock moves on at the next whole second.
+    void scheduleClockTick();
 
     DemoSession& session_;
     QLineEdit* com1_ = nullptr;
@@ -45,4 +52,5 @@ private:
     QCheckBox* network_ = nullptr;
     QLabel* status_ = nullptr;
     QPlainTextEdit* log_ = nullptr;
+    QTimer* clockTick_ = nullptr;
 };

@@ -40,14 +40,17 @@ void TOKA::rememberChannel(ComboBox& box)
         saveChannels(box);
         return;
     }
+    // A room already listed moves to the top in one change, and one already
+    // on top changes nothing.
     const std::int32_t count = box.listCount();
-    for (std::int32_t position = 0; position < count; ++position) {
-        if (box.list(position) == name) {
-            box.removeItem(position);
-            break;
-        }
-    }
-    box.addItem(name, 0);
+    std::int32_t listed = -1;
+    for (std::int32_t position = 0; position < count && listed < 0; ++position)
+        if (box.list(position) == name)
+            listed = position;
+    if (listed >= 0)
+        box.moveItem(listed, 0);
+    else
+        box.addItem(name, 0);
     box.setText(name);
     saveChannels(box);
 }

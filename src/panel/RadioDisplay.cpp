@@ -72,22 +72,30 @@ void TOKA::Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t index)
     lock.release();
 }
 
+// Tooltips are compared before they are built: a refresh that finds the
+// room as shown builds nothing.
 void TOKA::showRoomInfo(int slot, bool connecting)
 {
     VoiceClient& voice = env_.voice;
-    const std::string info = oneLineInfo(voice.GetString(slotProperty(fields_.InfoBase, slot)));
+    const std::string info = voice.GetString(slotProperty(fields_.InfoBase, slot));
     if (slot < 2) {
         const std::string name = voice.GetString(slotProperty(fields_.NameBase, slot));
-        controls_->roomTip(slot).setToolTipText(name + " : " + info);
+        Control& tip = controls_->roomTip(slot);
+        if (!showsRoomTip(tip.toolTipText(), name, info))
+            tip.setToolTipText(roomTip(name, info));
         return;
     }
     ComboBox& box = Controls::element(controls_->FreqInfo, slot, "FreqInfo");
+    const auto showInfo = [&] {
+        if (!showsOneLineInfo(box.toolTipText(), info))
+            box.setToolTipText(oneLineInfo(info));
+    };
     if (!connecting) {
-        box.setToolTipText(info);
+        showInfo();
         return;
     }
     const std::string name = voice.GetString(slotProperty(fields_.NameBase, slot));
-    box.setToolTipText(info);
+    showInfo();
     box.setText(name);
     rememberChannel(box);
 }

@@ -121,8 +121,9 @@ void TOKA::showSpeakers()
     } else {
         c.GeneralSpeaker->Status(0);
         for (int k = 0; k < fields_.RoomCount; ++k) {
-            speaker(k).setVisible(true);
-            speaker(k).Status(voice.GetLong(slotProperty(fields_.SpeakerBase, k)) != 0 ? 1 : 0);
+            UserLabelGraph& button = speaker(k);
+            button.setVisible(true);
+            button.Status(voice.GetLong(slotProperty(fields_.SpeakerBase, k)) != 0 ? 1 : 0);
         }
         c.GeneralSpeaker->setVisible(true);
     }

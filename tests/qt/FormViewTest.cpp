@@ -28,6 +28,7 @@ namespace norvo::qt {
 namespace {
 
 using testing::colourAt;
+using testing::PaintCounter;
 using testing::render;
 using Lines = std::vector<std::string>;
 
@@ -87,16 +88,6 @@ int meanWhiteX(const QImage& image, const QRect& area)
             }
     return count ? sum / count : -1;
 }
-
-struct PaintCounter : QObject {
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-    int paints = 0;
-};
 
 // Windowed controls lie above windowless ones whatever the model's order;
 // among windowless ones the later lies on top.
@@ -328,6 +319,23 @@ TEST_F(ComboBoxTest, PickingAnItemSetsTheTextThenClicks)
 {
     QTest::keyClick(&box(), Qt::Key_Down);
     EXPECT_EQ(clickedWithText, Lines{"EDDF_TWR"});
+}
+
+// Item by item; the text typed stays.
+TEST_F(ComboBoxTest, ListChangesReachTheBoxAndLeaveTheText)
+{
+    QTest::keyClicks(&box(), "eg");
+    combo.addItem("EGLL_GND", 0);
+    combo.moveItem(2, 0);
+    combo.removeItem(1);
+    combo.addItem("EDDF_TWR");
+    QStringList shown;
+    for (int position = 0; position < box().count(); ++position)
+        shown.append(box().itemText(position));
+    EXPECT_EQ(shown, (QStringList{"LFPG_APP", "EDDF_TWR", "EDDF_TWR"}));
+    EXPECT_EQ(edit().text(), QStringLiteral("EG"));
+    EXPECT_EQ(box().currentIndex(), -1);
+    EXPECT_EQ(combo.selStart(), 2);
 }
 
 // The model counts characters, Qt UTF-16 units: two for the radio sign.

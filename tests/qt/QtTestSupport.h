@@ -58,6 +58,22 @@ inline void showAndExpose(QWidget& widget)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&widget));
 }
 
+// Counts the paint events of the widgets it watches.
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    explicit PaintCounter(const QList<QWidget*>& widgets)
+    {
+        for (QWidget* widget : widgets)
+            widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int paints = 0;
+};
+
 // Collects the warnings Qt logs while it lives.
 class WarningLog {
 public:

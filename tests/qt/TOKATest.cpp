@@ -4,12 +4,14 @@
 #include "panel/TOKA.h"
 #include "platform/CallLog.h"
 #include "platform/MemorySettingsStore.h"
+#include "qt/ComboBoxWidget.h"
 #include "qt/FormView.h"
 #include "qt/PanelSnapshot.h"
 #include "qt/QtWindowSystem.h"
 #include "qt/TOKA.h"
 #include "voice/RecordingVoiceClient.h"
 
+#include <QComboBox>
 #include <QSignalSpy>
 #include <QWindow>
 
@@ -69,6 +71,27 @@ TEST_F(PanelTest, FailedStartUpIsLoggedAndLeavesAWidget)
     TOKA failing(voice, dock, std::make_unique<MemorySettingsStore>());
     EXPECT_TRUE(warnings.contains("panel start-up failed"));
     EXPECT_EQ(failing.view().size(), QSize(norvo::TOKA::DesignWidth, norvo::TOKA::DesignHeight));
+}
+
+// Rooms connected and named, speakers routed per slot: a second binding finds
+// all of it as shown and no widget repaints, the free channel's list included.
+TEST_F(PanelTest, RefreshFindingWhatIsShownRepaintsNoWidget)
+{
+    voice.addObject(7, "VOICE", "TOKA");
+    for (const auto& [index, value] : {std::pair{0, 3}, std::pair{1, 7}, std::pair{2, 1}, std::pair{3, 1},
+             std::pair{9, 2}, std::pair{10, 1}, std::pair{11, 0}, std::pair{12, 1}})
+        voice.setLong(7, index, value);
+    voice.setText(7, 9, "EDDF_TWR");
+    panel().Norvo_ObjectCreated(7);
+    testing::showAndExpose(toka);
+    QApplication::processEvents();
+    testing::PaintCounter paints(toka.findChildren<QWidget*>());
+    panel().Norvo_ObjectCreated(7);
+    QApplication::processEvents();
+    EXPECT_EQ(paints.paints, 0);
+    auto& freeChannel = static_cast<ComboBoxWidget*>(toka.view().widgetFor(panel().form().at("FreqInfo", 2)))->box();
+    EXPECT_EQ(freeChannel.count(), 1);
+    EXPECT_EQ(freeChannel.currentText(), QStringLiteral("EDDF_TWR"));
 }
 
 TEST_F(PanelTest, SnapshotAtDoubleRatioHasTwiceThePixelsEachWay)
