@@ -25,6 +25,8 @@ void TOKA::loadChannels()
         if (!room.empty())
             box.addItem(room);
     }
+    if (const auto problem = env_.settings.problem(SettingsApplication))
+        reportSettingsProblem(*problem);
 }
 
 // Puts the room shown in the box at the top of its list and stores the list.
@@ -55,13 +57,32 @@ void TOKA::rememberChannel(ComboBox& box)
     saveChannels(box);
 }
 
+// One change of the store, which writes nothing when it holds the list
+// already. A store that cannot keep the list ends the refresh that saved;
+// the list stays in memory and the host hears of it first.
 void TOKA::saveChannels(const ComboBox& box)
 {
+    SettingsStore::Entries entries;
     std::int32_t n = 0;
     for (; n < box.listCount(); ++n)
-        env_.settings.SaveSetting(SettingsApplication, SettingsSection, channelKey(n), box.list(n));
+        entries.emplace_back(channelKey(n), box.list(n));
     for (; n < ClearedKeys; ++n)
-        env_.settings.SaveSetting(SettingsApplication, SettingsSection, channelKey(n), "");
+        entries.emplace_back(channelKey(n), "");
+    try {
+        env_.settings.SaveSettings(SettingsApplication, SettingsSection, entries);
+    } catch (const SettingsError& error) {
+        reportSettingsProblem(error.problem());
+        throw;
+    }
+    settingsProblem_.reset();
+}
+
+void TOKA::reportSettingsProblem(const SettingsProblem& problem)
+{
+    if (settingsProblem_ == problem)
+        return;
+    settingsProblem_ = problem;
+    SettingsProblemFound(problem);
 }
 
 } // namespace norvo

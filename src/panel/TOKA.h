@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace norvo {
@@ -88,6 +89,13 @@ public:
 
     // __TOKA: the container should close the panel.
     Signal<> Quit;
+
+    // The remembered channels cannot be loaded or kept as they are: raised
+    // once for each new problem, before the error of a failed save leaves the
+    // panel. A problem met at start-up is raised before any host can listen,
+    // so settingsProblem() keeps it; a save that goes through clears it.
+    Signal<const SettingsProblem&> SettingsProblemFound;
+    const std::optional<SettingsProblem>& settingsProblem() const { return settingsProblem_; }
 
     // The panel's size as a control, in twips.
     std::int32_t Width() const;
@@ -184,6 +192,7 @@ private:
     void loadChannels();
     void rememberChannel(ComboBox& box);
     void saveChannels(const ComboBox& box);
+    void reportSettingsProblem(const SettingsProblem& problem);
 
     TokaEnvironment env_;
     TokaFields fields_;
@@ -192,6 +201,7 @@ private:
     // Whether the window accepted the region in WindowRegion: it then belongs
     // to the window and is never deleted here.
     bool regionAccepted_ = false;
+    std::optional<SettingsProblem> settingsProblem_;
     bool initialized_ = false;
     bool terminated_ = false;
 };

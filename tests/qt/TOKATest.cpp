@@ -3,16 +3,20 @@
 #include "host/RecordingDockFrame.h"
 #include "panel/TOKA.h"
 #include "platform/CallLog.h"
+#include "platform/ComboBox.h"
 #include "platform/MemorySettingsStore.h"
 #include "qt/ComboBoxWidget.h"
 #include "qt/FormView.h"
 #include "qt/PanelSnapshot.h"
+#include "qt/QtSettingsStore.h"
 #include "qt/QtWindowSystem.h"
 #include "qt/TOKA.h"
 #include "voice/RecordingVoiceClient.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QWindow>
 
 namespace norvo::qt {
@@ -100,6 +104,40 @@ TEST_F(PanelTest, SnapshotAtDoubleRatioHasTwiceThePixelsEachWay)
     ASSERT_EQ(image.size(), QSize(1070, 42));
     const QPoint indicator = centreOf("COMTransmit", 0) * 2;
     EXPECT_EQ(testing::colourAt(image, indicator.x(), indicator.y()), panel().form().at("COMTransmit", 0).backColor());
+}
+
+// A file with a stray line in a section that is not the panel's: the panel
+// loads what it can, keeps its list in memory, never writes over the file,
+// and tells the host, also of what it met while starting.
+TEST(TOKASettingsTest, FileThatDoesNotParseIsKeptAndReportedToTheHost)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("NORVOUITOKA.ini"));
+    const QByteArray text = "[PRIVATE]\nCHANNEL0=A\n\n[OTHER]\nno equals sign\n";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    CallLog log;
+    RecordingVoiceClient voice{log};
+    RecordingDockFrame dock{log};
+    TOKA toka(voice, dock, std::make_unique<QtSettingsStore>(folder.path()));
+    QSignalSpy problems(&toka, &TOKA::settingsProblem);
+    ASSERT_TRUE(problems.wait(2000));
+    EXPECT_EQ(problems.takeFirst().at(0).toString(), path);
+    EXPECT_EQ(toka.panel().settingsProblem()->kind, SettingsProblem::Kind::Unparseable);
+
+    voice.addObject(7, "VOICE", "TOKA");
+    voice.setLong(7, 0, 3);
+    voice.setLong(7, 1, 7);
+    voice.setLong(7, 2, 1);
+    toka.panel().Norvo_ObjectCreated(7);
+    voice.setLong(7, 9, 2);
+    voice.setText(7, 9, "B");
+    EXPECT_THROW(toka.panel().Norvo_ObjectValueChanged(7, 9), SettingsError);
+    EXPECT_EQ(toka.panel().form().get<ComboBox>("FreqInfo", 2).items(), (std::vector<std::string>{"B", "A"}));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), text);
 }
 
 } // namespace
