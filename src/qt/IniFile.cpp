@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryFile>
@@ -17,8 +16,9 @@ namespace norvo::qt {
 
 namespace {
 
-// How long a save waits for another program that is writing the file.
-constexpr int LockWaitMilliseconds = 2000;
+// How often a save starts again when another program changes the file
+// while it is being saved.
+constexpr int WriteAttempts = 3;
 
 // Read-only as the user sees it: no one may write it, whatever the rights
 // of the account that runs the panel.
@@ -161,31 +161,33 @@ void IniFile::checkWritable()
 
 bool IniFile::write(const QString& section, const IniText::Entries& entries)
 {
-    refresh();
-    checkReadable();
-    if (holds(section, entries))
-        return false;
-    checkWritable();
-    // The same lock as QSettings takes, so that neither writes over what
-    // the other has just written.
-    QLockFile lock(path_ + QStringLiteral(".lock"));
-    if (!lock.tryLock(LockWaitMilliseconds))
-        fail(SettingsProblem::Kind::Unwritable, QStringLiteral("its lock file %1.lock cannot be taken").arg(path_));
-    refresh();
-    checkReadable();
-    if (holds(section, entries))
-        return false;
-    const QByteArray text = IniText::withEntries(text_, section, entries);
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        fail(SettingsProblem::Kind::Unwritable, file.errorString());
-    text_ = text;
-    const QString prefix = section + QLatin1Char('/');
-    for (const auto& [key, value] : entries)
-        values_.insert(prefix + key, value);
-    loaded_ = stamp();
-    problem_.reset();
-    return true;
+    for (int attempt = 0; attempt < WriteAttempts; ++attempt) {
+        refresh();
+        checkReadable();
+        if (holds(section, entries))
+            return false;
+        checkWritable();
+        const QByteArray text = IniText::withEntries(text_, section, entries);
+        QSaveFile file(path_);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            fail(SettingsProblem::Kind::Unwritable, file.errorString());
+        // Another program wrote the file since it was read: its change is
+        // read and kept, not written over.
+        if (*loaded_ != stamp()) {
+            file.cancelWriting();
+            continue;
+        }
+        if (!file.commit())
+            fail(SettingsProblem::Kind::Unwritable, file.errorString());
+        text_ = text;
+        const QString prefix = section + QLatin1Char('/');
+        for (const auto& [key, value] : entries)
+            values_.insert(prefix + key, value);
+        loaded_ = stamp();
+        problem_.reset();
+        return true;
+    }
+    fail(SettingsProblem::Kind::Unwritable, QStringLiteral("another program keeps changing it"));
 }
 
 } // namespace norvo::qt

@@ -36,7 +36,8 @@ public:
     const std::optional<SettingsProblem>& problem() const { return problem_; }
 
     // Sets the entries of the section: the file is replaced in one step,
-    // flushed once, and keeps every other line as it was. Writes nothing
+    // flushed once, and keeps every other line as it was, also what another
+    // program wrote while it was being saved. Writes nothing
     // when it holds every value already; returns whether it wrote. Raises
     // SettingsError, having changed nothing, when the file cannot be read,
     // does not parse or cannot be written.

@@ -14,6 +14,15 @@ constexpr char HexDigits[] = "0123456789ABCDEF";
 
 bool isLineSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
+// The bytes that end, join, quote or comment a line, or part a key from
+// its value.
+constexpr std::array<bool, 256> Special = [] {
+    std::array<bool, 256> special{};
+    for (const char c : {'\n', '\r', '"', '\\', ';', '='})
+        special[static_cast<unsigned char>(c)] = true;
+    return special;
+}();
+
 bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
 // One logical line: from its first byte to the byte that ended it, and its
@@ -52,7 +61,12 @@ public:
         line.escapeOpen = false;
         bool inQuotes = false;
         qsizetype i = start;
-        while (i < size) {
+        while (true) {
+            // Most bytes mean nothing to the splitting.
+            while (i < size && !Special[static_cast<unsigned char>(text_[i])])
+                ++i;
+            if (i == size)
+                break;
             const char c = text_[i];
             if (isLineEnd(c) && !inQuotes)
                 break;

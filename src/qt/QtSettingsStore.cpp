@@ -4,6 +4,7 @@
 #include "qt/IniFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace norvo::qt {
@@ -23,7 +24,8 @@ QtSettingsStore::~QtSettingsStore() = default;
 std::unique_ptr<QtSettingsStore> QtSettingsStore::forFile(QString file)
 {
     auto store = std::make_unique<QtSettingsStore>(QString());
-    store->onlyFile_ = std::move(file);
+    // Problems name the file in full, wherever the program runs.
+    store->onlyFile_ = QFileInfo(file).absoluteFilePath();
     return store;
 }
 
