@@ -54,6 +54,7 @@ SimulationConsole::SimulationConsole(DemoSession& session, QWidget* parent)
     layout->addLayout(controls);
 
     status_ = new QLabel;
+    status_->setWordWrap(true);
     layout->addWidget(status_);
     log_ = new QPlainTextEdit;
     log_->setReadOnly(true);
@@ -296,8 +297,17 @@ void SimulationConsole::showState()
     // Whole seconds: the clock moves once a second.
     write(status_,
         QStringLiteral("time %1 s   voice object %2   push-to-talk %3   contract breaches %4")
-            .arg(network.now() / 1000)
-            .arg(network.voiceHandle() ? QString::number(network.voiceHandle()) : QStringLiteral("none"))
-            .arg(network.pushToTalk() ? QStringLiteral("down") : QStringLiteral("up"))
-            .arg(network.contract().violations().size()));
+                .arg(network.now() / 1000)
+                .arg(network.voiceHandle() ? QString::number(network.voiceHandle()) : QStringLiteral("none"))
+                .arg(network.pushToTalk() ? QStringLiteral("down") : QStringLiteral("up"))
+                .arg(network.contract().violations().size())
+            + (settingsProblem_.isEmpty() ? QString() : QStringLiteral("\nsettings: ") + settingsProblem_));
+}
+
+void SimulationConsole::showSettingsProblem(const QString& message)
+{
+    if (settingsProblem_ == message)
+        return;
+    settingsProblem_ = message;
+    showState();
 }

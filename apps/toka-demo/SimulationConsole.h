@@ -23,6 +23,8 @@ public:
     ~SimulationConsole() override;
 
     void appendLog(const QString& line);
+    // Shown in the status line while not empty.
+    void showSettingsProblem(const QString& message);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -51,6 +53,7 @@ private:
     QCheckBox* speakerRouting_ = nullptr;
     QCheckBox* network_ = nullptr;
     QLabel* status_ = nullptr;
+    QString settingsProblem_;
     QPlainTextEdit* log_ = nullptr;
     QTimer* clockTick_ = nullptr;
 };
