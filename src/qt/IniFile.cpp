@@ -65,21 +65,16 @@ void IniFile::load()
     case std::filesystem::file_type::not_found:
     case std::filesystem::file_type::none: return;
     case std::filesystem::file_type::directory:
-        problem_ = SettingsProblem{SettingsProblem::Kind::Unreadable, path_.toStdString(), "it is a folder"};
+        setProblem(SettingsProblem::Kind::Unreadable, QStringLiteral("it is a folder"));
         return;
     default: break;
     }
     QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem_
-            = SettingsProblem{SettingsProblem::Kind::Unreadable, path_.toStdString(), file.errorString().toStdString()};
-        return;
-    }
-    text_ = file.readAll();
+    if (file.open(QIODevice::ReadOnly))
+        text_ = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        problem_
-            = SettingsProblem{SettingsProblem::Kind::Unreadable, path_.toStdString(), file.errorString().toStdString()};
         text_.clear();
+        setProblem(SettingsProblem::Kind::Unreadable, file.errorString());
         return;
     }
     parse();
@@ -92,8 +87,8 @@ void IniFile::parse()
 {
     QTemporaryFile copy;
     if (!copy.open() || copy.write(text_) != text_.size() || !copy.flush()) {
-        problem_ = SettingsProblem{SettingsProblem::Kind::Unreadable, path_.toStdString(),
-            "no copy to read it from can be made: " + copy.errorString().toStdString()};
+        setProblem(SettingsProblem::Kind::Unreadable,
+            QStringLiteral("no copy to read it from can be made: ") + copy.errorString());
         return;
     }
     QSettings settings(copy.fileName(), QSettings::IniFormat);
@@ -103,10 +98,8 @@ void IniFile::parse()
     for (const QString& key : keys)
         values_.insert(key, settings.value(key).toString());
     if (settings.status() == QSettings::FormatError)
-        problem_ = SettingsProblem{SettingsProblem::Kind::Unparseable, path_.toStdString(),
-            "a line is neither a [section], a key=value nor a ;comment"};
-    else if (settings.status() == QSettings::AccessError)
-        problem_ = SettingsProblem{SettingsProblem::Kind::Unreadable, path_.toStdString(), "its copy cannot be read"};
+        setProblem(SettingsProblem::Kind::Unparseable,
+            QStringLiteral("a line is neither a [section], a key=value nor a ;comment"));
 }
 
 std::optional<QString> IniFile::value(const QString& key) const
@@ -135,9 +128,14 @@ bool IniFile::holds(const QString& section, const IniText::Entries& entries) con
     });
 }
 
-void IniFile::fail(SettingsProblem::Kind kind, const QString& reason)
+void IniFile::setProblem(SettingsProblem::Kind kind, const QString& reason)
 {
     problem_ = SettingsProblem{kind, path_.toStdString(), reason.toStdString()};
+}
+
+void IniFile::fail(SettingsProblem::Kind kind, const QString& reason)
+{
+    setProblem(kind, reason);
     throw SettingsError(*problem_);
 }
 

@@ -57,6 +57,7 @@ private:
     void load();
     void parse();
     bool holds(const QString& section, const IniText::Entries& entries) const;
+    void setProblem(SettingsProblem::Kind kind, const QString& reason);
     [[noreturn]] void fail(SettingsProblem::Kind kind, const QString& reason);
     // Raises when the file or its folder must not or cannot be written.
     void checkWritable();
