@@ -68,15 +68,16 @@ lost=0
 during_joins=0
 before=$(loaded)
 for ((kill = 1; kill <= kills; kill++)); do
-    stdbuf -oL "$replay" --settings "$ini" "$work/joins.script" >"$work/out" &
+    "$replay" --settings "$ini" "$work/joins.script" >"$work/out" &
     pid=$!
     delay_us=$(((RANDOM * 32768 + RANDOM) % (run_ms * 1000)))
     sleep "$(printf '%d.%06d' $((delay_us / 1000000)) $((delay_us % 1000000)))"
     kill -KILL "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
 
-    # Printed lines are whole: the last one is the list of the last finished
-    # join (or the list loaded), and the next join may have been saving.
+    # toka-replay writes each command's lines when it has run: the last one
+    # is the list of the last finished join (or the list loaded), and the
+    # next join may have been saving.
     printed=$(grep -c '^FreqInfo' "$work/out" || true)
     if [ "$printed" -eq 0 ]; then
         old=$before
