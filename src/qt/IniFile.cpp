@@ -95,8 +95,11 @@ void IniFile::parse()
     // Asking for every key parses every section, not only those read.
     const QStringList keys = settings.allKeys();
     values_.reserve(keys.size());
-    for (const QString& key : keys)
-        values_.insert(key, settings.value(key).toString());
+    for (const QString& key : keys) {
+        // A line "=value" gives a key that QSettings lists but will not look up.
+        if (!key.isEmpty())
+            values_.insert(key, settings.value(key).toString());
+    }
     if (settings.status() == QSettings::FormatError)
         setProblem(SettingsProblem::Kind::Unparseable,
             QStringLiteral("a line is neither a [section], a key=value nor a ;comment"));

@@ -19,8 +19,8 @@ using Values = std::map<QString, QString>;
 
 // Every key of a text with its value, as QSettings reads them. Each text is
 // read from a file of its own: QSettings keeps what it read of a file name.
-// Keys with a '/' too many (at an end, or doubled) are left out: QSettings
-// lists them, but asking for them gives the value of another key.
+// Keys with a '/' too many (at an end, or doubled) and the empty key are left
+// out: QSettings lists them, but asking for them gives another key's value.
 Values readByQSettings(const QByteArray& text, QSettings::Status* status = nullptr)
 {
     static int copies = 0;
@@ -33,7 +33,7 @@ Values readByQSettings(const QByteArray& text, QSettings::Status* status = nullp
     QSettings settings(path, QSettings::IniFormat);
     Values values;
     for (const QString& key : settings.allKeys())
-        if (key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/')) == key)
+        if (!key.isEmpty() && key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/')) == key)
             values[key] = settings.value(key).toString();
     if (status)
         *status = settings.status();
