@@ -77,7 +77,11 @@ for ((kill = 1; kill <= kills; kill++)); do
 
     # toka-replay writes each command's lines when it has run: the last one
     # is the list of the last finished join (or the list loaded), and the
-    # next join may have been saving.
+    # next join may have been saving. A kill can cut a write short: a line
+    # without its line break is not whole.
+    if [ -n "$(tail -c 1 "$work/out")" ]; then
+        sed -i '$d' "$work/out"
+    fi
     printed=$(grep -c '^FreqInfo' "$work/out" || true)
     if [ "$printed" -eq 0 ]; then
         old=$before
