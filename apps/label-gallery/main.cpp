@@ -1,6 +1,7 @@
-// Renders every picture the skinned labels can show into one PNG: the sprite
-// sheet enlarged with its layout, each picture style and state as a
-// UserLabelGraph draws it, and the seven colour styles of a UserLabel.
+// Renders every picture the skinned labels can show into one PNG: the 1x and
+// high-density sprite sheets enlarged with their layout, each picture style
+// and state as a UserLabelGraph draws it, and the seven colour styles of a
+// UserLabel.
 
 #include "labels/SpriteSheet.h"
 #include "labels/UserLabelGraph.h"
@@ -22,7 +23,6 @@ using namespace norvo;
 
 constexpr int Margin = 16;
 constexpr int SheetScale = 4;
-constexpr int PictureScale = 4;
 const QColor PageColour(40, 40, 44);
 const QColor InkColour(230, 230, 230);
 const QColor GridColour(255, 0, 255);
@@ -72,30 +72,40 @@ void drawBlock(QPainter& painter, const Surface& surface, const Rect& block, int
         }
 }
 
-// The sheet in two halves, each image framed and named by style/state.
-int drawSheet(QPainter& painter, int top)
+// Both sheets in two halves, the high-density one under the 1x one at half
+// the enlargement so that each image lines up with its 1x original; each image
+// framed, named by style/state and x on the 1x sheet, and by its x on the
+// high-density one.
+int drawSheets(QPainter& painter, int top)
 {
-    heading(painter, top + 14, "Sprite sheet (534 x 20), enlarged x4; style/state above, x below");
+    heading(
+        painter, top + 14, "Sprite sheets: 1x (534 x 20) enlarged x4, high density (1068 x 40) below it enlarged x2");
     top += 30;
-    const Surface& sheet = SpriteSheet::image();
+    const struct {
+        const Surface& image;
+        std::int32_t density;
+    } sheets[] = {{SpriteSheet::image(), 1}, {SpriteSheet::highDensityImage(), SpriteSheet::HighDensityScale}};
     const std::int32_t halves[][2] = {{0, 270}, {270, SpriteSheet::Width}};
-    for (const auto& half : halves) {
-        const int y = top + 14;
-        drawBlock(painter, sheet, {half[0], 0, half[1] - half[0], SpriteSheet::Height}, Margin, y, SheetScale);
-        painter.setPen(GridColour);
-        for (const Sprite& sprite : sprites()) {
-            const Rect& r = sprite.rect;
-            if (r.x < half[0] || r.x >= half[1] || r.x + r.width > SpriteSheet::Width)
-                continue;
-            const int x = Margin + (r.x - half[0]) * SheetScale;
-            painter.setPen(GridColour);
-            painter.drawRect(x, y, r.width * SheetScale - 1, r.height * SheetScale - 1);
-            small(painter, x + 2, y - 3, QString("%1/%2").arg(sprite.style).arg(sprite.state));
-            small(painter, x + 2, y + SpriteSheet::Height * SheetScale + 12, QString::number(r.x));
+    for (const auto& half : halves)
+        for (const auto& sheet : sheets) {
+            const int y = top + 14;
+            const std::int32_t d = sheet.density;
+            drawBlock(painter, sheet.image, {half[0] * d, 0, (half[1] - half[0]) * d, SpriteSheet::Height * d}, Margin,
+                y, SheetScale / d);
+            for (const Sprite& sprite : sprites()) {
+                const Rect& r = sprite.rect;
+                if (r.x < half[0] || r.x >= half[1] || r.x + r.width > SpriteSheet::Width)
+                    continue;
+                const int x = Margin + (r.x - half[0]) * SheetScale;
+                painter.setPen(GridColour);
+                painter.drawRect(x, y, r.width * SheetScale - 1, r.height * SheetScale - 1);
+                const QString place = QString("x%1").arg(r.x * d);
+                small(painter, x + 2, y - 3,
+                    d == 1 ? QString("%1/%2 %3").arg(sprite.style).arg(sprite.state).arg(place) : place);
+            }
+            top = y + SpriteSheet::Height * SheetScale + 8;
         }
-        top = y + SpriteSheet::Height * SheetScale + 24;
-    }
-    return top;
+    return top + 16;
 }
 
 // Every picture style and state drawn by a real control at twice the image
@@ -169,12 +179,12 @@ int main(int argc, char** argv)
     const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("label-gallery.png");
     try {
         ManualClock clock;
-        QImage page(1120, 900, QImage::Format_RGB32);
+        QImage page(1120, 1200, QImage::Format_RGB32);
         page.fill(PageColour);
         int bottom = 0;
         {
             QPainter painter(&page);
-            bottom = drawSheet(painter, Margin);
+            bottom = drawSheets(painter, Margin);
             bottom = drawPictures(painter, bottom, clock);
             bottom = drawColourStyles(painter, bottom, clock);
         }

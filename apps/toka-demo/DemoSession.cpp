@@ -1,14 +1,12 @@
 #include "DemoSession.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMetaObject>
 
+#include <algorithm>
 #include <cstdio>
-
-namespace {
-
-constexpr int TickMilliseconds = 40;
-
-} // namespace
+#include <limits>
 
 DemoSession::DemoSession(const norvo::SimulationOptions& options, QObject* parent)
     : QObject(parent)
@@ -22,22 +20,80 @@ DemoSession::DemoSession(const norvo::SimulationOptions& options, QObject* paren
         deliveryPosted_ = true;
         QMetaObject::invokeMethod(this, &DemoSession::deliver, Qt::QueuedConnection);
     };
-    connect(&clock_, &QTimer::timeout, this, &DemoSession::tick);
+    clock_.setSingleShot(true);
+    // A coarse timer may fire early, and an early shot is a wake-up for nothing.
+    clock_.setTimerType(Qt::PreciseTimer);
+    connect(&clock_, &QTimer::timeout, this, [this] { moveTo(std::max(wallTime(), scheduledDue_)); });
 }
 
 void DemoSession::runInRealTime()
 {
+    startTime_ = network_.now();
     wallClock_.start();
-    lastTick_ = 0;
-    clock_.start(TickMilliseconds);
+    // User input may ask the network for something that takes time (a room
+    // answers after a delay): its time must be now when the input arrives.
+    QCoreApplication::instance()->installEventFilter(this);
+    scheduleNextHappening();
 }
 
-void DemoSession::tick()
+std::int64_t DemoSession::wallTime() const
 {
-    const qint64 now = wallClock_.elapsed();
-    guarded("the network's clock", [&] { network_.advance(now - lastTick_); });
-    lastTick_ = now;
-    emit timePassed();
+    return wallClock_.isValid() ? startTime_ + wallClock_.elapsed() : network_.now();
+}
+
+void DemoSession::catchUp()
+{
+    if (wallClock_.isValid())
+        moveTo(wallTime());
+}
+
+void DemoSession::moveTo(std::int64_t time)
+{
+    if (time > network_.now()) {
+        guarded("the network's clock", [&] { network_.advance(time - network_.now()); });
+        emit timePassed();
+    }
+    scheduleNextHappening();
+}
+
+void DemoSession::scheduleNextHappening()
+{
+    const std::optional<std::int64_t> due = network_.nextDue();
+    if (!due) {
+        clock_.stop();
+        return;
+    }
+    if (clock_.isActive() && *due == scheduledDue_)
+        return;
+    scheduledDue_ = *due;
+    clock_.start(static_cast<int>(std::clamp<std::int64_t>(*due - wallTime(), 0, std::numeric_limits<int>::max())));
+}
+
+bool DemoSession::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+        catchUp();
+        // The input may change what is due (a room asked for answers later).
+        if (!reschedulePosted_) {
+            reschedulePosted_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    reschedulePosted_ = false;
+                    scheduleNextHappening();
+                },
+                Qt::QueuedConnection);
+        }
+        break;
+    default: break;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void DemoSession::advance(std::int64_t milliseconds)

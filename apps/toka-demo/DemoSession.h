@@ -26,8 +26,14 @@ public:
     norvo::VoiceClient& voice() { return logging_; }
     norvo::DockFrame& dockFrame() { return dockFrame_; }
 
-    // The network's time follows the wall clock from now on.
+    // The network's time follows the wall clock from now on: it catches up
+    // before each piece of user input, when its next happening falls due and
+    // whenever catchUp() is called, and sleeps in between.
     void runInRealTime();
+    // Brings the network's time up to the wall clock, running what fell due.
+    void catchUp();
+    // The wall clock in the network's time, in real time; its time otherwise.
+    std::int64_t wallTime() const;
     // Lets the network's time pass at once and delivers what it raised.
     void advance(std::int64_t milliseconds);
     // Delivers the queued events to the panel.
@@ -49,7 +55,7 @@ signals:
     void logged(const QString& line);
     // After each delivery, for views of the network's state.
     void delivered();
-    // After the network's clock moved in real time.
+    // After the network's time moved in real time.
     void timePassed();
 
 private:
@@ -61,15 +67,22 @@ private:
             note("error in " + what + ": " + error.what());
         }
     }
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void reportViolations();
-    void tick();
+    // The clock's single shot at the network's next happening.
+    void scheduleNextHappening();
+    void moveTo(std::int64_t time);
 
     norvo::SimulatedVoiceClient network_;
     norvo::LoggingVoiceClient logging_;
     norvo::StandaloneDockFrame dockFrame_;
     QTimer clock_;
     QElapsedTimer wallClock_;
-    qint64 lastTick_ = 0;
+    // The network's time when the wall clock started.
+    std::int64_t startTime_ = 0;
+    // What the clock's single shot was set for.
+    std::int64_t scheduledDue_ = 0;
     std::size_t violationsSeen_ = 0;
     bool deliveryPosted_ = false;
+    bool reschedulePosted_ = false;
 };

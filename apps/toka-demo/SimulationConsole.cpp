@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -53,6 +54,7 @@ SimulationConsole::SimulationConsole(DemoSession& session, QWidget* parent)
     layout->addLayout(controls);
 
     status_ = new QLabel;
+    status_->setWordWrap(true);
     layout->addWidget(status_);
     log_ = new QPlainTextEdit;
     log_->setReadOnly(true);
@@ -60,13 +62,43 @@ SimulationConsole::SimulationConsole(DemoSession& session, QWidget* parent)
     log_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     log_->setMinimumHeight(260);
     layout->addWidget(log_, 1);
+    // The log takes the focus first: a caret blinking in a field nobody types
+    // in would wake the demo twice a second.
+    log_->setFocus();
     auto* clear = new QPushButton(QStringLiteral("Clear log"));
     connect(clear, &QPushButton::clicked, log_, &QPlainTextEdit::clear);
     layout->addWidget(clear, 0, Qt::AlignRight);
 
+    clockTick_ = new QTimer(this);
+    clockTick_->setSingleShot(true);
+    clockTick_->setTimerType(Qt::PreciseTimer);
+    connect(clockTick_, &QTimer::timeout, this, [this] {
+        session_.catchUp();
+        scheduleClockTick();
+    });
     connect(&session_, &DemoSession::delivered, this, &SimulationConsole::showState);
     connect(&session_, &DemoSession::timePassed, this, &SimulationConsole::showState);
     showState();
+}
+
+void SimulationConsole::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    session_.catchUp();
+    showState();
+    scheduleClockTick();
+}
+
+void SimulationConsole::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    clockTick_->stop();
+}
+
+void SimulationConsole::scheduleClockTick()
+{
+    constexpr std::int64_t Second = 1000;
+    clockTick_->start(static_cast<int>(Second - session_.wallTime() % Second));
 }
 
 SimulationConsole::~SimulationConsole()
@@ -233,9 +265,15 @@ QWidget* SimulationConsole::voiceBox()
 void SimulationConsole::showState()
 {
     const Sim& network = session_.network();
+    // Only what changed is set: the console redraws only what it shows anew.
     const auto show = [](QLineEdit* edit, const std::string& text) {
-        if (!edit->hasFocus())
-            edit->setText(QString::fromStdString(text));
+        const QString shown = QString::fromStdString(text);
+        if (!edit->hasFocus() && edit->text() != shown)
+            edit->setText(shown);
+    };
+    const auto write = [](QLabel* label, const QString& text) {
+        if (label->text() != text)
+            label->setText(text);
     };
     show(com1_, network.pilot().com1);
     show(com2_, network.pilot().com2);
@@ -252,15 +290,26 @@ void SimulationConsole::showState()
             if (network.roomState(slot) == norvo::RoomState::Connected && !room.empty())
                 text += QStringLiteral(" ") + QString::fromStdString(room);
         }
-        roomStates_[static_cast<std::size_t>(slot)]->setText(text);
+        write(roomStates_[static_cast<std::size_t>(slot)], text);
     }
     randomTraffic_->setChecked(network.randomActivity());
     voiceEnabled_->setChecked(network.value(norvo::HeaderIndex::VoiceEnabled) != 0);
     speakerRouting_->setChecked(network.value(norvo::HeaderIndex::SpeakerRouting) != 0);
     network_->setChecked(network.networkUp());
-    status_->setText(QStringLiteral("time %1 s   voice object %2   push-to-talk %3   contract breaches %4")
-                         .arg(static_cast<double>(network.now()) / 1000.0, 0, 'f', 1)
-                         .arg(network.voiceHandle() ? QString::number(network.voiceHandle()) : QStringLiteral("none"))
-                         .arg(network.pushToTalk() ? QStringLiteral("down") : QStringLiteral("up"))
-                         .arg(network.contract().violations().size()));
+    // Whole seconds: the clock moves once a second.
+    write(status_,
+        QStringLiteral("time %1 s   voice object %2   push-to-talk %3   contract breaches %4")
+                .arg(network.now() / 1000)
+                .arg(network.voiceHandle() ? QString::number(network.voiceHandle()) : QStringLiteral("none"))
+                .arg(network.pushToTalk() ? QStringLiteral("down") : QStringLiteral("up"))
+                .arg(network.contract().violations().size())
+            + (settingsProblem_.isEmpty() ? QString() : QStringLiteral("\nsettings: ") + settingsProblem_));
+}
+
+void SimulationConsole::showSettingsProblem(const QString& message)
+{
+    if (settingsProblem_ == message)
+        return;
+    settingsProblem_ = message;
+    showState();
 }

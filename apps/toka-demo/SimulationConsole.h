@@ -10,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QTimer;
 
 // A small window to steer the simulated network (radios, rooms, traffic,
 // push-to-talk, the network and the voice object) and to watch, line by
@@ -22,6 +23,12 @@ public:
     ~SimulationConsole() override;
 
     void appendLog(const QString& line);
+    // Shown in the status line while not empty.
+    void showSettingsProblem(const QString& message);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QWidget* radiosBox();
@@ -31,6 +38,8 @@ private:
     template <class Action> void steer(const QString& what, Action&& action);
     // Shows the network's state on the console's own controls.
     void showState();
+    // The status line's clock moves on at the next whole second.
+    void scheduleClockTick();
 
     DemoSession& session_;
     QLineEdit* com1_ = nullptr;
@@ -44,5 +53,7 @@ private:
     QCheckBox* speakerRouting_ = nullptr;
     QCheckBox* network_ = nullptr;
     QLabel* status_ = nullptr;
+    QString settingsProblem_;
     QPlainTextEdit* log_ = nullptr;
+    QTimer* clockTick_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "SimulationConsole.h"
 #include "Tour.h"
 
+#include "panel/TOKA.h"
 #include "qt/QtSettingsStore.h"
 
 #include <QApplication>
@@ -24,15 +25,18 @@ struct Options {
     bool tour = false;
     QString out = QStringLiteral("toka-demo-out");
     std::optional<std::uint32_t> seed;
+    // The remembered channels' file; none: the user's own.
+    QString settings;
 };
 
 void usage(std::FILE* to)
 {
     std::fprintf(to,
-        "usage: toka-demo [--tour] [--out DIR] [--seed N]\n"
-        "  --tour      walk through the panel's key states and write screenshots (the default without a display)\n"
-        "  --out DIR   where the tour writes its pictures and log (default ./toka-demo-out)\n"
-        "  --seed N    the simulated network's seed for its random traffic\n");
+        "usage: toka-demo [--tour] [--out DIR] [--seed N] [--settings FILE]\n"
+        "  --tour           walk through the panel's key states and write screenshots (the default without a display)\n"
+        "  --out DIR        where the tour writes its pictures and log (default ./toka-demo-out)\n"
+        "  --seed N         the simulated network's seed for its random traffic\n"
+        "  --settings FILE  keep the remembered channels in FILE instead of your own settings file\n");
 }
 
 // Read before Qt starts, as the tour picks the platform.
@@ -43,10 +47,12 @@ std::optional<Options> parse(int argc, char** argv)
         const std::string arg = argv[i];
         if (arg == "--tour") {
             options.tour = true;
-        } else if ((arg == "--out" || arg == "--seed") && i + 1 < argc) {
+        } else if ((arg == "--out" || arg == "--seed" || arg == "--settings") && i + 1 < argc) {
             const char* value = argv[++i];
             if (arg == "--out")
                 options.out = QString::fromLocal8Bit(value);
+            else if (arg == "--settings")
+                options.settings = QString::fromLocal8Bit(value);
             else
                 options.seed = static_cast<std::uint32_t>(std::strtoul(value, nullptr, 10));
         } else if (arg == "--help" || arg == "-h") {
@@ -75,8 +81,20 @@ int interactive(QApplication& app, const Options& options)
     QObject::connect(&session, &DemoSession::logged, &console, &SimulationConsole::appendLog);
     session.note("seed " + std::to_string(simulation.seed));
 
-    HostWindow host(session.voice(), session.dockFrame(), std::make_unique<norvo::qt::QtSettingsStore>());
+    HostWindow host(session.voice(), session.dockFrame(),
+        options.settings.isEmpty() ? std::make_unique<norvo::qt::QtSettingsStore>()
+                                   : norvo::qt::QtSettingsStore::forFile(options.settings));
     QObject::connect(&host, &HostWindow::closed, &app, &QApplication::quit);
+    QObject::connect(&host.panel(), &norvo::qt::TokaWidget::settingsProblem, &console,
+        [&session, &console](const QString&, const QString& message) {
+            session.note("settings: " + message.toStdString());
+            console.showSettingsProblem(message);
+        });
+    // A save that goes through again ends the problem.
+    QObject::connect(&session, &DemoSession::delivered, &console, [&host, &console] {
+        if (!host.panel().panel().settingsProblem())
+            console.showSettingsProblem({});
+    });
     host.move(80, 80);
     host.show();
     console.resize(980, 560);

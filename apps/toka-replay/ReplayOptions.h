@@ -2,10 +2,19 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <memory>
+
+namespace norvo {
+class SettingsStore;
+}
 
 namespace norvo::replay {
 
 class PanelRenderer;
+
+// Opens the real per-user store on one INI file.
+using SettingsFileOpener = std::function<std::unique_ptr<SettingsStore>(const std::filesystem::path& file)>;
 
 struct ReplayOptions {
     // Where `snapshot` writes, for relative file names.
@@ -14,6 +23,10 @@ struct ReplayOptions {
     PanelRenderer* renderer = nullptr;
     // The longest `tick` a script may ask for; no limit when negative.
     std::int64_t maxTickMilliseconds = -1;
+    // The INI file each script's settings store reads and writes, through
+    // openSettings; none: a store in memory, fresh for each script.
+    std::filesystem::path settingsFile;
+    SettingsFileOpener openSettings;
 };
 
 } // namespace norvo::replay

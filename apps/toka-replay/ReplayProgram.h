@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ReplayOptions.h"
+
 #include <istream>
 #include <ostream>
 #include <string>
@@ -9,18 +11,21 @@ namespace norvo::replay {
 
 class PanelRenderer;
 
-// The toka-replay command: `toka-replay [--png-dir DIR] FILE...`, "-" reading
-// standard input. Returns the exit status: 0 when every script ran to its
-// end, 1 when one had an invalid line or could not be read, 2 on a usage
-// error.
+// The toka-replay command: `toka-replay [--png-dir DIR] [--settings INI]
+// FILE...`, "-" reading standard input. Returns the exit status: 0 when every
+// script ran to its end, 1 when one had an invalid line, 2 on a usage error,
+// a FILE that cannot be read or a --png-dir that cannot be written (the other
+// files still run).
 class ReplayProgram {
 public:
     static constexpr int Success = 0;
     static constexpr int ScriptFailed = 1;
     static constexpr int UsageError = 2;
 
+    // Without a renderer, pixel and snapshot report an error; without an
+    // opener, --settings is a usage error.
     static int run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err,
-        PanelRenderer* renderer = nullptr);
+        PanelRenderer* renderer = nullptr, SettingsFileOpener openSettings = {});
 };
 
 } // namespace norvo::replay

@@ -25,8 +25,12 @@ bool ScriptRunner::run(std::string_view fileName, std::string_view script, std::
             err << fileName << ':' << lineNumber << ": error: " << why << '\n';
         };
         try {
-            if (const auto command = ScriptParser::parse(line))
+            if (const auto command = ScriptParser::parse(line)) {
                 session.execute(*command);
+                // A reader at the other end of a pipe sees each command's
+                // lines as soon as it has run.
+                out.flush();
+            }
         } catch (const ScriptError& error) {
             report(error.what());
             return false;

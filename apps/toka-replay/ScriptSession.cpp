@@ -110,7 +110,8 @@ struct ScriptSession::World {
     // What the panel is given: the calls on the voice client go to the log.
     LoggingVoiceClient loggedVoice{voice, log.writer(), LoggingVoiceClient::FailureReasons::LeftOut};
     RecordingDockFrame dockFrame{log};
-    MemorySettingsStore settings;
+    std::unique_ptr<SettingsStore> settingsStore = openSettings(options);
+    SettingsStore& settings = *settingsStore;
     RecordingWindowSystem windows{log};
     ManualClock clock;
     std::map<std::string, std::unique_ptr<UserLabel>, std::less<>> labels;
@@ -121,6 +122,13 @@ struct ScriptSession::World {
     void execute(const ScriptCommand& command);
 
 private:
+    static std::unique_ptr<SettingsStore> openSettings(const ReplayOptions& options)
+    {
+        if (options.settingsFile.empty())
+            return std::make_unique<MemorySettingsStore>();
+        return options.openSettings(options.settingsFile);
+    }
+
     // Runs what the panel or a label does; their errors are printed.
     template <class F> void guarded(F&& action)
     {
@@ -465,7 +473,7 @@ void ScriptSession::World::outsideWorld(const ScriptCommand& command)
         break;
     case CommandId::Hosted: dockFrame.setHosted(argument<bool>(command, 0)); break;
     case CommandId::Setting:
-        settings.SaveSetting(TOKA::SettingsApplication, TOKA::SettingsSection, text(0), text(1));
+        guarded([&] { settings.SaveSetting(TOKA::SettingsApplication, TOKA::SettingsSection, text(0), text(1)); });
         break;
     case CommandId::Accept: windows.setAcceptsRegions(argument<bool>(command, 0)); break;
     default: break;

@@ -95,12 +95,9 @@ std::string ValueFormatter::format(const ScriptValue& value)
 }
 
 std::vector<std::string> ValueFormatter::settingsLines(
-    const MemorySettingsStore& store, const std::string& application, const std::string& section)
+    SettingsStore& store, const std::string& application, const std::string& section)
 {
-    std::vector<std::pair<std::string, std::string>> entries;
-    for (const auto& [key, value] : store.entries())
-        if (std::get<0>(key) == application && std::get<1>(key) == section)
-            entries.emplace_back(std::get<2>(key), value);
+    SettingsStore::Entries entries = store.GetAllSettings(application, section);
     std::sort(entries.begin(), entries.end(),
         [](const auto& a, const auto& b) { return settingsKeyBefore(a.first, b.first); });
     std::vector<std::string> lines;

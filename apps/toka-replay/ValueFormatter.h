@@ -2,7 +2,7 @@
 
 #include "ScriptValue.h"
 
-#include "testing/MemorySettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <string>
 #include <vector>
@@ -24,7 +24,7 @@ public:
     // each: CHANNEL0, CHANNEL1, ... in numeric order, then the other keys
     // in text order.
     static std::vector<std::string> settingsLines(
-        const MemorySettingsStore& store, const std::string& application, const std::string& section);
+        SettingsStore& store, const std::string& application, const std::string& section);
 };
 
 } // namespace norvo::replay

@@ -5,15 +5,23 @@
 namespace norvo {
 
 // The labels' built-in picture resource: 534 x 20 pixels, 24-bit, every
-// state image side by side in one row.
+// state image side by side in one row. The same images are drawn again for
+// screens of twice the pixel density, each at twice the coordinates.
 class SpriteSheet {
 public:
     static constexpr std::int32_t Width = 534;
     static constexpr std::int32_t Height = 20;
+    static constexpr std::int32_t HighDensityScale = 2;
 
     // Draws the sheet at (x, y) of the surface.
     static void drawOnto(Surface& surface, std::int32_t x = 0, std::int32_t y = 0);
     static const Surface& image();
+
+    // (Width x Height) * HighDensityScale; the image of a sheet rectangle lies
+    // at highDensityRect of it.
+    static const Surface& highDensityImage();
+    // ArithmeticOverflow when a scaled value does not fit 32 bits.
+    static Rect highDensityRect(const Rect& sheetRect);
 };
 
 } // namespace norvo

@@ -41,14 +41,15 @@ Rect UserLabelGraph::spriteRectFor(std::int32_t style, std::int32_t state)
 void UserLabelGraph::RefreshStyle()
 {
     if (Style() == 0) {
-        pictureShown_ = false;
+        shown_.reset();
         showColourLook();
         return;
     }
     const std::int32_t state = Status() % (Style() == 7 ? 3 : 2);
+    const bool sameImage = shown_ && shown_->style == Style() && shown_->state == state;
     // Chosen before anything changes, so that a style past the sheet's
     // arithmetic raises and leaves the look as it was.
-    const Rect sprite = spriteRectFor(Style(), state);
+    const Rect sprite = sameImage ? *spriteRect_ : spriteRectFor(Style(), state);
 
     if (sheetPending_) {
         sheetPending_ = false;
@@ -56,21 +57,23 @@ void UserLabelGraph::RefreshStyle()
     }
     storeStatus(state);
     shpCaption().setVisible(false);
-    if (!lblCaption().caption().empty())
+    if (!lblCaption().caption().empty()) {
         lblCaption().setTag(lblCaption().caption());
-    lblCaption().setCaption("");
+        lblCaption().setCaption({});
+    }
 
     const Rect source{sprite.x, WorkBandTop + sprite.y, sprite.width, sprite.height};
     const Rect area{0, 0, width(), height()};
     // Nothing else draws on the visible block: the same image over the same
-    // area leaves every pixel as it was, and a view need not repaint.
-    const bool sameImage = pictureShown_ && spriteRect_ == sprite && drawnArea_ == area;
+    // area leaves every pixel as it was, unless the area reaches into the
+    // band it is taken from (a control taller than the band's top).
+    if (sameImage && shown_->area == area && !shown_->overBand)
+        return;
     surface_.stretch(source, area);
+    ++pictureDraws_;
     spriteRect_ = sprite;
-    drawnArea_ = area;
-    pictureShown_ = true;
-    if (!sameImage)
-        changed(Property::Picture);
+    shown_ = Shown{Style(), state, area, overlaps(area, source)};
+    changed(Property::Picture);
 }
 
 void UserLabelGraph::resizeChildren()

@@ -24,6 +24,9 @@ public:
     bool SheetPending() const { return sheetPending_; }
     // The sheet rectangle (sheet coordinates) last drawn; none before any.
     const std::optional<Rect>& SpriteRect() const { return spriteRect_; }
+    // How many times an image was drawn over the visible block; a redraw
+    // that would change no pixel is not made.
+    std::uint64_t pictureDraws() const { return pictureDraws_; }
 
     // The sheet rectangle of a style and reduced state; x may lie outside the
     // sheet for styles without an image. ArithmeticOverflow when x does not
@@ -38,9 +41,16 @@ private:
     Surface surface_;
     bool sheetPending_ = true;
     std::optional<Rect> spriteRect_;
-    // Whether the visible block shows the last image drawn, and over what.
-    bool pictureShown_ = false;
-    Rect drawnArea_;
+    std::uint64_t pictureDraws_ = 0;
+    // What the visible block shows while the picture look is on.
+    struct Shown {
+        std::int32_t style = 0;
+        std::int32_t state = 0;
+        Rect area;
+        // The area covers the image's place in the band.
+        bool overBand = false;
+    };
+    std::optional<Shown> shown_;
 };
 
 } // namespace norvo

@@ -25,6 +25,8 @@ void TOKA::loadChannels()
         if (!room.empty())
             box.addItem(room);
     }
+    if (const auto problem = env_.settings.problem(SettingsApplication))
+        reportSettingsProblem(*problem);
 }
 
 // Puts the room shown in the box at the top of its list and stores the list.
@@ -40,25 +42,47 @@ void TOKA::rememberChannel(ComboBox& box)
         saveChannels(box);
         return;
     }
+    // A room already listed moves to the top in one change, and one already
+    // on top changes nothing.
     const std::int32_t count = box.listCount();
-    for (std::int32_t position = 0; position < count; ++position) {
-        if (box.list(position) == name) {
-            box.removeItem(position);
-            break;
-        }
-    }
-    box.addItem(name, 0);
+    std::int32_t listed = -1;
+    for (std::int32_t position = 0; position < count && listed < 0; ++position)
+        if (box.list(position) == name)
+            listed = position;
+    if (listed >= 0)
+        box.moveItem(listed, 0);
+    else
+        box.addItem(name, 0);
     box.setText(name);
     saveChannels(box);
 }
 
+// One change of the store, which writes nothing when it holds the list
+// already. A store that cannot keep the list ends the refresh that saved;
+// the list stays in memory and the host hears of it first.
 void TOKA::saveChannels(const ComboBox& box)
 {
+    SettingsStore::Entries entries;
     std::int32_t n = 0;
     for (; n < box.listCount(); ++n)
-        env_.settings.SaveSetting(SettingsApplication, SettingsSection, channelKey(n), box.list(n));
+        entries.emplace_back(channelKey(n), box.list(n));
     for (; n < ClearedKeys; ++n)
-        env_.settings.SaveSetting(SettingsApplication, SettingsSection, channelKey(n), "");
+        entries.emplace_back(channelKey(n), "");
+    try {
+        env_.settings.SaveSettings(SettingsApplication, SettingsSection, entries);
+    } catch (const SettingsError& error) {
+        reportSettingsProblem(error.problem());
+        throw;
+    }
+    settingsProblem_.reset();
+}
+
+void TOKA::reportSettingsProblem(const SettingsProblem& problem)
+{
+    if (settingsProblem_ == problem)
+        return;
+    settingsProblem_ = problem;
+    SettingsProblemFound(problem);
 }
 
 } // namespace norvo

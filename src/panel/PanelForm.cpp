@@ -102,6 +102,11 @@ constexpr std::pair<const char*, int> TabOrder[] = {{"Label2", NoIndex}, {"chann
 // added here in the reverse of the designer's listing, so the control listed
 // first in a container ends on top (VATSIMWarning, for one, lies beneath
 // Room(2) and shows only while that frame is hidden).
+void TOKA::Controls::missing(const char* name, int slot)
+{
+    throw NoSuchControl(std::string("no control ") + name + "(" + std::to_string(slot) + ") in TOKA");
+}
+
 void TOKA::buildForm()
 {
     Form& form = *form_;

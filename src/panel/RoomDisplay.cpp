@@ -125,8 +125,9 @@ void TOKA::showSpeakers()
         } else {
             c.GeneralSpeaker->Status(0);
             for (std::int32_t k = 0; k < rooms; ++k) {
-                speaker(k).setVisible(true);
-                speaker(k).Status(voice.GetLong(layout_.index(Block::Info, k)) != 0 ? 1 : 0);
+                UserLabelGraph& button = speaker(k);
+                button.setVisible(true);
+                button.Status(voice.GetLong(layout_.index(Block::Info, k)) != 0 ? 1 : 0);
             }
             c.GeneralSpeaker->setVisible(true);
         }
@@ -215,13 +216,15 @@ void TOKA::showPriority(std::int32_t slot, std::int32_t index)
 void TOKA::showRoomInfo(std::int32_t slot)
 {
     VoiceClient& voice = env_.voice;
-    const std::string info = oneLineInfo(voice.GetString(layout_.index(Block::Info, slot)));
+    const std::string info = voice.GetString(layout_.index(Block::Info, slot));
     if (slot < 2) {
         const std::string name = voice.GetString(layout_.index(Block::Room, slot));
-        controls_->roomTip(slot).setToolTipText(name + " : " + info);
+        Control& tip = controls_->roomTip(slot);
+        if (!showsRoomTip(tip.toolTipText(), name, info))
+            tip.setToolTipText(roomTip(name, info));
         return;
     }
-    Controls::element(controls_->FreqInfo, slot, "FreqInfo").setToolTipText(info);
+    showFreeChannelInfo(Controls::element(controls_->FreqInfo, slot, "FreqInfo"), info);
 }
 
 void TOKA::showJoinedRoom(std::int32_t slot)
@@ -231,12 +234,20 @@ void TOKA::showJoinedRoom(std::int32_t slot)
         return;
     }
     VoiceClient& voice = env_.voice;
-    const std::string info = oneLineInfo(voice.GetString(layout_.index(Block::Info, slot)));
+    const std::string info = voice.GetString(layout_.index(Block::Info, slot));
     ComboBox& box = Controls::element(controls_->FreqInfo, slot, "FreqInfo");
     const std::string name = voice.GetString(layout_.index(Block::Room, slot));
-    box.setToolTipText(info);
+    showFreeChannelInfo(box, info);
     box.setText(name);
     rememberChannel(box);
+}
+
+// Tooltips are compared before they are built: a refresh that finds the room
+// as shown builds nothing.
+void TOKA::showFreeChannelInfo(ComboBox& box, std::string_view info)
+{
+    if (!showsOneLineInfo(box.toolTipText(), info))
+        box.setToolTipText(oneLineInfo(info));
 }
 
 } // namespace norvo

@@ -12,7 +12,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace norvo {
 
@@ -98,6 +100,13 @@ public:
     // __TOKA: the container should close the panel.
     Signal<> Quit;
 
+    // The remembered channels cannot be loaded or kept as they are: raised
+    // once for each new problem, before the error of a failed save leaves the
+    // panel. A problem met at start-up is raised before any host can listen,
+    // so settingsProblem() keeps it; a save that goes through clears it.
+    Signal<const SettingsProblem&> SettingsProblemFound;
+    const std::optional<SettingsProblem>& settingsProblem() const { return settingsProblem_; }
+
     // The panel's size as a control, in twips.
     std::int32_t Width() const;
     std::int32_t Height() const;
@@ -171,6 +180,7 @@ private:
     // remembers it.
     void showRoomInfo(std::int32_t slot);
     void showJoinedRoom(std::int32_t slot);
+    void showFreeChannelInfo(ComboBox& box, std::string_view info);
     // Commands.cpp
     // Flips the flag at base + slot under the object lock, then refreshes it.
     void toggleFlag(std::int32_t base, std::int16_t slot);
@@ -184,6 +194,7 @@ private:
     void loadChannels();
     void rememberChannel(ComboBox& box);
     void saveChannels(const ComboBox& box);
+    void reportSettingsProblem(const SettingsProblem& problem);
     // PanelForm.cpp
     void buildForm();
     void routeInput();
@@ -198,6 +209,7 @@ private:
     // Whether the window accepted the region in windowRegion_: it then
     // belongs to the window and is never deleted here.
     bool regionAccepted_ = false;
+    std::optional<SettingsProblem> settingsProblem_;
     bool initialized_ = false;
     bool terminated_ = false;
 };

@@ -42,9 +42,12 @@ struct TOKA::Controls {
     template <class T> static T& element(const Row<T>& row, int slot, const char* name)
     {
         if (slot < 0 || slot >= Slots || !row[static_cast<std::size_t>(slot)])
-            throw NoSuchControl(std::string("no control ") + name + "(" + std::to_string(slot) + ") in TOKA");
+            missing(name, slot);
         return *row[static_cast<std::size_t>(slot)];
     }
+    // Raises NoSuchControl; out of line, so that a lookup stays a few
+    // instructions.
+    [[noreturn]] static void missing(const char* name, int slot);
 
     // The control whose tooltip shows slot k's room: Freq(k) for a radio
     // slot, FreqInfo(k) for the free channel.

@@ -81,6 +81,20 @@ void ComboBox::removeItem(std::int32_t position)
     changed(Property::List);
 }
 
+void ComboBox::moveItem(std::int32_t from, std::int32_t to)
+{
+    checkPosition(from, listCount() - 1, "list position");
+    checkPosition(to, listCount() - 1, "list position");
+    if (from == to)
+        return;
+    const auto first = items_.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else
+        std::rotate(first + to, first + from, first + from + 1);
+    changed(Property::List);
+}
+
 void ComboBox::clear()
 {
     if (items_.empty())

@@ -28,6 +28,9 @@ public:
     // Appends, or inserts before position when one is given.
     void addItem(const std::string& item, std::int32_t position = -1);
     void removeItem(std::int32_t position);
+    // Takes the item at from out and puts it back at to (a position of the
+    // list without it); the list changes only when the positions differ.
+    void moveItem(std::int32_t from, std::int32_t to);
     void clear();
 
     const Font& font() const { return font_; }

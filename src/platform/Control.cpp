@@ -127,7 +127,7 @@ void Control::setGeometry(std::int32_t left, std::int32_t top, std::int32_t widt
     setSize(width, height);
 }
 
-void Control::setToolTipText(const std::string& value) { assign(toolTipText_, value, Property::ToolTipText); }
+void Control::setToolTipText(std::string_view value) { assign(toolTipText_, value, Property::ToolTipText); }
 void Control::setBackColor(Colour value) { assign(backColor_, value, Property::BackColor); }
 void Control::setForeColor(Colour value) { assign(foreColor_, value, Property::ForeColor); }
 void Control::setMousePointer(std::int32_t value) { assign(mousePointer_, value, Property::MousePointer); }
@@ -149,18 +149,47 @@ void Control::addObserver(ControlObserver* observer)
 
 void Control::removeObserver(ControlObserver* observer)
 {
-    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+    // While observers are told, their list keeps its places: the leaving one
+    // is blanked and swept out when the telling is over.
+    if (notifying_ > 0)
+        std::replace(observers_.begin(), observers_.end(), observer, static_cast<ControlObserver*>(nullptr));
+    else
+        std::erase(observers_, observer);
 }
 
 void Control::changed(Property property)
 {
     propertyChanged(property);
-    for (Control* c = this; c; c = c->parent_) {
-        // Copy: an observer may stop observing while it is told.
-        const auto observers = c->observers_;
-        for (ControlObserver* observer : observers)
-            observer->controlChanged(*this, property);
-    }
+    for (Control* c = this; c; c = c->parent_)
+        if (!c->observers_.empty())
+            c->tellObservers(*this, property);
+}
+
+void Control::tellObservers(Control& source, Property property)
+{
+    struct Telling {
+        explicit Telling(Control& control)
+            : control_(control)
+        {
+            ++control_.notifying_;
+        }
+        ~Telling()
+        {
+            if (--control_.notifying_ == 0)
+                std::erase(control_.observers_, nullptr);
+        }
+        Telling(const Telling&) = delete;
+        Telling& operator=(const Telling&) = delete;
+
+    private:
+        Control& control_;
+    } telling(*this);
+    // By position, without a copy: an observer added meanwhile hears from the
+    // next change on, one removed meanwhile hears nothing more.
+    const std::size_t count = observers_.size();
+    for (std::size_t i = 0; i < count; ++i)
+        if (ControlObserver* observer = observers_[i])
+            observer->controlChanged(source, property);
 }
 
 void Control::click()

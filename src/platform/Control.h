@@ -102,7 +102,7 @@ public:
     void setGeometry(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
     void setSize(std::int32_t width, std::int32_t height);
     const std::string& toolTipText() const { return toolTipText_; }
-    void setToolTipText(const std::string& value);
+    void setToolTipText(std::string_view value);
     Colour backColor() const { return backColor_; }
     void setBackColor(Colour value);
     Colour foreColor() const { return foreColor_; }
@@ -143,7 +143,7 @@ protected:
     // Runs once after the width or height changed.
     virtual void resized() { }
 
-    template <class T> bool assign(T& field, const T& value, Property property)
+    template <class T, class Value> bool assign(T& field, const Value& value, Property property)
     {
         if (field == value)
             return false;
@@ -154,6 +154,7 @@ protected:
 
 private:
     void adopt(std::unique_ptr<Control> child);
+    void tellObservers(Control& source, Property property);
     std::string describe(std::string_view name, int index) const;
 
     const ControlKind kind_;
@@ -162,6 +163,8 @@ private:
     Control* parent_ = nullptr;
     std::vector<std::unique_ptr<Control>> children_;
     std::vector<ControlObserver*> observers_;
+    // Nesting depth of tellObservers on this control.
+    int notifying_ = 0;
 
     bool visible_ = true;
     bool enabled_ = true;

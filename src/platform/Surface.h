@@ -2,7 +2,9 @@
 
 #include "platform/Colour.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace norvo {
@@ -15,6 +17,13 @@ struct Rect {
 
     bool operator==(const Rect&) const = default;
 };
+
+// Whether two rectangles share a pixel.
+inline bool overlaps(const Rect& a, const Rect& b)
+{
+    return std::int64_t{a.x} < std::int64_t{b.x} + b.width && std::int64_t{b.x} < std::int64_t{a.x} + a.width
+        && std::int64_t{a.y} < std::int64_t{b.y} + b.height && std::int64_t{b.y} < std::int64_t{a.y} + a.height;
+}
 
 // A persistent 24-bit drawing surface (what a control draws on stays until
 // drawn over). Copies are clipped to the surface; pixels outside read as the
@@ -38,9 +47,16 @@ public:
 
     bool operator==(const Surface&) const = default;
 
+    // The pixels of row y, left to right; std::out_of_range outside the surface.
+    std::span<const Colour> row(std::int32_t y) const;
+
 private:
     bool inside(std::int32_t x, std::int32_t y) const;
-    Colour sample(std::int32_t x, std::int32_t y) const;
+    std::size_t offset(std::int64_t x, std::int64_t y) const;
+    // Row sourceY of the source block stretched over columns firstX to
+    // endX - 1 of the destination block, into line.
+    void stretchRow(std::int64_t sourceY, const Rect& source, const Rect& destination, std::int64_t firstX,
+        std::int64_t endX, Colour* line) const;
 
     std::int32_t width_;
     std::int32_t height_;

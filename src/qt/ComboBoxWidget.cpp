@@ -120,17 +120,42 @@ void ComboBoxWidget::showSelection()
 
 void ComboBoxWidget::showList()
 {
-    QStringList items;
-    for (const std::string& item : comboBox_.items())
-        items.append(toQString(item));
+    const std::vector<std::string>& items = comboBox_.items();
+    const int count = static_cast<int>(items.size());
     {
         const FlagScope showing(showing_);
-        box_->clear();
-        box_->addItems(items);
+        // Item by item, touching only what differs: the widget's first
+        // `position` items already match the model's.
+        bool edited = false;
+        for (int position = 0; position < count; ++position) {
+            const QString item = toQString(items[static_cast<std::size_t>(position)]);
+            if (position < box_->count() && box_->itemText(position) == item)
+                continue;
+            edited = true;
+            if (const int later = laterPosition(item, position + 1); later >= 0)
+                box_->removeItem(later);
+            box_->insertItem(position, item);
+        }
+        for (int position = box_->count() - 1; position >= count; --position) {
+            edited = true;
+            box_->removeItem(position);
+        }
+        if (!edited)
+            return;
+        // The list never picks the text; the model's text stays.
         box_->setCurrentIndex(-1);
-        box_->lineEdit()->setText(toQString(comboBox_.text()));
+        if (box_->lineEdit()->text() != toQString(comboBox_.text()))
+            box_->lineEdit()->setText(toQString(comboBox_.text()));
     }
     showSelection();
+}
+
+int ComboBoxWidget::laterPosition(const QString& item, int from) const
+{
+    for (int position = from; position < box_->count(); ++position)
+        if (box_->itemText(position) == item)
+            return position;
+    return -1;
 }
 
 void ComboBoxWidget::takeSelection()

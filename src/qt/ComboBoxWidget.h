@@ -37,6 +37,8 @@ private:
     void showText();
     void showSelection();
     void showList();
+    // Where the widget's list holds the item at or after from; -1 when not.
+    int laterPosition(const QString& item, int from) const;
     void showColours();
     // The widget's caret and selection into the model.
     void takeSelection();

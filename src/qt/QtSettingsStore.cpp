@@ -1,34 +1,13 @@
 #include "qt/QtSettingsStore.h"
 
 #include "qt/Conversions.h"
+#include "qt/IniFile.h"
 
 #include <QDir>
-#include <QSettings>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace norvo::qt {
-
-namespace {
-
-const char* describe(QSettings::Status status)
-{
-    return status == QSettings::FormatError ? "is not a valid settings file" : "cannot be read or written";
-}
-
-// A file that did not parse must not be written over.
-void requireSound(const QSettings& settings, const std::string& section, const std::string& key)
-{
-    if (settings.status() != QSettings::NoError)
-        throw SettingsError("settings file " + settings.fileName().toStdString() + " " + describe(settings.status())
-            + "; " + section + "/" + key + " was not saved");
-}
-
-QString groupKey(const std::string& section, const std::string& key)
-{
-    return toQString(section) + QLatin1Char('/') + toQString(key);
-}
-
-} // namespace
 
 QtSettingsStore::QtSettingsStore()
     : QtSettingsStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
@@ -42,44 +21,68 @@ QtSettingsStore::QtSettingsStore(QString folder)
 
 QtSettingsStore::~QtSettingsStore() = default;
 
+std::unique_ptr<QtSettingsStore> QtSettingsStore::forFile(QString file)
+{
+    auto store = std::make_unique<QtSettingsStore>(QString());
+    // Problems name the file in full, wherever the program runs.
+    store->onlyFile_ = QFileInfo(file).absoluteFilePath();
+    return store;
+}
+
 QString QtSettingsStore::fileName(const std::string& application) const
 {
+    if (!onlyFile_.isEmpty())
+        return onlyFile_;
     return QDir(folder_).filePath(toQString(application) + QStringLiteral(".ini"));
 }
 
-QSettings& QtSettingsStore::open(const std::string& application)
+IniFile& QtSettingsStore::file(const std::string& application)
 {
     auto found = files_.find(application);
     if (found == files_.end())
-        found = files_.emplace(application, std::make_unique<QSettings>(fileName(application), QSettings::IniFormat))
-                    .first;
+        found = files_.emplace(application, std::make_unique<IniFile>(fileName(application))).first;
+    found->second->refresh();
     return *found->second;
 }
 
 std::string QtSettingsStore::GetSetting(
     const std::string& application, const std::string& section, const std::string& key, const std::string& defaultValue)
 {
-    QSettings& settings = open(application);
-    if (settings.status() != QSettings::NoError) {
-        // The panel still starts, without what the file would have given it.
-        qWarning("NorvoUITOKA: settings file %s %s; reading %s/%s gives its default", qPrintable(settings.fileName()),
-            describe(settings.status()), section.c_str(), key.c_str());
-        return defaultValue;
-    }
-    // Takes in what another program wrote meanwhile.
-    settings.sync();
-    const QVariant value = settings.value(groupKey(section, key));
-    return value.isValid() ? toStdString(value.toString()) : defaultValue;
+    const auto value = file(application).value(toQString(section) + QLatin1Char('/') + toQString(key));
+    return value ? toStdString(*value) : defaultValue;
+}
+
+SettingsStore::Entries QtSettingsStore::GetAllSettings(const std::string& application, const std::string& section)
+{
+    Entries entries;
+    for (const auto& [key, value] : file(application).section(toQString(section)))
+        entries.emplace_back(toStdString(key), toStdString(value));
+    return entries;
 }
 
 void QtSettingsStore::SaveSetting(
     const std::string& application, const std::string& section, const std::string& key, const std::string& value)
 {
-    QSettings& settings = open(application);
-    requireSound(settings, section, key);
-    settings.setValue(groupKey(section, key), toQString(value));
-    settings.sync();
-    requireSound(settings, section, key);
+    SaveSettings(application, section, {{key, value}});
+}
+
+bool QtSettingsStore::SaveSettings(const std::string& application, const std::string& section, const Entries& entries)
+{
+    IniFile& target = file(application);
+    IniText::Entries converted;
+    converted.reserve(entries.size());
+    for (const auto& [key, value] : entries) {
+        if (key.empty())
+            throw SettingsError(SettingsProblem{SettingsProblem::Kind::Unwritable, target.path().toStdString(),
+                "a value needs a key: " + section + " has none for \"" + value + "\""});
+        converted.emplace_back(toQString(key), toQString(value));
+    }
+    return target.write(toQString(section), converted);
+}
+
+std::optional<SettingsProblem> QtSettingsStore::problem(const std::string& application)
+{
+    return file(application).problem();
 }
 
 } // namespace norvo::qt

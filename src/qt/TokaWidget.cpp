@@ -7,6 +7,7 @@
 #include "qt/QtSettingsStore.h"
 #include "qt/QtWindowSystem.h"
 
+#include <QMetaObject>
 #include <QResizeEvent>
 
 namespace norvo::qt {
@@ -27,6 +28,12 @@ TokaWidget::TokaWidget(
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     panel_->Quit.connect([this] { emit quit(); });
+    panel_->SettingsProblemFound.connect([this](const SettingsProblem& problem) {
+        const QString file = QString::fromStdString(problem.file);
+        const QString message = QString::fromStdString(problem.message());
+        QMetaObject::invokeMethod(
+            this, [this, file, message] { emit settingsProblem(file, message); }, Qt::QueuedConnection);
+    });
     connect(view_, &FormView::formResized, this, &TokaWidget::followForm);
     followForm(view_->size());
     deliver("panel start-up", [this] { panel_->Initialize(); });

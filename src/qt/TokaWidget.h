@@ -47,6 +47,11 @@ public:
 signals:
     // The panel asks its container to close it.
     void quit();
+    // The remembered channels cannot be loaded or kept (panel().
+    // settingsProblem() has the details): the file and a sentence for the
+    // user. Sent from the event loop, so that a host that connects right
+    // after creating the widget also hears of a problem met at start-up.
+    void settingsProblem(const QString& file, const QString& message);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -36,11 +36,9 @@ void UserLabelWidget::takePicture()
     const int shownWidth = std::min(w, surface.width());
     const int shownHeight = std::min(h, surface.height());
     for (int y = 0; y < shownHeight; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < shownWidth; ++x) {
-            const Colour colour = surface.pixel(x, y);
-            line[x] = qRgb(redOf(colour), greenOf(colour), blueOf(colour));
-        }
+        const std::span<const Colour> row = surface.row(y).first(static_cast<std::size_t>(shownWidth));
+        std::transform(row.begin(), row.end(), reinterpret_cast<QRgb*>(picture.scanLine(y)),
+            [](Colour colour) { return qRgb(redOf(colour), greenOf(colour), blueOf(colour)); });
     }
     picture_ = std::move(picture);
 }

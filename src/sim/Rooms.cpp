@@ -35,37 +35,38 @@ void SimulatedVoiceClient::advance(std::int64_t milliseconds)
     if (milliseconds < 0 || milliseconds > LongestStep)
         throw std::invalid_argument("time moves forward by 0 to 2^40 ms, not " + std::to_string(milliseconds));
     const std::int64_t until = now_ + milliseconds;
-    for (;;) {
-        // The earliest due happening; on a tie, answers before activity and
-        // lower slots first.
-        std::int64_t due = -1;
-        std::size_t slot = 0;
-        bool answer = false;
-        for (std::size_t k = 0; k < timers_.size(); ++k) {
-            const RoomTimers& t = timers_[k];
-            if (t.connectDue >= 0 && (due < 0 || t.connectDue < due || (t.connectDue == due && !answer))) {
-                due = t.connectDue;
-                slot = k;
-                answer = true;
-            }
-            if (t.activityDue >= 0 && (due < 0 || t.activityDue < due)) {
-                due = t.activityDue;
-                slot = k;
-                answer = false;
-            }
-        }
-        if (due < 0 || due > until)
-            break;
-        now_ = due;
-        if (answer) {
-            timers_[slot].connectDue = -1;
-            answerRequest(static_cast<std::int32_t>(slot));
+    for (std::optional<Happening> next = nextHappening(); next && next->due <= until; next = nextHappening()) {
+        now_ = next->due;
+        RoomTimers& t = timers_[next->slot];
+        if (next->answer) {
+            t.connectDue = -1;
+            answerRequest(static_cast<std::int32_t>(next->slot));
         } else {
-            timers_[slot].activityDue = -1;
-            toggleActivity(static_cast<std::int32_t>(slot));
+            t.activityDue = -1;
+            toggleActivity(static_cast<std::int32_t>(next->slot));
         }
     }
     now_ = until;
+}
+
+std::optional<std::int64_t> SimulatedVoiceClient::nextDue() const
+{
+    const std::optional<Happening> next = nextHappening();
+    return next ? std::optional<std::int64_t>(next->due) : std::nullopt;
+}
+
+std::optional<SimulatedVoiceClient::Happening> SimulatedVoiceClient::nextHappening() const
+{
+    // The earliest; on a tie, answers before activity and lower slots first.
+    std::optional<Happening> next;
+    for (std::size_t k = 0; k < timers_.size(); ++k) {
+        const RoomTimers& t = timers_[k];
+        if (t.connectDue >= 0 && (!next || t.connectDue < next->due || (t.connectDue == next->due && !next->answer)))
+            next = Happening{t.connectDue, k, true};
+        if (t.activityDue >= 0 && (!next || t.activityDue < next->due))
+            next = Happening{t.activityDue, k, false};
+    }
+    return next;
 }
 
 void SimulatedVoiceClient::resetTimers()

@@ -64,6 +64,9 @@ public:
     std::int64_t now() const { return now_; }
     // Lets the time pass, running what falls due in time order.
     void advance(std::int64_t milliseconds);
+    // When the next room answer or activity change falls due; none while
+    // nothing is scheduled.
+    std::optional<std::int64_t> nextDue() const;
 
     // Events.
     std::size_t queuedEvents() const { return queue_.size(); }
@@ -201,7 +204,15 @@ private:
     void storeTextIn(Object& object, std::int32_t index, const std::string& text);
     void checkSlot(std::int32_t slot) const;
 
+    // A room answer or activity change that falls due.
+    struct Happening {
+        std::int64_t due = 0;
+        std::size_t slot = 0;
+        bool answer = false;
+    };
+
     // Room behaviour (Rooms.cpp).
+    std::optional<Happening> nextHappening() const;
     void requestRoom(std::int32_t slot);
     void leaveRoom(std::int32_t slot, std::int32_t state);
     void answerRequest(std::int32_t slot);

@@ -94,11 +94,27 @@ TEST_F(UserLabelGraphTest, OnlyANewImageIsAnnouncedSoTheViewRepaints)
     graph.Status(1);
     EXPECT_EQ(pictures(), 2);
     graph.Status(3); // reduces to the state already shown
+    graph.Style(6);
     EXPECT_EQ(pictures(), 2);
+    EXPECT_EQ(graph.pictureDraws(), 2u) << "the same image is not drawn again";
     graph.Style(0);
     graph.Style(6);
     graph.setSize(20, 20);
     EXPECT_EQ(pictures(), 4);
+    EXPECT_EQ(graph.pictureDraws(), 4u);
+}
+
+// Taller than the band's top, the control draws over the band it takes the
+// image from, so drawing the same image again changes pixels.
+TEST_F(UserLabelGraphTest, TallControlDrawsTheSameImageAgainAsItWouldComeOut)
+{
+    graph.setSize(18, 70);
+    graph.Style(1);
+    Surface expected = graph.surface();
+    expected.stretch({0, UserLabelGraph::WorkBandTop, 17, 17}, {0, 0, 18, 70});
+    ASSERT_NE(expected, graph.surface());
+    graph.Status(0);
+    EXPECT_EQ(graph.surface(), expected);
 }
 
 TEST_F(UserLabelGraphTest, SheetIsCopiedToTheWorkBandOnlyOnce)

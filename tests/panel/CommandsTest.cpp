@@ -1,5 +1,7 @@
 #include "PanelFixture.h"
 
+#include "support/ChangeCounter.h"
+
 namespace norvo::testing {
 namespace {
 
@@ -48,6 +50,25 @@ TEST_F(Commands, FirstRoomEverJoinedIsStoredAtOnce)
     panel->Norvo_ObjectValueChanged(Handle, 9);
     EXPECT_EQ(freeChannel().items(), Lines{"EDDF_TWR"});
     EXPECT_EQ(settings.GetSetting("NORVOUITOKA", "PRIVATE", "CHANNEL0", ""), "EDDF_TWR");
+    EXPECT_EQ(settings.writeCount(), 1u);
+}
+
+// Every refresh of a connected free channel remembers its room; one that
+// changes nothing leaves the list and the store alone.
+TEST_F(Commands, RoomAlreadyOnTopIsNeitherMovedNorWritten)
+{
+    settings.SaveSetting("NORVOUITOKA", "PRIVATE", "CHANNEL0", "A");
+    startBound();
+    voice.setLong(Handle, 9, 2);
+    voice.setText(Handle, 9, "B");
+    panel->Norvo_ObjectValueChanged(Handle, 9);
+    const std::size_t writes = settings.writeCount();
+    ChangeCounter changes(freeChannel());
+    panel->Norvo_ObjectValueChanged(Handle, 9);
+    panel->Norvo_ObjectCreated(Handle);
+    EXPECT_EQ(changes.count(), 0u);
+    EXPECT_EQ(settings.writeCount(), writes);
+    EXPECT_EQ(freeChannel().items(), (Lines{"B", "A"}));
 }
 
 } // namespace

@@ -85,6 +85,67 @@ TEST_F(Display, ReceiveBarStaysOnWhileAnyConnectedRoomIsActive)
     EXPECT_EQ(colour("RecvActivity"), Purple);
 }
 
+// Everything shown: rooms connected and named, speakers routed per slot.
+TEST_F(Display, RefreshFindingWhatIsShownRepaintsNothing)
+{
+    addObject(3, 7);
+    for (const std::int32_t fixed : {2, 3, 6})
+        voice.setLong(Handle, fixed, 1);
+    for (std::int32_t k = 0; k < 3; ++k) {
+        voice.setLong(Handle, 7 + k, 2);
+        voice.setText(Handle, 7 + k, "ROOM" + std::to_string(k));
+        voice.setText(Handle, 10 + k, "info\r\nline");
+        voice.setLong(Handle, 10 + k, k % 2);
+        voice.setLong(Handle, 19 + k, 1);
+    }
+    panel->Initialize();
+    panel->Norvo_ObjectCreated(Handle);
+    const auto pictureDraws = [&] {
+        std::uint64_t draws = control<UserLabelGraph>("GeneralSpeaker").pictureDraws();
+        for (int k = 0; k < 3; ++k)
+            draws += control<UserLabelGraph>("ToSpeaker", k).pictureDraws();
+        return draws;
+    };
+    const std::uint64_t drawn = pictureDraws();
+    ChangeCounter paints(panel->form());
+    panel->Norvo_ObjectCreated(Handle);
+    for (std::int32_t index = 2; index < 28; ++index)
+        panel->Norvo_ObjectValueChanged(Handle, index);
+    EXPECT_EQ(paints.count(), 0u);
+    EXPECT_EQ(pictureDraws(), drawn);
+    EXPECT_EQ(freeChannel().items(), Lines{"ROOM2"});
+}
+
+struct TipCase {
+    const char* shown;
+    const char* name;
+    const char* info;
+    const char* expected;
+};
+
+class RoomTip : public PanelTest, public ::testing::WithParamInterface<TipCase> { };
+
+// The tooltip is written only when it reads otherwise.
+TEST_P(RoomTip, IsRewrittenOnlyWhenItReadsOtherwise)
+{
+    const TipCase& c = GetParam();
+    startBound();
+    voice.setLong(Handle, 7, 2);
+    voice.setText(Handle, 7, c.name);
+    voice.setText(Handle, 10, c.info);
+    control("Freq", 0).setToolTipText(c.shown);
+    ChangeCounter paints(control("Freq", 0));
+    panel->Norvo_ObjectTextChanged(Handle, 10);
+    EXPECT_EQ(control("Freq", 0).toolTipText(), c.expected);
+    EXPECT_EQ(paints.count(), std::string(c.shown) == c.expected ? 0u : 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tips, RoomTip,
+    ::testing::Values(TipCase{"R1 : a  b", "R1", "a\r\nb", "R1 : a  b"},
+        TipCase{"R : 1 : a", "R", "1 : a", "R : 1 : a"}, TipCase{"R1 : a  b", "R1", "a\nbc", "R1 : a  bc"},
+        TipCase{"R1 : a  bc", "R1", "a\nb", "R1 : a  b"}, TipCase{"R1 : a b", "R1", "a\nb", "R1 : a  b"},
+        TipCase{"R1 : a", "R1 ", "a", "R1  : a"}, TipCase{"R1 - a", "R1", "a", "R1 : a"}, TipCase{"", "", "", " : "}));
+
 struct Selection {
     const char* receive;
     const char* transmit;

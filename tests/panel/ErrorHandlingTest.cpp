@@ -97,6 +97,39 @@ INSTANTIATE_TEST_SUITE_P(FailedUnlock, FailingVoiceClient,
         Failure{"UnlockMainPilotUser", [](TOKA& p) { p.Initialize(); }, nullptr}),
     caseName);
 
+// A store that cannot keep the list ends the refresh; the host hears of the
+// problem first, once while it lasts, and the list stays in memory.
+TEST_F(PanelTest, FailedSaveKeepsTheListAndTellsTheHostFirst)
+{
+    const SettingsProblem problem{SettingsProblem::Kind::Unwritable, "/home/u/.config/NORVOUITOKA.ini", "read-only"};
+    std::vector<SettingsProblem> reported;
+    bool thrownBeforeReport = false;
+    panel->SettingsProblemFound.connect([&](const SettingsProblem& found) { reported.push_back(found); });
+    startBound();
+    settings.failWrites(problem);
+    voice.setLong(Handle, 9, 2);
+    for (const char* room : {"A", "B"}) {
+        voice.setText(Handle, 9, room);
+        try {
+            panel->Norvo_ObjectValueChanged(Handle, 9);
+        } catch (const SettingsError& error) {
+            thrownBeforeReport = thrownBeforeReport || reported.empty();
+            EXPECT_EQ(error.problem(), problem);
+        }
+    }
+    EXPECT_FALSE(thrownBeforeReport);
+    EXPECT_EQ(reported, std::vector<SettingsProblem>{problem});
+    EXPECT_EQ(panel->settingsProblem(), problem);
+    EXPECT_EQ(freeChannel().items(), (Lines{"B", "A"}));
+    EXPECT_FALSE(voice.lockedObject());
+
+    settings.failWrites(std::nullopt);
+    panel->Norvo_ObjectValueChanged(Handle, 9);
+    EXPECT_EQ(panel->settingsProblem(), std::nullopt);
+    EXPECT_EQ(settings.GetAllSettings("NORVOUITOKA", "PRIVATE").front(),
+        (std::pair<std::string, std::string>{"CHANNEL0", "B"}));
+}
+
 TEST_F(PanelTest, FailedUnlockAfterAFailedCallIsDroppedForTheFirstError)
 {
     startBound();

@@ -22,6 +22,22 @@ TEST(ComboBox, ItemListInsertsAppendsAndRemoves)
     EXPECT_THROW(box.addItem("X", 5), std::out_of_range);
 }
 
+TEST(ComboBox, MovingAnItemIsOneChangeAndToItsOwnPlaceNone)
+{
+    ComboBox box("FreqInfo", 2);
+    for (const char* item : {"A", "B", "C", "D"})
+        box.addItem(item);
+    testing::ChangeCounter paints(box);
+    box.moveItem(2, 0);
+    EXPECT_EQ(box.items(), (std::vector<std::string>{"C", "A", "B", "D"}));
+    box.moveItem(0, 3);
+    EXPECT_EQ(box.items(), (std::vector<std::string>{"A", "B", "D", "C"}));
+    box.moveItem(1, 1);
+    EXPECT_EQ(paints.count(), 2u);
+    EXPECT_THROW(box.moveItem(4, 0), std::out_of_range);
+    EXPECT_THROW(box.moveItem(0, -1), std::out_of_range);
+}
+
 TEST(ComboBox, SelectionStaysInsideTheText)
 {
     ComboBox box("FreqInfo", 2);

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 namespace norvo {
 namespace {
 
@@ -55,6 +58,43 @@ TEST_F(ControlTree, ObserverOfAControlSeesOnlyItsSubtree)
     caption->setToolTipText("EDDF : info");
     EXPECT_EQ(roomPaints.count(), 1u);
     EXPECT_EQ(roomPaints.count(*status), 1u);
+}
+
+// An observer that runs something the first time it is told.
+struct ActingObserver : ControlObserver {
+    explicit ActingObserver(std::function<void()> act = {})
+        : act(std::move(act))
+    {
+    }
+    void controlChanged(Control&, Property) override
+    {
+        ++told;
+        if (auto once = std::exchange(act, {}))
+            once();
+    }
+    std::function<void()> act;
+    int told = 0;
+};
+
+// One that leaves is told nothing more, not even of the change under way;
+// one that arrives hears from the next change on.
+TEST_F(ControlTree, ObserversMayLeaveAndArriveWhileTheyAreTold)
+{
+    ActingObserver leaving;
+    ActingObserver arriving;
+    ActingObserver first([&] {
+        form.removeObserver(&leaving);
+        form.addObserver(&arriving);
+        form.removeObserver(&first);
+    });
+    for (ActingObserver* observer : {&first, &leaving})
+        form.addObserver(observer);
+    status->setBackColor(0x00C000);
+    caption->setCaption("COMM2");
+    EXPECT_EQ(first.told, 1);
+    EXPECT_EQ(leaving.told, 0);
+    EXPECT_EQ(arriving.told, 1);
+    form.removeObserver(&arriving);
 }
 
 TEST_F(ControlTree, HidingAContainerHidesItsChildrenButKeepsTheirFlags)

@@ -15,30 +15,46 @@ TEST(Surface, CopyMovesABlockAndClipsAtTheEdges)
     EXPECT_THROW(surface.pixel(10, 0), std::out_of_range);
 }
 
-TEST(Surface, StretchIsNearestNeighbour)
+struct StretchCase {
+    const char* what;
+    Rect source;
+    Rect destination;
+};
+
+class SurfaceStretch : public ::testing::TestWithParam<StretchCase> { };
+
+// Each destination pixel is sampled nearest-neighbour from the surface as it
+// was before, the background outside it; everything else keeps its colour.
+TEST_P(SurfaceStretch, SamplesTheSurfaceAsItWasNearestNeighbour)
 {
-    Surface surface(8, 8);
-    surface.setPixel(0, 0, 0x0000FF);
-    surface.setPixel(1, 0, 0x00FF00);
-    surface.stretch({0, 0, 2, 1}, {0, 4, 8, 2});
-    for (int x = 0; x < 4; ++x) {
-        EXPECT_EQ(surface.pixel(x, 4), 0x0000FFu) << x;
-        EXPECT_EQ(surface.pixel(x, 5), 0x0000FFu) << x;
-    }
-    for (int x = 4; x < 8; ++x)
-        EXPECT_EQ(surface.pixel(x, 4), 0x00FF00u) << x;
+    const auto& [what, source, destination] = GetParam();
+    Surface surface(12, 10, 0x0A0B0C);
+    for (std::int32_t y = 0; y < 10; ++y)
+        for (std::int32_t x = 0; x < 12; ++x)
+            surface.setPixel(x, y, static_cast<Colour>(0x010000 * y + x + 1));
+    const Surface before = surface;
+    surface.stretch(source, destination);
+    for (std::int32_t y = 0; y < 10; ++y)
+        for (std::int32_t x = 0; x < 12; ++x) {
+            Colour expected = before.pixel(x, y);
+            if (x >= destination.x && x < destination.x + destination.width && y >= destination.y
+                && y < destination.y + destination.height) {
+                const std::int32_t sx = source.x + (x - destination.x) * source.width / destination.width;
+                const std::int32_t sy = source.y + (y - destination.y) * source.height / destination.height;
+                expected = sx >= 0 && sx < 12 && sy >= 0 && sy < 10 ? before.pixel(sx, sy) : before.background();
+            }
+            ASSERT_EQ(surface.pixel(x, y), expected) << what << " at (" << x << ", " << y << ")";
+        }
 }
 
-TEST(Surface, OverlappingCopyBehavesLikeABlit)
-{
-    Surface surface(4, 1);
-    for (int x = 0; x < 4; ++x)
-        surface.setPixel(x, 0, static_cast<Colour>(x + 1));
-    surface.copy({0, 0, 3, 1}, 1, 0);
-    EXPECT_EQ(surface.pixel(1, 0), 1u);
-    EXPECT_EQ(surface.pixel(2, 0), 2u);
-    EXPECT_EQ(surface.pixel(3, 0), 3u);
-}
+INSTANTIATE_TEST_SUITE_P(Blocks, SurfaceStretch,
+    ::testing::Values(StretchCase{"enlarged", {1, 1, 3, 2}, {4, 3, 8, 6}},
+        StretchCase{"shrunk", {0, 0, 12, 10}, {2, 2, 5, 3}},
+        StretchCase{"uneven both ways", {2, 1, 5, 4}, {0, 0, 7, 9}},
+        StretchCase{"unscaled, partly off the surface", {-3, 8, 6, 4}, {5, 2, 6, 4}},
+        StretchCase{"destination past the edges", {0, 0, 4, 4}, {-2, 7, 9, 6}},
+        StretchCase{"overlapping", {0, 0, 6, 5}, {2, 1, 8, 6}},
+        StretchCase{"unscaled, overlapping", {0, 0, 3, 1}, {1, 0, 3, 1}}));
 
 TEST(Surface, HugeOrNegativeRectanglesAreHarmless)
 {

@@ -63,6 +63,23 @@ TEST_F(ComboBoxTest, PickingAnItemSetsTheTextThenClicks)
     EXPECT_EQ(clickedWithText, Lines{"EDDF_TWR"});
 }
 
+// Item by item; the text typed stays.
+TEST_F(ComboBoxTest, ListChangesReachTheBoxAndLeaveTheText)
+{
+    QTest::keyClicks(&box(), "eg");
+    combo.addItem("EGLL_GND", 0);
+    combo.moveItem(2, 0);
+    combo.removeItem(1);
+    combo.addItem("EDDF_TWR");
+    QStringList shown;
+    for (int position = 0; position < box().count(); ++position)
+        shown.append(box().itemText(position));
+    EXPECT_EQ(shown, (QStringList{"LFPG_APP", "EDDF_TWR", "EDDF_TWR"}));
+    EXPECT_EQ(edit().text(), QStringLiteral("EG"));
+    EXPECT_EQ(box().currentIndex(), -1);
+    EXPECT_EQ(combo.selStart(), 2);
+}
+
 // The model counts characters, Qt UTF-16 units: two for the radio sign.
 TEST_F(ComboBoxTest, ModelStateIsShownInCharactersWithoutBeingWrittenBack)
 {

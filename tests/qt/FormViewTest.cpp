@@ -4,18 +4,9 @@ namespace norvo::qt {
 namespace {
 
 using testing::colourAt;
+using testing::PaintCounter;
 using testing::render;
 using testing::SampleForm;
-
-struct PaintCounter : QObject {
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-    int paints = 0;
-};
 
 // Windowed controls lie above windowless ones whatever the model's order;
 // among windowless ones the later lies on top.

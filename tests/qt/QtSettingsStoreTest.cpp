@@ -4,70 +4,170 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 
-#include <memory>
+#include <unistd.h>
 
 namespace norvo::qt {
 namespace {
 
+using testing::readByQSettings;
+using Values = testing::IniValues;
+
 struct QtSettingsStoreTest : ::testing::Test {
-    QByteArray fileBytes() const
+    QString path() const { return folder.filePath(QStringLiteral("NORVOUITOKA.ini")); }
+    QByteArray bytes() const
     {
         QFile file(path());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    void writeFile(const QByteArray& bytes) const
+    void write(const QByteArray& text) const
     {
         QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
     }
-    QString path() const { return folder.filePath(QStringLiteral("NORVOUITOKA.ini")); }
-    std::string get(QtSettingsStore& from, const char* key)
-    {
-        return from.GetSetting("NORVOUITOKA", "PRIVATE", key, "?");
-    }
+    std::string get(const char* key) { return store.GetSetting("NORVOUITOKA", "PRIVATE", key, "?"); }
+    bool save(const SettingsStore::Entries& entries) { return store.SaveSettings("NORVOUITOKA", "PRIVATE", entries); }
 
     QTemporaryDir folder;
     QtSettingsStore store{folder.path()};
 };
 
-// Including what another program writes meanwhile.
-TEST_F(QtSettingsStoreTest, ValuesSurviveANewStoreOnTheSameFile)
+// Values and keys that need escaping, as QSettings writes them and as this
+// store writes them: each reads the other's file, and both write the same
+// line.
+struct EscapingTest : QtSettingsStoreTest, ::testing::WithParamInterface<std::pair<std::string, std::string>> { };
+
+TEST_P(EscapingTest, MatchesQSettingsBothWays)
 {
-    store.SaveSetting("NORVOUITOKA", "PRIVATE", "CHANNEL0", " EDDF_TWR ");
-    store.SaveSetting("NORVOUITOKA", "PRIVATE", "CHANNEL1", "");
+    const auto& [key, value] = GetParam();
+    store.SaveSetting("NORVOUITOKA", "PRIVATE", key, value);
+    const QString fullKey = QStringLiteral("PRIVATE/") + QString::fromStdString(key);
+    EXPECT_EQ(readByQSettings(bytes())[fullKey], QString::fromStdString(value));
+
+    QTemporaryDir other;
+    {
+        QSettings settings(other.filePath(QStringLiteral("NORVOUITOKA.ini")), QSettings::IniFormat);
+        settings.setValue(fullKey, QString::fromStdString(value));
+    }
+    QtSettingsStore reader(other.path());
+    EXPECT_EQ(reader.GetSetting("NORVOUITOKA", "PRIVATE", key, "?"), value);
+    QFile written(other.filePath(QStringLiteral("NORVOUITOKA.ini")));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), bytes());
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, EscapingTest,
+    ::testing::Values(std::pair<std::string, std::string>{"CHANNEL0", ""},
+        std::pair<std::string, std::string>{"CHANNEL0", " EDDF_TWR "},
+        std::pair<std::string, std::string>{"CHANNEL0", "a,b"},
+        std::pair<std::string, std::string>{"CHANNEL0", "a;b=c"},
+        std::pair<std::string, std::string>{"CHANNEL0", "say \"hi\" \\ back"},
+        std::pair<std::string, std::string>{"CHANNEL0", "@at"},
+        std::pair<std::string, std::string>{"CHANNEL0", "line1\r\nline2\ttab"},
+        std::pair<std::string, std::string>{"CHANNEL0",
+            "bell\x07"
+            "7 ctl\x01"
+            "Af"},
+        std::pair<std::string, std::string>{"CHANNEL0",
+            std::string("nul\0"
+                        "7",
+                5)},
+        std::pair<std::string, std::string>{"CHANNEL0", "Zürich 東京 \U0001F6E9"},
+        std::pair<std::string, std::string>{"CHANNEL0", "[not a section]"},
+        std::pair<std::string, std::string>{"sub/key", "x"}, std::pair<std::string, std::string>{"with space%", "x"},
+        std::pair<std::string, std::string>{"Ünï东", "x"}));
+
+// The store on a file that another program changes meanwhile.
+TEST_F(QtSettingsStoreTest, SavesKeepWhatOtherProgramsWriteAndWriteOnlyChanges)
+{
+    EXPECT_TRUE(save({{"CHANNEL0", " EDDF_TWR "}, {"CHANNEL1", ""}}));
+    EXPECT_FALSE(save({{"CHANNEL0", " EDDF_TWR "}}));
     QtSettingsStore restarted(folder.path());
-    EXPECT_EQ(get(restarted, "CHANNEL0"), " EDDF_TWR ");
-    EXPECT_EQ(get(restarted, "CHANNEL1"), "");
-    EXPECT_EQ(get(restarted, "CHANNEL2"), "?");
-    EXPECT_EQ(restarted.GetSetting("NORVOUITOKA", "OTHER", "CHANNEL0", "?"), "?");
-    EXPECT_TRUE(fileBytes().contains("[PRIVATE]"));
-    writeFile("[PRIVATE]\nCHANNEL0=LFPG_APP\n");
-    EXPECT_EQ(get(restarted, "CHANNEL0"), "LFPG_APP");
+    EXPECT_EQ(restarted.GetAllSettings("NORVOUITOKA", "PRIVATE"),
+        (SettingsStore::Entries{{"CHANNEL0", " EDDF_TWR "}, {"CHANNEL1", ""}}));
+    write(bytes() + "[OTHER]\nkept=1\n");
+    EXPECT_TRUE(save({{"CHANNEL1", "LFPG"}}));
+    EXPECT_EQ(readByQSettings(bytes()),
+        (Values{{"OTHER/kept", "1"}, {"PRIVATE/CHANNEL0", " EDDF_TWR "}, {"PRIVATE/CHANNEL1", "LFPG"}}));
+    EXPECT_EQ(restarted.GetSetting("NORVOUITOKA", "PRIVATE", "CHANNEL1", "?"), "LFPG");
+    EXPECT_EQ(restarted.problem("NORVOUITOKA"), std::nullopt);
 }
 
-struct BrokenFileTest : QtSettingsStoreTest, ::testing::WithParamInterface<bool> { };
+struct BrokenFile {
+    const char* name;
+    SettingsProblem::Kind kind;
+    // Makes the file (or what stands in its place) broken.
+    void (*breakIt)(QtSettingsStoreTest& test);
+    // What the store still reads under CHANNEL0.
+    const char* channel0;
+};
 
-// A file that cannot be read or parsed gives defaults and is never written over.
-TEST_P(BrokenFileTest, IsReportedAndKeptAsItIs)
+struct BrokenFileTest : QtSettingsStoreTest, ::testing::WithParamInterface<BrokenFile> {
+    ~BrokenFileTest() override
+    {
+        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+};
+
+// Nothing the store cannot read, or may not write, is written over; the
+// problem names the file.
+TEST_P(BrokenFileTest, IsReportedAndLeftAsItIs)
 {
-    const bool folderInTheWay = GetParam();
-    if (folderInTheWay)
-        ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("NORVOUITOKA.ini")));
-    else
-        writeFile("[PRIVATE\nCHANNEL0=LFPG_APP\n");
-    const QByteArray before = fileBytes();
-    testing::WarningLog warnings;
-    EXPECT_EQ(get(store, "CHANNEL0"), "?");
-    EXPECT_TRUE(warnings.contains(folderInTheWay ? "cannot be read or written" : "is not a valid settings file"));
-    EXPECT_THROW(store.SaveSetting("NORVOUITOKA", "PRIVATE", "CHANNEL0", "EDDF_TWR"), SettingsError);
-    EXPECT_EQ(fileBytes(), before);
+    const BrokenFile& broken = GetParam();
+    broken.breakIt(*this);
+    const QByteArray before = bytes();
+    EXPECT_EQ(get("CHANNEL0"), broken.channel0);
+    try {
+        save({{"CHANNEL0", "EDDF_TWR"}});
+        ADD_FAILURE() << "saved";
+    } catch (const SettingsError& error) {
+        EXPECT_EQ(error.problem().kind, broken.kind);
+        EXPECT_EQ(error.problem().file, path().toStdString());
+        EXPECT_EQ(store.problem("NORVOUITOKA"), error.problem());
+    }
+    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(get("CHANNEL0"), broken.channel0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, BrokenFileTest, ::testing::Values(false, true),
-    [](const auto& info) { return info.param ? "Unreadable" : "Corrupt"; });
+INSTANTIATE_TEST_SUITE_P(Settings, BrokenFileTest,
+    ::testing::Values(
+        // QSettings reads sections only when asked for them.
+        BrokenFile{"StrayLineInAnotherSection", SettingsProblem::Kind::Unparseable,
+            [](QtSettingsStoreTest& test) { test.write("[PRIVATE]\nCHANNEL0=A\n[OTHER]\nno equals sign\n"); }, "A"},
+        BrokenFile{"FolderInItsPlace", SettingsProblem::Kind::Unreadable,
+            [](QtSettingsStoreTest& test) {
+                ASSERT_TRUE(QDir(test.folder.path()).mkdir(QStringLiteral("NORVOUITOKA.ini")));
+            },
+            "?"},
+        // The user's account may be allowed to write anyway (root): the
+        // file's own bits say that the user wants it kept.
+        BrokenFile{"ReadOnlyFile", SettingsProblem::Kind::Unwritable,
+            [](QtSettingsStoreTest& test) {
+                test.write("[PRIVATE]\nCHANNEL0=A\n");
+                QFile::setPermissions(test.path(), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+            },
+            "A"},
+        BrokenFile{"ReadOnlyFolder", SettingsProblem::Kind::Unwritable,
+            [](QtSettingsStoreTest& test) {
+                QFile::setPermissions(test.folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            },
+            "?"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(QtSettingsStoreTest, FileUnderAFileCannotBeWritten)
+{
+    QTemporaryDir folder;
+    QFile plain(folder.filePath(QStringLiteral("plain")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    const auto store = QtSettingsStore::forFile(folder.filePath(QStringLiteral("plain/settings.ini")));
+    EXPECT_EQ(store->GetSetting("NORVOUITOKA", "PRIVATE", "CHANNEL0", "?"), "?");
+    EXPECT_THROW(store->SaveSetting("NORVOUITOKA", "PRIVATE", "CHANNEL0", "A"), SettingsError);
+    EXPECT_EQ(store->problem("NORVOUITOKA")->kind, SettingsProblem::Kind::Unwritable);
+}
 
 } // namespace
 } // namespace norvo::qt

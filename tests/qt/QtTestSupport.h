@@ -3,13 +3,17 @@
 #include "platform/Colour.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
+#include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 namespace norvo::qt::testing {
@@ -58,6 +62,22 @@ inline void showAndExpose(QWidget& widget)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&widget));
 }
 
+// Counts the paint events of the widgets it watches.
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    explicit PaintCounter(const QList<QWidget*>& widgets)
+    {
+        for (QWidget* widget : widgets)
+            widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int paints = 0;
+};
+
 // Collects the warnings Qt logs while it lives.
 class WarningLog {
 public:
@@ -84,5 +104,30 @@ private:
     static inline QStringList lines_;
     static inline QtMessageHandler previous_ = nullptr;
 };
+
+using IniValues = std::map<QString, QString>;
+
+// Every key of a text with its value, as QSettings reads them. Each text is
+// read from a file of its own: QSettings keeps what it read of a file name.
+// Keys with a '/' too many (at an end, or doubled) and the empty key are left
+// out: QSettings lists them, but asking for them gives another key's value.
+inline IniValues readByQSettings(const QByteArray& text, QSettings::Status* status = nullptr)
+{
+    static int copies = 0;
+    static QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("copy%1.ini").arg(++copies));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    QSettings settings(path, QSettings::IniFormat);
+    IniValues values;
+    for (const QString& key : settings.allKeys())
+        if (!key.isEmpty() && key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/')) == key)
+            values[key] = settings.value(key).toString();
+    if (status)
+        *status = settings.status();
+    return values;
+}
 
 } // namespace norvo::qt::testing

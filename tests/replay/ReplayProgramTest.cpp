@@ -1,5 +1,7 @@
 #include "ReplayProgram.h"
 
+#include "testing/MemorySettingsStore.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -18,12 +20,12 @@ protected:
         return file.string();
     }
 
-    int run(std::vector<std::string> arguments, const std::string& input = {})
+    int run(std::vector<std::string> arguments, const std::string& input = {}, SettingsFileOpener openSettings = {})
     {
         std::istringstream in(input);
         std::ostringstream outStream;
         std::ostringstream errStream;
-        const int status = ReplayProgram::run(arguments, in, outStream, errStream);
+        const int status = ReplayProgram::run(arguments, in, outStream, errStream, nullptr, std::move(openSettings));
         out = outStream.str();
         err = errStream.str();
         return status;
@@ -40,7 +42,26 @@ TEST_F(ReplayProgramTest, UsageErrorsExitWithTwo)
     EXPECT_EQ(run({"--png"}), ReplayProgram::UsageError);
     EXPECT_EQ(run({"--png-dir"}), ReplayProgram::UsageError);
     EXPECT_EQ(run({"--png-dir", "shots"}), ReplayProgram::UsageError);
+    EXPECT_EQ(run({"--settings"}), ReplayProgram::UsageError);
+    EXPECT_EQ(run({"--settings", "my.ini", "-"}), ReplayProgram::UsageError);
+    EXPECT_NE(err.find("--settings needs the Qt front end"), std::string::npos);
     EXPECT_EQ(out, "");
+}
+
+// Each script gets a store of its own on the same file.
+TEST_F(ReplayProgramTest, SettingsOptionOpensTheFileForEachScript)
+{
+    std::vector<std::filesystem::path> opened;
+    const auto openSettings = [&](const std::filesystem::path& file) {
+        opened.push_back(file);
+        auto store = std::make_unique<MemorySettingsStore>();
+        store->SaveSetting("NORVOUITOKA", "PRIVATE", "FROM", file.string());
+        return store;
+    };
+    const std::string script = write("settings.script", "print settings\n");
+    EXPECT_EQ(run({"--settings=my.ini", script, script}, {}, openSettings), ReplayProgram::Success);
+    EXPECT_EQ(out, "\"FROM\" = \"my.ini\"\n\"FROM\" = \"my.ini\"\n");
+    EXPECT_EQ(opened.size(), 2u);
 }
 
 TEST_F(ReplayProgramTest, EachFileRunsAgainstAFreshWorldAndAFailedOneFailsTheRun)
@@ -48,10 +69,26 @@ TEST_F(ReplayProgramTest, EachFileRunsAgainstAFreshWorldAndAFailedOneFailsTheRun
     const std::string first = write("first.script", "setting \"CHANNEL0\" \"A\"\nprint settings\n");
     const std::string bad = write("bad.script", "tick\nsetting \"X\" \"never\"\nprint settings\n");
     const std::string second = write("second.script", "print settings\nsetting \"CHANNEL1\" \"B\"\nprint settings\n");
-    EXPECT_EQ(run({first, bad, "/nonexistent/missing.script", second}), ReplayProgram::ScriptFailed);
+    EXPECT_EQ(run({first, bad, second}), ReplayProgram::ScriptFailed);
     EXPECT_EQ(out, "\"CHANNEL0\" = \"A\"\n\"CHANNEL1\" = \"B\"\n");
-    EXPECT_EQ(err, bad + ":1: error: usage: tick MS\n/nonexistent/missing.script: error: cannot read the file\n");
+    EXPECT_EQ(err, bad + ":1: error: usage: tick MS\n");
     EXPECT_EQ(run({first, second}), ReplayProgram::Success);
+}
+
+// Files that cannot be read, and a folder for snapshots that cannot be
+// written, are reported with the reason; the other files still run.
+TEST_F(ReplayProgramTest, WhatCannotBeReadOrWrittenExitsWithTwo)
+{
+    const std::string good = write("good.script", "setting \"CHANNEL0\" \"A\"\nprint settings\n");
+    const std::string bad = write("bad.script", "tick\n");
+    const std::string folder = ::testing::TempDir();
+    EXPECT_EQ(run({"--png-dir", good, bad, "/nonexistent/missing.script", folder, good}), ReplayProgram::UsageError);
+    EXPECT_EQ(out, "\"CHANNEL0\" = \"A\"\n");
+    EXPECT_EQ(err,
+        "toka-replay: --png-dir " + good + ": cannot be written: Not a directory\n" + bad
+            + ":1: error: usage: tick MS\n/nonexistent/missing.script: error: cannot read the file: No such file or "
+              "directory\n"
+            + folder + ": error: cannot read the file: it is a folder\n");
 }
 
 TEST_F(ReplayProgramTest, DashReadsStandardInput)

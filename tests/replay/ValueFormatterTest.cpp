@@ -1,5 +1,7 @@
 #include "ValueFormatter.h"
 
+#include "testing/MemorySettingsStore.h"
+
 #include <gtest/gtest.h>
 
 namespace norvo::replay {

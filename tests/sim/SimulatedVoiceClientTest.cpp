@@ -118,16 +118,19 @@ TEST_F(SimulationTest, EventsArriveAfterTheCallReturnedAndNeverUnderALock)
 
 TEST_F(SimulationTest, ConnectRequestIsPendingThenConnectedAfterTheDelay)
 {
+    EXPECT_EQ(sim.nextDue(), std::nullopt) << "nothing to wait for";
     join(0);
     EXPECT_EQ(deliver(), Events{valueEvent(L().base(Block::Room))});
     sim.advance(500);
     join(0);
+    EXPECT_EQ(sim.nextDue(), 1300);
     sim.advance(799);
     EXPECT_EQ(sim.roomState(0), RoomState::Pending) << "asking again restarts the wait";
     EXPECT_TRUE(deliver().empty());
 
     sim.advance(1);
     EXPECT_EQ(sim.roomState(0), RoomState::Connected);
+    EXPECT_EQ(sim.nextDue(), std::nullopt) << "no random traffic";
     EXPECT_EQ(
         sim.text(L().base(Block::Info)), "Frankfurt Tower\r\nRunway 25C in use, QNH 1013\r\nInformation K is current");
     // Name and information first, so that the state's handler finds them.
@@ -235,10 +238,13 @@ std::vector<std::pair<std::int64_t, std::int32_t>> activityTimeline(std::uint32_
     sim.forceRoomState(0, RoomState::Connected);
     std::vector<std::pair<std::int64_t, std::int32_t>> timeline;
     for (int step = 0; step < 600; ++step) {
+        const std::optional<std::int64_t> due = sim.nextDue();
         sim.advance(100);
         const std::int32_t now = sim.value(sim.layout().base(Block::ReceiveActivity));
-        if (timeline.empty() ? now != 0 : now != timeline.back().second)
+        if (timeline.empty() ? now != 0 : now != timeline.back().second) {
             timeline.emplace_back(sim.now(), now);
+            EXPECT_LE(due.value_or(sim.now() + 1), sim.now()) << "a change that was not due";
+        }
         EXPECT_EQ(sim.value(sim.layout().index(Block::ReceiveActivity, 1)), 0)
             << "activity on a room that is not connected";
     }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace norvo {
+
+// Why the user's settings cannot be loaded or kept: which file and what went
+// wrong, for the host to show.
+struct SettingsProblem {
+    enum class Kind {
+        // The file exists but cannot be read: nothing is loaded from it and
+        // it is never written over.
+        Unreadable,
+        // The file does not parse: what parses is loaded, and it is never
+        // written over.
+        Unparseable,
+        // The file cannot be written: what was to be saved stays in memory.
+        Unwritable,
+    };
+
+    Kind kind = Kind::Unwritable;
+    std::string file;
+    std::string reason;
+
+    // One sentence for the user: the file, the reason and what follows.
+    std::string message() const;
+
+    bool operator==(const SettingsProblem&) const = default;
+};
+
+} // namespace norvo
