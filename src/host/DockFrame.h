@@ -1,18 +1,20 @@
 #pragma once
 
+#include <NorvoUITOKA/norvouitoka_export.h>
+
 #include <stdexcept>
 #include <string>
 
 namespace norvo {
 
 // Raised by a dock-frame client whose call failed.
-class DockFrameError : public std::runtime_error {
+class NORVOUITOKA_EXPORT DockFrameError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
 // The dock-frame client through which the panel talks back to a docking host.
-class DockFrame {
+class NORVOUITOKA_EXPORT DockFrame {
 public:
     virtual ~DockFrame() = default;
     // True when a docking host manages the panel (dispatch identifier 102).

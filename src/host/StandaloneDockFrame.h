@@ -1,12 +1,13 @@
 #pragma once
 
-#include "host/DockFrame.h"
+#include <NorvoUITOKA/host/DockFrame.h>
+#include <NorvoUITOKA/norvouitoka_export.h>
 
 namespace norvo {
 
 // The dock-frame client of a panel that no docking host manages: the panel
 // then closes itself through its Quit event.
-class StandaloneDockFrame : public DockFrame {
+class NORVOUITOKA_EXPORT StandaloneDockFrame : public DockFrame {
 public:
     bool IsHosted() override { return false; }
     void ClosePanel(const std::string&) override { }

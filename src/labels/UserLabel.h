@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/Clock.h"
-#include "platform/Control.h"
-#include "platform/Label.h"
-#include "platform/Shape.h"
-#include "platform/Signal.h"
-#include "platform/Timer.h"
+#include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/Clock.h>
+#include <NorvoUITOKA/platform/Control.h>
+#include <NorvoUITOKA/platform/Label.h>
+#include <NorvoUITOKA/platform/Shape.h>
+#include <NorvoUITOKA/platform/Signal.h>
+#include <NorvoUITOKA/platform/Timer.h>
 
 #include <cstdint>
 #include <exception>
@@ -20,7 +21,7 @@ class PropertyBag;
 // status, show glyph fonts, a hand pointer, and reports Click and DblClick.
 // Children: shpCaption (shape), lblCaption (caption, tooltip, most mouse
 // input), BlinkTimer.
-class UserLabel : public Control {
+class NORVOUITOKA_EXPORT UserLabel : public Control {
 public:
     static constexpr std::int32_t BlinkInterval = 300;
     static constexpr Colour DesignBackColor = 0xC0FFC0;

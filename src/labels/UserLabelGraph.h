@@ -1,7 +1,8 @@
 #pragma once
 
-#include "labels/UserLabel.h"
-#include "platform/Surface.h"
+#include <NorvoUITOKA/labels/UserLabel.h>
+#include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/Surface.h>
 
 #include <optional>
 
@@ -10,7 +11,7 @@ namespace norvo {
 // A UserLabel with a second look: a non-zero Style shows one image of the
 // built-in sprite sheet, chosen by Style and Status, stretched over the whole
 // control. Style 0 behaves exactly like UserLabel.
-class UserLabelGraph : public UserLabel {
+class NORVOUITOKA_EXPORT UserLabelGraph : public UserLabel {
 public:
     static constexpr std::int32_t SurfaceWidth = 590;
     static constexpr std::int32_t SurfaceHeight = 100;

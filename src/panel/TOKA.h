@@ -1,14 +1,15 @@
 #pragma once
 
-#include "host/DockFrame.h"
-#include "platform/Clock.h"
-#include "platform/Form.h"
-#include "platform/SettingsStore.h"
-#include "platform/Signal.h"
-#include "platform/WindowSystem.h"
-#include "voice/VoiceClient.h"
-#include "voice/VoiceEvents.h"
-#include "voice/VoiceObjectLayout.h"
+#include <NorvoUITOKA/host/DockFrame.h>
+#include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/Clock.h>
+#include <NorvoUITOKA/platform/Form.h>
+#include <NorvoUITOKA/platform/SettingsStore.h>
+#include <NorvoUITOKA/platform/Signal.h>
+#include <NorvoUITOKA/platform/WindowSystem.h>
+#include <NorvoUITOKA/voice/VoiceClient.h>
+#include <NorvoUITOKA/voice/VoiceEvents.h>
+#include <NorvoUITOKA/voice/VoiceObjectLayout.h>
 
 #include <cstdint>
 #include <memory>
@@ -63,7 +64,7 @@ struct TokaFields {
 // voice client's events enter), Binding.cpp, RadioDisplay.cpp,
 // RoomDisplay.cpp, Commands.cpp, FrequencyEntry.cpp, ChannelMemory.cpp,
 // PanelForm.cpp.
-class TOKA final : public VoiceEvents {
+class NORVOUITOKA_EXPORT TOKA final : public VoiceEvents {
 public:
     static constexpr const char* ProgID = "NorvoUITOKA.TOKA";
     static constexpr const char* SettingsApplication = "NORVOUITOKA";

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "platform/Control.h"
-#include "platform/Font.h"
+#include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/Control.h>
+#include <NorvoUITOKA/platform/Font.h>
 
 #include <cstdint>
 #include <string>
@@ -10,7 +11,7 @@
 namespace norvo {
 
 // An editable text with a drop-down list of items.
-class ComboBox : public Control {
+class NORVOUITOKA_EXPORT ComboBox : public Control {
 public:
     explicit ComboBox(std::string name, int index = NoIndex);
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "platform/Colour.h"
-#include "platform/ControlObserver.h"
-#include "platform/Property.h"
+#include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/Colour.h>
+#include <NorvoUITOKA/platform/ControlObserver.h>
+#include <NorvoUITOKA/platform/Property.h>
 
 #include <cstdint>
 #include <functional>
@@ -26,7 +27,7 @@ enum class ControlKind {
     UserLabelGraph,
 };
 
-const char* controlKindName(ControlKind kind);
+NORVOUITOKA_EXPORT const char* controlKindName(ControlKind kind);
 
 // Mouse buttons as the platform numbers them.
 enum MouseButton : int { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
@@ -39,7 +40,7 @@ struct MouseEvent {
 };
 
 // Raised when a control or a control array element is looked up and missing.
-class NoSuchControl : public std::out_of_range {
+class NORVOUITOKA_EXPORT NoSuchControl : public std::out_of_range {
 public:
     using std::out_of_range::out_of_range;
 };
@@ -47,7 +48,7 @@ public:
 // The retained model of one standard control. Positions and sizes are pixels
 // relative to the container. Setters store and notify only on a real change.
 // Children are kept in z-order, bottom first; a child is owned by its parent.
-class Control {
+class NORVOUITOKA_EXPORT Control {
 public:
     static constexpr int NoIndex = -1;
 

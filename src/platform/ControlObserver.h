@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/Property.h"
+#include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/Property.h>
 
 namespace norvo {
 
@@ -8,7 +9,7 @@ class Control;
 
 // Told about every real change of a property of the observed control or of any
 // of its descendants. Setting a property to the value it has tells nothing.
-class ControlObserver {
+class NORVOUITOKA_EXPORT ControlObserver {
 public:
     virtual ~ControlObserver() = default;
     virtual void controlChanged(Control& control, Property property) = 0;

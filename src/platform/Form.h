@@ -1,13 +1,14 @@
 #pragma once
 
-#include "platform/Control.h"
-#include "platform/Signal.h"
+#include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/Control.h>
+#include <NorvoUITOKA/platform/Signal.h>
 
 namespace norvo {
 
 // The top-level container of a control tree (a user control's own surface).
 // It knows which of its descendants has the keyboard focus.
-class Form : public Control {
+class NORVOUITOKA_EXPORT Form : public Control {
 public:
     explicit Form(std::string name);
 

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/Control.h"
+#include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/Control.h>
 
 namespace norvo {
 
 // A windowed container without caption; hiding it hides its children.
-class Frame : public Control {
+class NORVOUITOKA_EXPORT Frame : public Control {
 public:
     explicit Frame(std::string name, int index = NoIndex)
         : Control(ControlKind::Frame, std::move(name), index)

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "platform/Control.h"
-#include "platform/Font.h"
+#include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/Control.h>
+#include <NorvoUITOKA/platform/Font.h>
 
 namespace norvo {
 
@@ -9,7 +10,7 @@ enum class Alignment { Left, Right, Center };
 
 // A windowless text or colour block painted on its container; windowed
 // siblings always cover it.
-class Label : public Control {
+class NORVOUITOKA_EXPORT Label : public Control {
 public:
     explicit Label(std::string name, int index = NoIndex);
 

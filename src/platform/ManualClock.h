@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/Clock.h"
+#include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/Clock.h>
 
 #include <cstdint>
 #include <vector>
@@ -8,7 +9,7 @@
 namespace norvo {
 
 // A clock that moves only when told to: tests and scripts drive time.
-class ManualClock : public Clock {
+class NORVOUITOKA_EXPORT ManualClock : public Clock {
 public:
     std::int64_t now() const { return now_; }
 

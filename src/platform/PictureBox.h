@@ -1,12 +1,13 @@
 #pragma once
 
-#include "platform/Control.h"
+#include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/Control.h>
 
 namespace norvo {
 
 // A windowed rectangle filled with its BackColor; the panel uses it as a
 // coloured indicator and button.
-class PictureBox : public Control {
+class NORVOUITOKA_EXPORT PictureBox : public Control {
 public:
     explicit PictureBox(std::string name, int index = NoIndex)
         : Control(ControlKind::PictureBox, std::move(name), index)

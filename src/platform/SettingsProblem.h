@@ -1,12 +1,14 @@
 #pragma once
 
+#include <NorvoUITOKA/norvouitoka_export.h>
+
 #include <string>
 
 namespace norvo {
 
 // Why the user's settings cannot be loaded or kept: which file and what went
 // wrong, for the host to show.
-struct SettingsProblem {
+struct NORVOUITOKA_EXPORT SettingsProblem {
     enum class Kind {
         // The file exists but cannot be read: nothing is loaded from it and
         // it is never written over.

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/SettingsProblem.h"
+#include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/SettingsProblem.h>
 
 #include <optional>
 #include <stdexcept>
@@ -11,7 +12,7 @@
 namespace norvo {
 
 // Raised when the store cannot be read or written.
-class SettingsError : public std::runtime_error {
+class NORVOUITOKA_EXPORT SettingsError : public std::runtime_error {
 public:
     explicit SettingsError(SettingsProblem problem)
         : std::runtime_error(problem.message())
@@ -27,7 +28,7 @@ private:
 
 // The per-user application settings store: string values addressed by
 // application, section and key.
-class SettingsStore {
+class NORVOUITOKA_EXPORT SettingsStore {
 public:
     // Keys and their values, in the order given.
     using Entries = std::vector<std::pair<std::string, std::string>>;

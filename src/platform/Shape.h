@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/Control.h"
+#include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/Control.h>
 
 namespace norvo {
 
 // A rectangle with a solid fill and a one-pixel border.
-class Shape : public Control {
+class NORVOUITOKA_EXPORT Shape : public Control {
 public:
     explicit Shape(std::string name, int index = NoIndex)
         : Control(ControlKind::Shape, std::move(name), index)

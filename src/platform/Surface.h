@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/Colour.h"
+#include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/Colour.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -28,7 +29,7 @@ inline bool overlaps(const Rect& a, const Rect& b)
 // A persistent 24-bit drawing surface (what a control draws on stays until
 // drawn over). Copies are clipped to the surface; pixels outside read as the
 // surface's background.
-class Surface {
+class NORVOUITOKA_EXPORT Surface {
 public:
     Surface(std::int32_t width, std::int32_t height, Colour background = 0);
 

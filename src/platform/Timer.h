@@ -1,7 +1,8 @@
 #pragma once
 
-#include "platform/Clock.h"
-#include "platform/Control.h"
+#include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/Clock.h>
+#include <NorvoUITOKA/platform/Control.h>
 
 #include <cstdint>
 #include <functional>
@@ -11,7 +12,7 @@ namespace norvo {
 // A timer control: while enabled with a non-zero interval it fires every
 // Interval milliseconds. Setting the interval, or enabling it, restarts the
 // count.
-class Timer : public Control {
+class NORVOUITOKA_EXPORT Timer : public Control {
 public:
     Timer(std::string name, Clock& clock, int index = NoIndex);
     ~Timer() override;

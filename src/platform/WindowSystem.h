@@ -1,12 +1,14 @@
 #pragma once
 
+#include <NorvoUITOKA/norvouitoka_export.h>
+
 #include <cstdint>
 
 namespace norvo {
 
 // The window-system calls behind the window-shape and window-drag routines.
 // Handles are the window system's 32-bit values; 0 names nothing.
-class WindowSystem {
+class NORVOUITOKA_EXPORT WindowSystem {
 public:
     static constexpr std::int32_t WM_NCLBUTTONDOWN = 0xA1;
     static constexpr std::int32_t HTCAPTION = 2;

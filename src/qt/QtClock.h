@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/Clock.h"
+#include <NorvoUITOKA/norvouitoka_qt_export.h>
+#include <NorvoUITOKA/platform/Clock.h>
 
 #include <memory>
 #include <unordered_map>
@@ -12,7 +13,7 @@ namespace norvo::qt {
 // Drives model timers with QTimers: a running model timer has an active
 // QTimer of its interval, restarted whenever the timer changes, and each
 // timeout fires the model timer. Must outlive the timers it drives.
-class QtClock final : public Clock {
+class NORVOUITOKA_QT_EXPORT QtClock final : public Clock {
 public:
     QtClock();
     ~QtClock() override;

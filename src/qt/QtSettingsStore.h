@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/SettingsStore.h"
+#include <NorvoUITOKA/norvouitoka_qt_export.h>
+#include <NorvoUITOKA/platform/SettingsStore.h>
 
 #include <QString>
 
@@ -20,7 +21,7 @@ class IniFile;
 // saved as it was. A file that cannot be read or does not parse is never
 // written over: reading it gives what could be read (problem() says why),
 // writing it raises SettingsError.
-class QtSettingsStore final : public SettingsStore {
+class NORVOUITOKA_QT_EXPORT QtSettingsStore final : public SettingsStore {
 public:
     // Files in the user's configuration folder.
     QtSettingsStore();

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/SettingsStore.h"
+#include <NorvoUITOKA/norvouitoka_qt_export.h>
+#include <NorvoUITOKA/platform/SettingsStore.h>
 
 #include <QWidget>
 
@@ -25,7 +26,7 @@ class QtWindowSystem;
 // widget; the panel starts up when the widget is created and shuts down when
 // it is destroyed. The host talks to the panel itself (panel(): Sizing,
 // CanDeactivate, ...); the widget only shows it.
-class TokaWidget : public QWidget {
+class NORVOUITOKA_QT_EXPORT TokaWidget : public QWidget {
     Q_OBJECT
 
 public:

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "sim/ContractViolation.h"
+#include <NorvoUITOKA/norvouitoka_sim_export.h>
+#include <NorvoUITOKA/sim/ContractViolation.h>
 
 #include <optional>
 #include <string>
@@ -13,7 +14,7 @@ namespace norvo {
 // no lock outlives the handler that took it, and nothing is unlocked that is
 // not locked. A breach is recorded and thrown as a ContractViolation; a
 // disabled checker lets everything pass.
-class ContractChecker {
+class NORVOUITOKA_SIM_EXPORT ContractChecker {
 public:
     enum class Lock { Object, Pilot };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <NorvoUITOKA/norvouitoka_sim_export.h>
+
 #include <stdexcept>
 #include <string>
 
@@ -7,7 +9,7 @@ namespace norvo {
 
 // A caller broke the voice client's lock discipline. call() names the call
 // that broke it ("GetLong(9)"), what() says how.
-class ContractViolation : public std::logic_error {
+class NORVOUITOKA_SIM_EXPORT ContractViolation : public std::logic_error {
 public:
     ContractViolation(std::string call, const std::string& what)
         : std::logic_error(what)

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "sim/ContractChecker.h"
-#include "voice/VoiceClient.h"
-#include "voice/VoiceEvents.h"
-#include "voice/VoiceObjectLayout.h"
+#include <NorvoUITOKA/norvouitoka_sim_export.h>
+#include <NorvoUITOKA/sim/ContractChecker.h>
+#include <NorvoUITOKA/voice/VoiceClient.h>
+#include <NorvoUITOKA/voice/VoiceEvents.h>
+#include <NorvoUITOKA/voice/VoiceObjectLayout.h>
 
 #include <cstdint>
 #include <deque>
@@ -48,7 +49,7 @@ struct SimulationOptions {
 // ContractViolation; a call the network refuses (a read-only property, an
 // index outside the object, a room state other than 0 or 1) throws a
 // VoiceClientError.
-class SimulatedVoiceClient : public VoiceClient {
+class NORVOUITOKA_SIM_EXPORT SimulatedVoiceClient : public VoiceClient {
 public:
     struct Pilot {
         std::string receive = "1";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <NorvoUITOKA/norvouitoka_export.h>
+
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -9,7 +11,7 @@ namespace norvo {
 class VoiceEvents;
 
 // Raised by a voice client whose call failed.
-class VoiceClientError : public std::runtime_error {
+class NORVOUITOKA_EXPORT VoiceClientError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
@@ -19,7 +21,7 @@ public:
 // between a true LockMainPilotUser and UnlockMainPilotUser, values of an
 // object only between a true LockObject and UnlockObject; never both locks at
 // once. Any member may throw to report a failed call.
-class VoiceClient {
+class NORVOUITOKA_EXPORT VoiceClient {
 public:
     virtual ~VoiceClient() = default;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <NorvoUITOKA/norvouitoka_export.h>
+
 #include <cstdint>
 
 namespace norvo {
@@ -8,7 +10,7 @@ namespace norvo {
 // handlers of the client's events (event X of the client "Norvo" is handled
 // by Norvo_X). The numbers are the events' places in the client's event
 // interface.
-class VoiceEvents {
+class NORVOUITOKA_EXPORT VoiceEvents {
 public:
     virtual ~VoiceEvents() = default;
     virtual void Norvo_Disconnected() = 0; // 9

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <NorvoUITOKA/norvouitoka_export.h>
+
 #include <array>
 #include <cstdint>
 #include <limits>
@@ -34,7 +36,7 @@ constexpr std::int32_t Kicked = 4;
 // the first `slotsUsed` slots of each block are looked at. Nothing stops
 // blocks from overlapping each other or the header (A = 0, negative A, a
 // small B): where they do, the first match in locate()'s order wins.
-class VoiceObjectLayout {
+class NORVOUITOKA_EXPORT VoiceObjectLayout {
 public:
     // In the object's order from the first index on. A room's name (text)
     // and state (value) share the Room block; its information (text) and
