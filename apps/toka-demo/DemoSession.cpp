@@ -2,11 +2,21 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLoggingCategory>
 #include <QMetaObject>
 
 #include <algorithm>
 #include <cstdio>
 #include <limits>
+
+namespace {
+
+// The session's log (what the console and the tour's log file show), and the
+// simulated network's complaints about the panel.
+Q_LOGGING_CATEGORY(lcDemo, "norvo.demo")
+Q_LOGGING_CATEGORY(lcSim, "norvo.sim")
+
+} // namespace
 
 DemoSession::DemoSession(const norvo::SimulationOptions& options, QObject* parent)
     : QObject(parent)
@@ -117,13 +127,16 @@ void DemoSession::deliver()
 void DemoSession::reportViolations()
 {
     const auto& violations = network_.contract().violations();
-    for (; violationsSeen_ < violations.size(); ++violationsSeen_)
+    for (; violationsSeen_ < violations.size(); ++violationsSeen_) {
+        qCWarning(lcSim, "contract breach: %s", violations[violationsSeen_].what());
         note("CONTRACT BREACH: " + std::string(violations[violationsSeen_].what()));
+    }
 }
 
 void DemoSession::note(const std::string& line)
 {
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, "%9.3f  ", static_cast<double>(network_.now()) / 1000.0);
+    qCDebug(lcDemo, "%s%s", stamp, line.c_str());
     emit logged(QString::fromStdString(stamp + line));
 }

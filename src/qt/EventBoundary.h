@@ -1,8 +1,7 @@
 #pragma once
 
 #include "platform/Control.h"
-
-#include <QtGlobal>
+#include "qt/LogCategories.h"
 
 #include <exception>
 #include <string>
@@ -18,9 +17,9 @@ template <class Handler> bool deliver(const char* what, Handler&& handler) noexc
         handler();
         return true;
     } catch (const std::exception& error) {
-        qWarning("NorvoUITOKA: %s failed: %s", what, error.what());
+        qCWarning(lcPanel, "%s failed: %s", what, error.what());
     } catch (...) {
-        qWarning("NorvoUITOKA: %s failed", what);
+        qCWarning(lcPanel, "%s failed", what);
     }
     return false;
 }
@@ -32,9 +31,9 @@ template <class Handler> bool deliver(const Control& control, const char* event,
         handler();
         return true;
     } catch (const std::exception& error) {
-        qWarning("NorvoUITOKA: %s on %s failed: %s", event, control.reference().c_str(), error.what());
+        qCWarning(lcPanel, "%s on %s failed: %s", event, control.reference().c_str(), error.what());
     } catch (...) {
-        qWarning("NorvoUITOKA: %s on %s failed", event, control.reference().c_str());
+        qCWarning(lcPanel, "%s on %s failed", event, control.reference().c_str());
     }
     return false;
 }

@@ -1,6 +1,7 @@
 #include "qt/QtWindowSystem.h"
 
 #include "platform/CheckedMath.h"
+#include "qt/LogCategories.h"
 #include "qt/WindowDrag.h"
 
 #include <QCoreApplication>
@@ -78,8 +79,10 @@ bool QtWindowSystem::SetWindowRgn(std::int32_t window, std::int32_t region, bool
 {
     QWidget* target = registry_.window(window);
     const auto found = regions_.find(region);
-    if (!target || found == regions_.end())
+    if (!target || found == regions_.end()) {
+        qCDebug(lcQt, "SetWindowRgn(%d, %d): %s", window, region, !target ? "no such window" : "no such region");
         return false;
+    }
     target->setMask(found->second);
     // From now on the region is the window's.
     regions_.erase(found);
@@ -115,8 +118,10 @@ void QtWindowSystem::SendMessage(std::int32_t window, std::int32_t message, std:
     if (message != WM_NCLBUTTONDOWN || wParam != HTCAPTION)
         return;
     QWidget* target = registry_.window(window);
-    if (!target)
+    if (!target) {
+        qCDebug(lcQt, "window move: no window %d", window);
         return;
+    }
     QWidget* topLevel = target->window();
     if (QWindow* handle = topLevel->windowHandle(); handle && handle->startSystemMove())
         return;

@@ -3,6 +3,7 @@
 #include "panel/TOKA.h"
 #include "qt/EventBoundary.h"
 #include "qt/FormView.h"
+#include "qt/LogCategories.h"
 #include "qt/QtClock.h"
 #include "qt/QtSettingsStore.h"
 #include "qt/QtWindowSystem.h"
@@ -31,6 +32,7 @@ TokaWidget::TokaWidget(
     panel_->SettingsProblemFound.connect([this](const SettingsProblem& problem) {
         const QString file = QString::fromStdString(problem.file);
         const QString message = QString::fromStdString(problem.message());
+        qCWarning(lcSettings, "%s", qUtf8Printable(message));
         QMetaObject::invokeMethod(
             this, [this, file, message] { emit settingsProblem(file, message); }, Qt::QueuedConnection);
     });

@@ -88,7 +88,7 @@ TEST_F(InputTest, ClickFocusesAnIndicatorAndOnlyCharacterKeysReachIt)
     testing::WarningLog warnings;
     status.onClick = [] { throw std::runtime_error("voice client gone"); };
     QTest::mouseClick(window(), Qt::LeftButton, {}, QPoint(88, 10));
-    EXPECT_TRUE(warnings.contains("click on RoomStatus(2) failed: voice client gone"));
+    EXPECT_TRUE(warnings.contains("norvo.panel: click on RoomStatus(2) failed: voice client gone"));
     EXPECT_EQ(form.focusedControl(), &status);
     status.onKeyPress = [this](std::int16_t& key) { log.push_back("key " + std::to_string(key)); };
     log.clear();

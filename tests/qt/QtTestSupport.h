@@ -78,14 +78,14 @@ struct PaintCounter : QObject {
     int paints = 0;
 };
 
-// Collects the warnings Qt logs while it lives.
+// Collects the warnings Qt logs while it lives, each as "category: text".
 class WarningLog {
 public:
     WarningLog()
     {
         previous_ = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
             if (type == QtWarningMsg)
-                lines_.append(text);
+                lines_.append(QString::fromLatin1(context.category) + QStringLiteral(": ") + text);
             else if (previous_)
                 previous_(type, context, text);
         });

@@ -71,7 +71,7 @@ TEST_F(PanelTest, FailedStartUpIsLoggedAndLeavesAWidget)
     testing::WarningLog warnings;
     voice.failNext("Attach");
     TokaWidget failing(voice, dock, std::make_unique<MemorySettingsStore>());
-    EXPECT_TRUE(warnings.contains("panel start-up failed"));
+    EXPECT_TRUE(warnings.contains("norvo.panel: panel start-up failed"));
     EXPECT_EQ(failing.view().size(), QSize(norvo::TOKA::DesignWidth, norvo::TOKA::DesignHeight));
 }
 
