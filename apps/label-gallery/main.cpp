@@ -7,13 +7,17 @@
 #include "labels/UserLabelGraph.h"
 #include "platform/ManualClock.h"
 
+#include "ProgramCommandLine.h"
+
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -175,8 +179,19 @@ int drawColourStyles(QPainter& painter, int top, Clock& clock)
 
 int main(int argc, char** argv)
 {
+    ProgramCommandLine commandLine(QStringLiteral("label-gallery"),
+        QStringLiteral("Renders both sprite sheets, every picture style and state and the seven colour styles of the "
+                       "skinned labels to one PNG."));
+    commandLine.takeArguments(
+        QStringLiteral("out.png"), QStringLiteral("The picture to write (default label-gallery.png)."), 1);
+    if (const std::optional<int> status = commandLine.parse(argc, argv))
+        return *status;
+    const QStringList arguments = commandLine.parser().positionalArguments();
+    const QString path = arguments.isEmpty() ? QStringLiteral("label-gallery.png") : arguments.first();
+    // Drawing needs fonts, not a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("label-gallery.png");
     try {
         ManualClock clock;
         QImage page(1120, 1200, QImage::Format_RGB32);
@@ -188,8 +203,10 @@ int main(int argc, char** argv)
             bottom = drawPictures(painter, bottom, clock);
             bottom = drawColourStyles(painter, bottom, clock);
         }
-        if (!page.copy(0, 0, page.width(), bottom + Margin).save(path)) {
-            std::fprintf(stderr, "label-gallery: cannot write %s\n", qPrintable(path));
+        QImageWriter writer(path);
+        if (!writer.write(page.copy(0, 0, page.width(), bottom + Margin))) {
+            std::fprintf(
+                stderr, "label-gallery: cannot write %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
             return 1;
         }
     } catch (const std::exception& error) {

@@ -1,6 +1,7 @@
-# Runs toka-demo --tour into a fresh folder and checks what it wrote.
+# Runs toka-demo --tour into a fresh folder and checks what it wrote; then
+# again with the same seed (the same log) and with another (another log).
 file(REMOVE_RECURSE ${OUT})
-execute_process(COMMAND ${DEMO} --tour --out ${OUT} RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+execute_process(COMMAND ${DEMO} --tour --seed 7 --out ${OUT} RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "toka-demo --tour ended with ${status}\n${output}\n${errors}")
 endif()
@@ -30,4 +31,22 @@ endforeach()
 string(FIND "${log}" "CONTRACT BREACH" breach)
 if(NOT breach EQUAL -1)
     message(FATAL_ERROR "the log reports a contract breach")
+endif()
+
+foreach(seed 7 8)
+    execute_process(COMMAND ${DEMO} --tour --seed ${seed} --out ${OUT}-seed-${seed} RESULT_VARIABLE status
+        OUTPUT_QUIET ERROR_VARIABLE errors)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "toka-demo --tour --seed ${seed} ended with ${status}\n${errors}")
+    endif()
+    file(READ ${OUT}-seed-${seed}/toka-demo.log log_${seed})
+    # The log names the files it wrote.
+    string(REPLACE "${OUT}-seed-${seed}" "OUT" log_${seed} "${log_${seed}}")
+endforeach()
+string(REPLACE "${OUT}" "OUT" log "${log}")
+if(NOT log_7 STREQUAL log)
+    message(FATAL_ERROR "two tours with seed 7 wrote different logs")
+endif()
+if(log_8 STREQUAL log)
+    message(FATAL_ERROR "the tours with seeds 7 and 8 wrote the same log")
 endif()

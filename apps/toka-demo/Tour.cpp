@@ -18,16 +18,22 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImageWriter>
 #include <QPainter>
 #include <QTextStream>
 
 #include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 namespace {
 
 using Sim = norvo::SimulatedVoiceClient;
 
 constexpr int Scale = 3;
+constexpr int RandomTrafficSteps = 60;
+constexpr std::int64_t RandomTrafficStep = 500;
 constexpr int CaptionHeight = 34;
 constexpr int CornerEllipse = 22;
 const QColor Page(36, 36, 40);
@@ -35,8 +41,9 @@ const QColor Ink(235, 235, 235);
 
 } // namespace
 
-Tour::Tour(QString folder)
+Tour::Tour(QString folder, std::uint32_t seed)
     : folder_(std::move(folder))
+    , seed_(seed)
 {
 }
 
@@ -130,8 +137,9 @@ void Tour::shoot(const QString& name, const QString& caption, const QImage& belo
             Qt::AlignLeft | Qt::AlignVCenter, caption);
     }
     const QString file = QDir(folder_).filePath(name + QStringLiteral(".png"));
-    if (!page.save(file)) {
-        std::fprintf(stderr, "toka-demo: cannot write %s\n", qPrintable(file));
+    QImageWriter writer(file);
+    if (!writer.write(page)) {
+        std::fprintf(stderr, "toka-demo: cannot write %s: %s\n", qPrintable(file), qPrintable(writer.errorString()));
         failed_ = true;
         return;
     }
@@ -141,13 +149,16 @@ void Tour::shoot(const QString& name, const QString& caption, const QImage& belo
 
 int Tour::run()
 {
-    if (!QDir().mkpath(folder_)) {
-        std::fprintf(stderr, "toka-demo: cannot create %s\n", qPrintable(folder_));
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(folder_).toStdString()), error);
+    if (error) {
+        std::fprintf(stderr, "toka-demo: cannot create %s: %s\n", qPrintable(folder_), error.message().c_str());
         return 1;
     }
     QFile logFile(QDir(folder_).filePath(QStringLiteral("toka-demo.log")));
     if (!logFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        std::fprintf(stderr, "toka-demo: cannot write %s\n", qPrintable(logFile.fileName()));
+        std::fprintf(stderr, "toka-demo: cannot write %s: %s\n", qPrintable(logFile.fileName()),
+            qPrintable(logFile.errorString()));
         return 1;
     }
     QTextStream log(&logFile);
@@ -156,6 +167,7 @@ int Tour::run()
 
     norvo::SimulationOptions options;
     options.randomActivity = false;
+    options.seed = seed_;
     session_ = std::make_unique<DemoSession>(options);
     console_ = std::make_unique<SimulationConsole>(*session_);
     const QMetaObject::Connection logging
@@ -191,8 +203,16 @@ int Tour::run()
         QStringLiteral("Connected (green); receiving on COM1 and the free channel, push-to-talk down"));
 
     network.setPushToTalk(false);
-    network.setReceiveActivity(0, 0);
-    network.setReceiveActivity(2, 0);
+    // Half a minute of random traffic on the three rooms, as the seed has it;
+    // then quiet again for the next pictures.
+    session_->note("seed " + std::to_string(seed_));
+    network.setRandomActivity(true);
+    for (int step = 0; step < RandomTrafficSteps; ++step)
+        session_->advance(RandomTrafficStep);
+    network.setRandomActivity(false);
+    for (std::int32_t slot = 0; slot < 3; ++slot)
+        network.setReceiveActivity(slot, 0);
+    settle();
     typeAndEnter(QStringLiteral("NOWHERE"));
     session_->advance(800);
     shoot(QStringLiteral("05-failed"), QStringLiteral("Free channel NOWHERE: no such room, failed (orange)"));

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <memory>
 
 class DemoSession;
@@ -15,7 +16,8 @@ class SimulationConsole;
 // picture, with the panel's calls written to a log file.
 class Tour {
 public:
-    explicit Tour(QString folder);
+    // The seed drives the simulated network's random traffic during the tour.
+    Tour(QString folder, std::uint32_t seed);
     ~Tour();
 
     // Runs the tour; returns the exit status (0 when every file was written).
@@ -33,6 +35,7 @@ private:
     void typeAndEnter(const QString& name);
 
     QString folder_;
+    std::uint32_t seed_;
     std::unique_ptr<DemoSession> session_;
     std::unique_ptr<SimulationConsole> console_;
     std::unique_ptr<HostWindow> host_;

@@ -8,6 +8,8 @@
 #include "SimulationConsole.h"
 #include "Tour.h"
 
+#include "ProgramCommandLine.h"
+
 #include "panel/TOKA.h"
 #include "qt/QtSettingsStore.h"
 
@@ -15,67 +17,78 @@
 #include <QDateTime>
 
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string>
+#include <variant>
 
 namespace {
 
 struct Options {
     bool tour = false;
     QString out = QStringLiteral("toka-demo-out");
-    std::optional<std::uint32_t> seed;
+    std::uint32_t seed = 0;
     // The remembered channels' file; none: the user's own.
     QString settings;
 };
 
-void usage(std::FILE* to)
-{
-    std::fprintf(to,
-        "usage: toka-demo [--tour] [--out DIR] [--seed N] [--settings FILE]\n"
-        "  --tour           walk through the panel's key states and write screenshots (the default without a display)\n"
-        "  --out DIR        where the tour writes its pictures and log (default ./toka-demo-out)\n"
-        "  --seed N         the simulated network's seed for its random traffic\n"
-        "  --settings FILE  keep the remembered channels in FILE instead of your own settings file\n");
-}
-
 // Read before Qt starts, as the tour picks the platform.
-std::optional<Options> parse(int argc, char** argv)
+std::variant<Options, int> parse(int argc, char** argv)
 {
+    ProgramCommandLine commandLine(QStringLiteral("toka-demo"),
+        QStringLiteral("The voice panel on a simulated voice network, with a console to steer the network. Without a "
+                       "display (or with --tour) it walks through the panel's key states and writes screenshots."));
+    QCommandLineParser& parser = commandLine.parser();
+    const QCommandLineOption tour(QStringLiteral("tour"),
+        QStringLiteral("Walk through the panel's key states and write screenshots (the default without a display)."));
+    const QCommandLineOption out(QStringLiteral("out"),
+        QStringLiteral("Where the tour writes its pictures and log (default ./toka-demo-out)."), QStringLiteral("DIR"));
+    const QCommandLineOption seed(QStringLiteral("seed"),
+        QStringLiteral("The simulated network's seed for its random traffic, 0 to 4294967295 (default: from the "
+                       "clock); the same seed gives the same traffic."),
+        QStringLiteral("N"));
+    const QCommandLineOption settings(QStringLiteral("settings"),
+        QStringLiteral("Keep the remembered channels in FILE instead of your own settings file."),
+        QStringLiteral("FILE"));
+    parser.addOptions({tour, out, seed, settings});
+    if (const std::optional<int> status = commandLine.parse(argc, argv))
+        return *status;
+
     Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--tour") {
-            options.tour = true;
-        } else if ((arg == "--out" || arg == "--seed" || arg == "--settings") && i + 1 < argc) {
-            const char* value = argv[++i];
-            if (arg == "--out")
-                options.out = QString::fromLocal8Bit(value);
-            else if (arg == "--settings")
-                options.settings = QString::fromLocal8Bit(value);
-            else
-                options.seed = static_cast<std::uint32_t>(std::strtoul(value, nullptr, 10));
-        } else if (arg == "--help" || arg == "-h") {
-            usage(stdout);
-            std::exit(0);
-        } else {
-            std::fprintf(stderr, "toka-demo: unknown argument %s\n", arg.c_str());
-            usage(stderr);
-            return std::nullopt;
-        }
+    options.tour = parser.isSet(tour);
+    if (parser.isSet(out))
+        options.out = parser.value(out);
+    if (options.out.isEmpty())
+        return commandLine.usageError(QStringLiteral("--out needs a folder"));
+    options.settings = parser.value(settings);
+    if (parser.isSet(settings) && options.settings.isEmpty())
+        return commandLine.usageError(QStringLiteral("--settings needs a file"));
+    if (parser.isSet(seed)) {
+        bool number = false;
+        options.seed = parser.value(seed).toUInt(&number);
+        if (!number)
+            return commandLine.usageError(
+                QStringLiteral("--seed %1: not a whole number from 0 to 4294967295").arg(parser.value(seed)));
+    } else {
+        options.seed = static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
     }
     return options;
 }
 
-bool haveDisplay()
+// The platforms to try in turn: the one asked for (or the desktop's), then
+// the offscreen one, so that an unusable display ends in the tour and never
+// in an abort.
+QByteArray platformsToTry()
 {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    QByteArray asked = qgetenv("QT_QPA_PLATFORM");
+    if (asked.isEmpty())
+        asked = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? "xcb" : "wayland;xcb";
+    return asked.contains("offscreen") ? asked : asked + ";offscreen";
 }
 
 int interactive(QApplication& app, const Options& options)
 {
     norvo::SimulationOptions simulation;
-    simulation.seed = options.seed.value_or(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    simulation.seed = options.seed;
     DemoSession session(simulation);
     SimulationConsole console(session);
     QObject::connect(&session, &DemoSession::logged, &console, &SimulationConsole::appendLog);
@@ -118,17 +131,19 @@ void quietOffscreenNotices(QtMsgType type, const QMessageLogContext& context, co
 
 int main(int argc, char** argv)
 {
-    const std::optional<Options> options = parse(argc, argv);
-    if (!options)
-        return 2;
-    const bool tour = options->tour || !haveDisplay();
-    if (tour) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler(quietOffscreenNotices);
-    }
+    const std::variant<Options, int> parsed = parse(argc, argv);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const Options& options = std::get<Options>(parsed);
+    qputenv("QT_QPA_PLATFORM", options.tour ? QByteArray("offscreen") : platformsToTry());
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("toka-demo"));
-    if (tour)
-        return Tour(options->out).run();
-    return interactive(app, *options);
+    const bool tour = options.tour || QGuiApplication::platformName() == QStringLiteral("offscreen");
+    if (tour && !options.tour)
+        std::fprintf(stderr, "toka-demo: no usable display, running the tour instead (see --help)\n");
+    if (tour) {
+        qInstallMessageHandler(quietOffscreenNotices);
+        return Tour(options.out, options.seed).run();
+    }
+    return interactive(app, options);
 }

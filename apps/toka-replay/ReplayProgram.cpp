@@ -2,6 +2,8 @@
 
 #include "ScriptRunner.h"
 
+#include <NorvoUITOKA/norvouitoka_version.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
@@ -88,6 +90,9 @@ int ReplayProgram::run(const std::vector<std::string>& arguments, std::istream& 
             optionsEnded = true;
         } else if (argument == "--help" || argument == "-h") {
             out << Usage << '\n';
+            return Success;
+        } else if (argument == "--version") {
+            out << "toka-replay " << NORVOUITOKA_VERSION_STRING << '\n';
             return Success;
         } else if (argument == "--png-dir" && hasValue) {
             options.pngDir = arguments[++i];

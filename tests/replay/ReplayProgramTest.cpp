@@ -2,6 +2,8 @@
 
 #include "testing/MemorySettingsStore.h"
 
+#include <NorvoUITOKA/norvouitoka_version.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -46,6 +48,15 @@ TEST_F(ReplayProgramTest, UsageErrorsExitWithTwo)
     EXPECT_EQ(run({"--settings", "my.ini", "-"}), ReplayProgram::UsageError);
     EXPECT_NE(err.find("--settings needs the Qt front end"), std::string::npos);
     EXPECT_EQ(out, "");
+}
+
+TEST_F(ReplayProgramTest, HelpAndVersionAnswerOnStandardOutputAndExitWithZero)
+{
+    EXPECT_EQ(run({"--help", "missing.script"}), ReplayProgram::Success);
+    EXPECT_EQ(out.rfind("usage: toka-replay [--png-dir DIR] [--settings INI] FILE...", 0), 0u);
+    EXPECT_EQ(run({"--version"}), ReplayProgram::Success);
+    EXPECT_EQ(out, "toka-replay " NORVOUITOKA_VERSION_STRING "\n");
+    EXPECT_EQ(err, "");
 }
 
 // Each script gets a store of its own on the same file.
