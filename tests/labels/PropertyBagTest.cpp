@@ -1,9 +1,9 @@
 #include "labels/PropertyBag.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 
 namespace norvo {
 namespace {
@@ -117,6 +117,8 @@ struct MalformedCase {
     Bytes bytes;
 };
 
+void PrintTo(const MalformedCase& c, std::ostream* out) { *out << c.what; }
+
 class MalformedStoreTest : public ::testing::TestWithParam<MalformedCase> { };
 
 TEST_P(MalformedStoreTest, IsRefused) { EXPECT_THROW(PropertyBag::parse(GetParam().bytes), PropertyStoreError); }
@@ -146,12 +148,7 @@ INSTANTIATE_TEST_SUITE_P(Stores, MalformedStoreTest,
         MalformedCase{"upper-case name", entry(3, "Status", {5, 0, 0, 0})},
         MalformedCase{"name stored twice", entry(3, "status", {5, 0, 0, 0}) + entry(3, "status", {5, 0, 0, 0})},
         MalformedCase{"odd length", Bytes{3, 0, 6}}),
-    [](const auto& info) {
-        std::string name;
-        for (const char c : std::string(info.param.what))
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return name;
-    });
+    NamedAfterPrintTo());
 
 TEST(PropertyBagTest, EveryCutOfAStoreInsideAnEntryIsRefused)
 {

@@ -35,6 +35,8 @@ struct Sheet {
     Colour at(std::int32_t x, std::int32_t y) const { return image->pixel(x * scale, y * scale); }
 };
 
+void PrintTo(const Sheet& c, std::ostream* out) { *out << (c.scale == 1 ? "standard" : "high density"); }
+
 class SpriteSheetTest : public ::testing::TestWithParam<Sheet> { };
 
 TEST_P(SpriteSheetTest, EachStateImageCarriesItsColours)

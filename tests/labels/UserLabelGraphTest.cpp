@@ -2,6 +2,7 @@
 #include "labels/SpriteSheet.h"
 #include "platform/CheckedMath.h"
 #include "platform/ManualClock.h"
+#include "support/CaseNames.h"
 #include "support/ChangeCounter.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,8 @@ struct SpriteCase {
     std::int32_t statusAfter;
 };
 
+void PrintTo(const SpriteCase& c, std::ostream* out) { *out << "style " << c.style << " status " << c.status; }
+
 class SpriteRectTest : public UserLabelGraphTest, public ::testing::WithParamInterface<SpriteCase> { };
 
 TEST_P(SpriteRectTest, DrawsTheImageOfStyleAndReducedState)
@@ -81,7 +84,8 @@ TEST_P(SpriteRectTest, DrawsTheImageOfStyleAndReducedState)
 INSTANTIATE_TEST_SUITE_P(Layout, SpriteRectTest,
     ::testing::Values(SpriteCase{1, 1, {17, 0, 17, 17}, 1}, SpriteCase{4, 1, {120, 0, 18, 19}, 1},
         SpriteCase{6, 3, {192, 0, 18, 16}, 1}, SpriteCase{7, 4, {230, 0, 20, 20}, 1},
-        SpriteCase{14, 1, {530, 0, 20, 12}, 1}, SpriteCase{-1, 1, {-70, 0, 20, 12}, 1}));
+        SpriteCase{14, 1, {530, 0, 20, 12}, 1}, SpriteCase{-1, 1, {-70, 0, 20, 12}, 1}),
+    NamedAfterPrintTo());
 
 TEST_F(UserLabelGraphTest, OnlyANewImageIsAnnouncedSoTheViewRepaints)
 {

@@ -2,6 +2,7 @@
 #include "labels/PropertyBag.h"
 #include "platform/ManualClock.h"
 #include "skin/Skin.h"
+#include "support/CaseNames.h"
 #include "support/ChangeCounter.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +55,11 @@ struct BlinkCase {
     std::vector<std::int32_t> shown; // at once, then after each tick
 };
 
+void PrintTo(const BlinkCase& c, std::ostream* out)
+{
+    *out << "status " << c.status << " blink " << c.blinkStatus << " loop " << c.loop;
+}
+
 class BlinkTest : public UserLabelTest, public ::testing::WithParamInterface<BlinkCase> { };
 
 TEST_P(BlinkTest, AlternatesOncePerTickAndStopsOnTheSavedStatus)
@@ -74,7 +80,8 @@ TEST_P(BlinkTest, AlternatesOncePerTickAndStopsOnTheSavedStatus)
 
 INSTANTIATE_TEST_SUITE_P(Loops, BlinkTest,
     ::testing::Values(BlinkCase{5, 4, 2, {4, 5, 5}}, BlinkCase{3, 2, 3, {2, 2, 3, 3}},
-        BlinkCase{0, 2, 4, {2, 0, 2, 0, 0}}, BlinkCase{1, -1, 2, {1, 1, 1}}));
+        BlinkCase{0, 2, 4, {2, 0, 2, 0, 0}}, BlinkCase{1, -1, 2, {1, 1, 1}}),
+    NamedAfterPrintTo());
 
 TEST_F(UserLabelTest, BlinkLoopBelowOneIsRejectedAndChangesNothing)
 {

@@ -1,6 +1,7 @@
 #include "PanelFixture.h"
 
 #include "platform/CheckedMath.h"
+#include "support/CaseNames.h"
 
 #include <limits>
 #include <tuple>
@@ -52,7 +53,8 @@ TEST_P(LoopEquivalence, BindingMakesTheCallsOfTheFullLoop)
 
 INSTANTIATE_TEST_SUITE_P(Layouts, LoopEquivalence,
     ::testing::Values(std::pair{3, 7}, std::pair{2, 10}, std::pair{5, 10}, std::pair{0, 5}, std::pair{-3, 20},
-        std::pair{1, 2}, std::pair{3, 0}, std::pair{2, 3}, std::pair{3, 2}, std::pair{1, 0}));
+        std::pair{1, 2}, std::pair{3, 0}, std::pair{2, 3}, std::pair{3, 2}, std::pair{1, 0}),
+    NamedAfterPrintTo());
 
 TEST_F(Binding, HugeSlotCountCostsWhatThreeCost)
 {
@@ -132,7 +134,8 @@ TEST_P(HostileLayout, IsRefusedAfterUnlockingAndChangesNothing)
 
 INSTANTIATE_TEST_SUITE_P(Overflowing, HostileLayout,
     ::testing::Values(std::pair{Max, 0}, std::pair{Min, 0}, std::pair{400'000'000, 0}, std::pair{-400'000'000, 0},
-        std::pair{1, Max}, std::pair{-1, Min}, std::pair{3, Max - 19}, std::pair{-5, Min + 30}));
+        std::pair{1, Max}, std::pair{-1, Min}, std::pair{3, Max - 19}, std::pair{-5, Min + 30}),
+    NamedAfterPrintTo());
 
 TEST_F(Binding, LayoutsAtTheLimitsBind)
 {

@@ -1,5 +1,6 @@
 #include "PanelFixture.h"
 
+#include "support/CaseNames.h"
 #include "support/ChangeCounter.h"
 
 #include <limits>
@@ -123,6 +124,8 @@ struct TipCase {
     const char* expected;
 };
 
+void PrintTo(const TipCase& c, std::ostream* out) { *out << "shown " << spelt(c.shown) << " info " << spelt(c.info); }
+
 class RoomTip : public PanelTest, public ::testing::WithParamInterface<TipCase> { };
 
 // The tooltip is written only when it reads otherwise.
@@ -144,7 +147,8 @@ INSTANTIATE_TEST_SUITE_P(Tips, RoomTip,
     ::testing::Values(TipCase{"R1 : a  b", "R1", "a\r\nb", "R1 : a  b"},
         TipCase{"R : 1 : a", "R", "1 : a", "R : 1 : a"}, TipCase{"R1 : a  b", "R1", "a\nbc", "R1 : a  bc"},
         TipCase{"R1 : a  bc", "R1", "a\nb", "R1 : a  b"}, TipCase{"R1 : a b", "R1", "a\nb", "R1 : a  b"},
-        TipCase{"R1 : a", "R1 ", "a", "R1  : a"}, TipCase{"R1 - a", "R1", "a", "R1 : a"}, TipCase{"", "", "", " : "}));
+        TipCase{"R1 : a", "R1 ", "a", "R1  : a"}, TipCase{"R1 - a", "R1", "a", "R1 : a"}, TipCase{"", "", "", " : "}),
+    NamedAfterPrintTo());
 
 struct Selection {
     const char* receive;
@@ -153,6 +157,11 @@ struct Selection {
     std::int32_t mutes[4]; // receive slot 0, 1, transmit slot 0, 1
     Colour expected[4]; // COMReceive(0), COMReceive(1), COMTransmit(0), COMTransmit(1)
 };
+
+void PrintTo(const Selection& c, std::ostream* out)
+{
+    *out << "receive " << c.receive << " transmit " << c.transmit << (c.bound ? " bound" : " unbound");
+}
 
 class RadioSelection : public PanelTest, public ::testing::WithParamInterface<Selection> { };
 
@@ -176,7 +185,8 @@ INSTANTIATE_TEST_SUITE_P(Selections, RadioSelection,
     ::testing::Values(Selection{"1", "2", true, {1, 0, 0, 7}, {Brown, Brown, Brown, Brown}},
         Selection{"B", "B", true, {1, 0, 0, 1}, {Brown, Green, Green, Brown}},
         Selection{"B", "2", false, {1, 1, 1, 1}, {Green, Green, Brown, Green}},
-        Selection{"3", "B ", false, {0, 0, 0, 0}, {Brown, Brown, Brown, Brown}}));
+        Selection{"3", "B ", false, {0, 0, 0, 0}, {Brown, Brown, Brown, Brown}}),
+    NamedAfterPrintTo());
 
 } // namespace
 } // namespace norvo::testing

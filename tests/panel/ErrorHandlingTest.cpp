@@ -17,6 +17,8 @@ struct Failure {
     const char* after;
 };
 
+void PrintTo(const Failure& c, std::ostream* out) { *out << c.member << " fails"; }
+
 class FailingVoiceClient : public PanelTest, public ::testing::WithParamInterface<Failure> { };
 
 TEST_P(FailingVoiceClient, ErrorReachesTheCallerAndTheLockIsReleasedOnce)

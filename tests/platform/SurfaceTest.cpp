@@ -1,4 +1,5 @@
 #include "platform/Surface.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,8 @@ struct StretchCase {
     Rect source;
     Rect destination;
 };
+
+void PrintTo(const StretchCase& c, std::ostream* out) { *out << c.what; }
 
 class SurfaceStretch : public ::testing::TestWithParam<StretchCase> { };
 
@@ -54,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(Blocks, SurfaceStretch,
         StretchCase{"unscaled, partly off the surface", {-3, 8, 6, 4}, {5, 2, 6, 4}},
         StretchCase{"destination past the edges", {0, 0, 4, 4}, {-2, 7, 9, 6}},
         StretchCase{"overlapping", {0, 0, 6, 5}, {2, 1, 8, 6}},
-        StretchCase{"unscaled, overlapping", {0, 0, 3, 1}, {1, 0, 3, 1}}));
+        StretchCase{"unscaled, overlapping", {0, 0, 3, 1}, {1, 0, 3, 1}}),
+    NamedAfterPrintTo());
 
 TEST(Surface, HugeOrNegativeRectanglesAreHarmless)
 {

@@ -105,6 +105,8 @@ struct BrokenFile {
     const char* channel0;
 };
 
+void PrintTo(const BrokenFile& c, std::ostream* out) { *out << c.name; }
+
 struct BrokenFileTest : QtSettingsStoreTest, ::testing::WithParamInterface<BrokenFile> {
     ~BrokenFileTest() override
     {

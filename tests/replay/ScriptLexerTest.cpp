@@ -1,5 +1,6 @@
 #include "ScriptLexer.h"
 #include "ScriptError.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,8 @@ struct IntegerCase {
     std::int32_t value;
 };
 
+void PrintTo(const IntegerCase& c, std::ostream* out) { *out << c.written; }
+
 class IntegerToken : public ::testing::TestWithParam<IntegerCase> { };
 
 TEST_P(IntegerToken, IsReadAsA32BitSignedValue)
@@ -28,12 +31,15 @@ TEST_P(IntegerToken, IsReadAsA32BitSignedValue)
 INSTANTIATE_TEST_SUITE_P(DecimalAndHex, IntegerToken,
     ::testing::Values(IntegerCase{"-7", -7}, IntegerCase{"2147483647", INT_MAX}, IntegerCase{"-2147483648", INT_MIN},
         IntegerCase{"&H00C000", 0x00C000}, IntegerCase{"&Hff", 255}, IntegerCase{"&HFFFFFFFF", -1},
-        IntegerCase{"&H0000000000000001", 1}));
+        IntegerCase{"&H0000000000000001", 1}),
+    NamedAfterPrintTo());
 
 struct BadToken {
     const char* line;
     const char* why;
 };
+
+void PrintTo(const BadToken& c, std::ostream* out) { *out << c.line; }
 
 class MalformedToken : public ::testing::TestWithParam<BadToken> { };
 
@@ -56,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedToken,
         BadToken{"tick 1.2.3", "invalid number 1.2.3"}, BadToken{"text 7 1 \"open", "unterminated string"},
         BadToken{"text 7 1 \"ends in \\", "unterminated string"},
         BadToken{"text 7 1 \"bad \\q\"", "unknown escape \\q in a string"},
-        BadToken{"text 7 1 \"a\"b", "a blank must follow the string \"a\""}));
+        BadToken{"text 7 1 \"a\"b", "a blank must follow the string \"a\""}),
+    NamedAfterPrintTo());
 
 TEST(ScriptLexer, StringsResolveEveryEscapeAndKeepBlanks)
 {

@@ -1,5 +1,6 @@
 #include "ScriptParser.h"
 #include "ScriptError.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,8 @@ struct BadLine {
     const char* why;
 };
 
+void PrintTo(const BadLine& c, std::ostream* out) { *out << spelt(c.line); }
+
 class InvalidLine : public ::testing::TestWithParam<BadLine> { };
 
 TEST_P(InvalidLine, IsRefusedWithItsReason)
@@ -109,7 +112,8 @@ INSTANTIATE_TEST_SUITE_P(Table, InvalidLine,
         BadLine{"newlabel L.x UserLabel", "newlabel: NAME must be a name, not L.x"},
         BadLine{"newlabel L Label", "newlabel: CLASS must be UserLabel or UserLabelGraph, not Label"},
         BadLine{"invoke btnQuit.Blink 4 two", "invoke: ARGS must be an integer, not two"},
-        BadLine{"snapshot \"\"", "snapshot: FILE must be a file name, not \"\""}));
+        BadLine{"snapshot \"\"", "snapshot: FILE must be a file name, not \"\""}),
+    NamedAfterPrintTo());
 
 } // namespace
 } // namespace norvo::replay

@@ -1,5 +1,6 @@
 #include "ScriptRunner.h"
 #include "PanelRenderer.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,8 @@ struct RuntimeCase {
     const char* error;
 };
 
+void PrintTo(const RuntimeCase& c, std::ostream* out) { *out << c.script; }
+
 class InvalidAtRunTime : public ::testing::TestWithParam<RuntimeCase> { };
 
 TEST_P(InvalidAtRunTime, IsAnInvalidLine)
@@ -88,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(Table, InvalidAtRunTime,
         RuntimeCase{
             "start\nnewlabel TOKA UserLabel", "s.script:2: error: newlabel: a control named TOKA exists already\n"},
         RuntimeCase{"start\nnewlabel L UserLabel\nfocus L", "s.script:3: error: focus: L is not on the panel\n"},
-        RuntimeCase{"start\nresize 5 -1", "s.script:2: error: a size cannot be negative\n"}));
+        RuntimeCase{"start\nresize 5 -1", "s.script:2: error: a size cannot be negative\n"}),
+    NamedAfterPrintTo());
 
 TEST(ScriptRunner, TickLongerThanTheLimitIsInvalid)
 {

@@ -40,6 +40,8 @@ struct Misuse {
     const char* breaking;
 };
 
+void PrintTo(const Misuse& c, std::ostream* out) { *out << c.name; }
+
 void make(Sim& sim, Call call)
 {
     std::int32_t handle = call == LockVoice ? 2 : call == LockOther ? 1 : 99;

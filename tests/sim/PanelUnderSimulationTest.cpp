@@ -6,6 +6,7 @@
 #include "platform/Label.h"
 #include "platform/ManualClock.h"
 #include "sim/SimulatedVoiceClient.h"
+#include "support/CaseNames.h"
 #include "testing/CallLog.h"
 #include "testing/MemorySettingsStore.h"
 #include "testing/RecordingWindowSystem.h"
@@ -325,7 +326,7 @@ TEST_P(RandomRun, KeepsTheContractAndShowsWhatTheNetworkHolds)
     EXPECT_GT(rig.freeChannel().listCount(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, RandomRun, ::testing::Values(1u, 2u, 3u, 4u, 5u));
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomRun, ::testing::Values(1u, 2u, 3u, 4u, 5u), NamedAfterPrintTo());
 
 } // namespace
 } // namespace norvo

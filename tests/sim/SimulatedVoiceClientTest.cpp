@@ -1,6 +1,7 @@
 #include "sim/SimulatedVoiceClient.h"
 
 #include "platform/CheckedMath.h"
+#include "support/CaseNames.h"
 #include "support/EventRecorder.h"
 
 #include <gtest/gtest.h>
@@ -145,6 +146,8 @@ struct TypedName {
     const char* room;
 };
 
+void PrintTo(const TypedName& c, std::ostream* out) { *out << "typed " << c.typed; }
+
 class FreeChannel : public SimulationTest, public ::testing::WithParamInterface<TypedName> { };
 
 TEST_P(FreeChannel, JoinsTheRoomTheTypedNameNames)
@@ -165,7 +168,8 @@ INSTANTIATE_TEST_SUITE_P(Names, FreeChannel,
         TypedName{"FREQ_123.450", RoomState::Connected, "FREQ_123.450"},
         TypedName{"eddf_twr", RoomState::Failed, "eddf_twr"}, TypedName{"   ", RoomState::Failed, "   "},
         TypedName{"FREQ_122.800", RoomState::Failed, "FREQ_122.800"},
-        TypedName{"140.000", RoomState::Failed, "140.000"}));
+        TypedName{"140.000", RoomState::Failed, "140.000"}),
+    NamedAfterPrintTo());
 
 TEST_F(SimulationTest, RadioRoomFollowsItsFrequency)
 {
@@ -293,6 +297,11 @@ struct Selection {
     const char* receiveAfter;
 };
 
+void PrintTo(const Selection& c, std::ostream* out)
+{
+    *out << "receive " << c.receive << " transmit " << c.transmit << (c.both ? " both" : " one");
+}
+
 class ReceiveBoth : public SimulationTest, public ::testing::WithParamInterface<Selection> { };
 
 TEST_P(ReceiveBoth, KeepsTheTransmitRadioHeard)
@@ -311,7 +320,8 @@ TEST_P(ReceiveBoth, KeepsTheTransmitRadioHeard)
 
 INSTANTIATE_TEST_SUITE_P(Selections, ReceiveBoth,
     ::testing::Values(Selection{"1", "1", true, "B"}, Selection{"B", "2", false, "2"}, Selection{"B", "1", false, "1"},
-        Selection{"B", "B", false, "1"}, Selection{"B", "x", false, "1"}, Selection{"B", "2", true, "B"}));
+        Selection{"B", "B", false, "1"}, Selection{"B", "x", false, "1"}, Selection{"B", "2", true, "B"}),
+    NamedAfterPrintTo());
 
 TEST_F(SimulationTest, VoiceObjectGoesWithTheNetworkAndComesBackUnderANewHandle)
 {

@@ -1,4 +1,5 @@
 #include "sim/StationDirectory.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,8 @@ struct FrequencyCase {
     const char* text;
     const char* normal; // nullptr: not a frequency
 };
+
+void PrintTo(const FrequencyCase& c, std::ostream* out) { *out << spelt(c.text); }
 
 class Frequency : public ::testing::TestWithParam<FrequencyCase> { };
 
@@ -23,7 +26,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, Frequency,
         FrequencyCase{"118.000", "118.000"}, FrequencyCase{"136.975", "136.975"}, FrequencyCase{"117.999", nullptr},
         FrequencyCase{"136.980", nullptr}, FrequencyCase{"122.", nullptr}, FrequencyCase{"122,800", nullptr},
         FrequencyCase{"1228.00", nullptr}, FrequencyCase{"122.8000", nullptr}, FrequencyCase{" 122.800", nullptr},
-        FrequencyCase{"12a.800", nullptr}));
+        FrequencyCase{"12a.800", nullptr}),
+    NamedAfterPrintTo());
 
 TEST(StationDirectory, FrequencyFindsItsStationOrAGenericRoom)
 {

@@ -1,4 +1,5 @@
 #include "skin/Skin.h"
+#include "support/CaseNames.h"
 #include "testing/RecordingWindowSystem.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@ struct ParseCase {
     const char* text;
     Colour expected;
 };
+
+void PrintTo(const ParseCase& c, std::ostream* out) { *out << "text " << spelt(c.text); }
 
 class ParseSkinColourTest : public ::testing::TestWithParam<ParseCase> { };
 
@@ -23,7 +26,8 @@ INSTANTIATE_TEST_SUITE_P(Entries, ParseSkinColourTest,
         ParseCase{"#65cd30", 0x30CD65}, ParseCase{"  # 65CD30  ", 0x30CD65}, ParseCase{"##FF0301", 0x0103FF},
         ParseCase{"#GG0000", 0}, ParseCase{"", 0}, ParseCase{"   ", 0}, ParseCase{"#12G456", 0x120000},
         ParseCase{"#AABBCCDD", 0xDDCCBB}, ParseCase{"#FFFFFFFF", 0xFFFFFF}, ParseCase{"#1FFFFFFFF", 0},
-        ParseCase{"#000000001", 0x010000}, ParseCase{"\t#65CD30", 0}));
+        ParseCase{"#000000001", 0x010000}, ParseCase{"\t#65CD30", 0}),
+    NamedAfterPrintTo());
 
 TEST(LoadSkinColoursTest, FillsTheTableOnceAndNeverAgain)
 {

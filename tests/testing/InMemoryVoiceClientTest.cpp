@@ -1,4 +1,5 @@
 #include "testing/InMemoryVoiceClient.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,11 @@ struct RadioSelection {
     const char* receiveAfter;
 };
 
+void PrintTo(const RadioSelection& c, std::ostream* out)
+{
+    *out << "receive " << c.receive << " transmit " << c.transmit << (c.both ? " both" : " one");
+}
+
 class ReceiveBoth : public InMemoryVoiceClientTest, public ::testing::WithParamInterface<RadioSelection> { };
 
 TEST_P(ReceiveBoth, FollowsTheTransmitRadio)
@@ -53,7 +59,8 @@ TEST_P(ReceiveBoth, FollowsTheTransmitRadio)
 INSTANTIATE_TEST_SUITE_P(Selections, ReceiveBoth,
     ::testing::Values(RadioSelection{"1", "2", true, "B"}, RadioSelection{"B", "2", false, "2"},
         RadioSelection{"B", "1", false, "1"}, RadioSelection{"B", "B", false, "1"},
-        RadioSelection{"B", "", false, "1"}));
+        RadioSelection{"B", "", false, "1"}),
+    NamedAfterPrintTo());
 
 // Reading without the matching lock fails, as against a real client, so that
 // a panel that forgets a lock fails its tests.

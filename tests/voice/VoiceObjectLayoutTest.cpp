@@ -1,6 +1,7 @@
 #include "voice/VoiceObjectLayout.h"
 
 #include "platform/CheckedMath.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,8 @@ struct BasesCase {
     std::int32_t rooms, room, info, receive, transmit, recv, send, priority;
 };
 
+void PrintTo(const BasesCase& c, std::ostream* out) { *out << c.a << " slots from " << c.b; }
+
 class LayoutBases : public ::testing::TestWithParam<BasesCase> { };
 
 TEST_P(LayoutBases, FollowTheSlotCountAndRoomsAreCapped)
@@ -41,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(Layouts, LayoutBases,
         BasesCase{10'000'000, 7, 3, 7, 10'000'007, 20'000'007, 30'000'007, 40'000'007, 50'000'007, 60'000'007},
         // 6A alone does not fit, 6A + B does.
         BasesCase{400'000'000, -1'000'000'000, 3, -1'000'000'000, -600'000'000, -200'000'000, 200'000'000, 600'000'000,
-            1'000'000'000, 1'400'000'000}));
+            1'000'000'000, 1'400'000'000}),
+    NamedAfterPrintTo());
 
 TEST(VoiceObjectLayout, BaseOrLastBeyond32BitsIsRefused)
 {
@@ -57,6 +61,8 @@ struct LocateCase {
     std::int32_t index;
     std::optional<Place> place;
 };
+
+void PrintTo(const LocateCase& c, std::ostream* out) { *out << c.a << " slots from " << c.b << ", index " << c.index; }
 
 class Locate : public ::testing::TestWithParam<LocateCase> { };
 
@@ -82,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(Layouts, Locate,
         LocateCase{1, 2, 8, Place{Value::Priority, 0}},
         // Without slots every block is empty.
         LocateCase{0, 2, 3, Place{Value::Speaker, 0}}, LocateCase{-3, 20, 20, std::nullopt},
-        LocateCase{0, 2, 7, std::nullopt}));
+        LocateCase{0, 2, 7, std::nullopt}),
+    NamedAfterPrintTo());
 
 TEST(VoiceObjectLayout, NextPlacedSkipsToTheNextIndexLocateKnows)
 {
