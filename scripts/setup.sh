@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs what building and testing NorvoUITOKA needs on Debian 12 (as root,
-# or with sudo), then configures and builds into build/ (or $NORVO_BUILD_DIR).
+# or with sudo), and the packages in $NORVO_EXTRA_PACKAGES, then configures and
+# builds into build/ (or $NORVO_BUILD_DIR).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libgl-dev fonts-dejavu-core)
+    qt6-base-dev libgl-dev fonts-dejavu-core ${NORVO_EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

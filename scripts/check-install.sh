@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Checks an installed NorvoUITOKA as a user of it would find it:
+#   bash scripts/check-install.sh PREFIX [BUILD_DIR_FOR_EXAMPLES]
+# Only public headers, under include/NorvoUITOKA/, each compiling on its own;
+# the libraries with their SONAME; the CMake package and its version file; a
+# pkg-config file that builds and runs a small core program; then every
+# example under examples/ configured, built and run against the install (a
+# headless one with Qt disabled).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+prefix=$(realpath "$1")
+work=$(realpath -m "${2:-build-examples}")
+rm -rf "$work"
+mkdir -p "$work"
+fail() {
+    echo "check-install: $*" >&2
+    exit 1
+}
+
+[ -d "$prefix/include/NorvoUITOKA" ] || fail "no include/NorvoUITOKA in $prefix"
+stray=$(find "$prefix/include" -mindepth 1 -maxdepth 1 ! -name NorvoUITOKA)
+[ -z "$stray" ] || fail "installed outside include/NorvoUITOKA: $stray"
+qt_cflags=""
+if [ -d "$prefix/include/NorvoUITOKA/qt" ]; then
+    qt_cflags=$(pkg-config --cflags Qt6Widgets)
+fi
+headers=0
+while IFS= read -r header; do
+    name=${header#"$prefix/include/"}
+    flags=""
+    [[ $name == NorvoUITOKA/qt/* ]] && flags=$qt_cflags
+    # shellcheck disable=SC2086
+    echo "#include <$name>" | c++ -std=c++20 -fPIC -fsyntax-only -Wall -Wextra -Wpedantic -Werror \
+        -I "$prefix/include" $flags -x c++ - || fail "$name does not compile on its own"
+    headers=$((headers + 1))
+done < <(find "$prefix/include/NorvoUITOKA" -name '*.h' | sort)
+echo "check-install: $headers public headers, each compiles on its own"
+
+libdir=$(dirname "$(find "$prefix" -name 'libnorvouitoka.so*' -o -name libnorvouitoka.a | head -n1)")
+for library in "$libdir"/libnorvouitoka*.so; do
+    [ -e "$library" ] || break
+    soname=$(readelf -d "$library" | sed -n 's/.*(SONAME).*\[\(.*\)\]/\1/p')
+    [ -n "$soname" ] && [ -e "$libdir/$soname" ] || fail "$library has no SONAME file ($soname)"
+    echo "check-install: $(basename "$library") -> $soname"
+done
+[ -f "$libdir/cmake/NorvoUITOKA/NorvoUITOKAConfigVersion.cmake" ] || fail "no package version file"
+
+export PKG_CONFIG_PATH="$libdir/pkgconfig"
+cat > "$work/pkg-config-user.cpp" <<'CPP'
+#include <NorvoUITOKA/norvouitoka_version.h>
+#include <NorvoUITOKA/platform/ManualClock.h>
+#include <NorvoUITOKA/voice/VoiceObjectLayout.h>
+
+#include <cstdio>
+
+int main()
+{
+    norvo::ManualClock clock;
+    clock.advance(5);
+    const norvo::VoiceObjectLayout layout(3, 7);
+    std::printf("NorvoUITOKA %s: first room at %d\n", NORVOUITOKA_VERSION_STRING,
+        layout.index(norvo::VoiceObjectLayout::Block::Room, 0));
+    return 0;
+}
+CPP
+# shellcheck disable=SC2046
+c++ "$work/pkg-config-user.cpp" -o "$work/pkg-config-user" $(pkg-config --cflags --libs norvouitoka)
+LD_LIBRARY_PATH="$libdir" "$work/pkg-config-user"
+
+for example in examples/*/; do
+    name=$(basename "$example")
+    qt_off=()
+    grep -qE 'find_package\(Qt6|COMPONENTS[^)]*\bqt\b' "$example/CMakeLists.txt" || qt_off=(-DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON)
+    echo "check-install: example $name ${qt_off[*]}"
+    { cmake -S "$example" -B "$work/$name" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        "${qt_off[@]}" && cmake --build "$work/$name" -j2; } >"$work/$name.log" 2>&1 \
+        || { cat "$work/$name.log"; fail "example $name does not build against the install"; }
+    (cd "$work/$name" && timeout 120 "./$name")
+done
