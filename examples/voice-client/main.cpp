@@ -1,0 +1,37 @@
+// The voice panel in a small window, connected to a voice client whose own
+// worker thread raises its events. Run it, watch the COM1 room's receive
+// activity blink, click the buttons, type a room into the free channel and
+// press Enter.
+
+#include "ThreadedVoiceClient.h"
+
+#include "host/StandaloneDockFrame.h"
+#include "panel/TOKA.h"
+#include "qt/TokaWidget.h"
+
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+
+    // Both outlive the widget: it uses them until it is destroyed.
+    ThreadedVoiceClient voice;
+    norvo::StandaloneDockFrame dockFrame;
+
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Voice panel"));
+    // The panel starts here: it attaches and asks the client to announce
+    // its objects. The client's events from now on come from its worker.
+    auto* panel = new norvo::qt::TokaWidget(voice, dockFrame, &window);
+    panel->setHostWindow(&window);
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    panel->panel().Sizing(0, width, height);
+    window.setFixedSize(width, height);
+    QObject::connect(panel, &norvo::qt::TokaWidget::quit, &window, &QWidget::close);
+
+    window.show();
+    return app.exec();
+}
