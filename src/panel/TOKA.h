@@ -63,8 +63,10 @@ struct TokaFields {
 // Its handlers never run inside one another on account of the voice client:
 // an event raised while one runs (start-up, input, a host call, a timer tick,
 // another event), even from inside a call the panel makes, waits until the
-// outermost handler has returned (see DeferredEvents). Once shut down, the
-// panel drops every event.
+// outermost handler has returned, then runs, in the order raised (see
+// DeferredEvents). None is dropped, also when a handler fails: its caller gets
+// the first error once the waiting events have run. Once shut down, the panel
+// drops every event.
 //
 // Where each member lives: TOKA.cpp (life cycle, host contract, where the
 // voice client's events enter), Binding.cpp, RadioDisplay.cpp,

@@ -52,11 +52,6 @@ TEST(ScriptParser, GroupsOptionalArgumentsAndLiterals)
     EXPECT_EQ(event->id, CommandId::EventObjectValueChanged);
     EXPECT_EQ(event->section, CommandSection::Panel);
     EXPECT_EQ(std::get<VoiceEvent>(event->arguments.at(0)), (VoiceEvent{VoiceEvent::Kind::ObjectValueChanged, 7, 27}));
-    const auto during = ScriptParser::parse("during GetLong ObjectDeleted 7");
-    ASSERT_TRUE(during);
-    EXPECT_EQ(during->section, CommandSection::World);
-    EXPECT_EQ(std::get<std::string>(during->arguments.at(0)), "GetLong");
-    EXPECT_EQ(std::get<VoiceEvent>(during->arguments.at(1)), (VoiceEvent{VoiceEvent::Kind::ObjectDeleted, 7}));
 
     EXPECT_EQ(ScriptParser::parse("mousedown Freq(0) 2")->arguments.size(), 2u);
     EXPECT_EQ(ScriptParser::parse("mousedown Freq(0)")->arguments.size(), 1u);

@@ -29,7 +29,7 @@ namespace P = PanelPalette;
 // components, started, hosted by window 100 and sized as a docking host does.
 // Injecting, every call the panel makes raises an event on the panel from
 // inside the call, as a client with its own threads may: an event that tells
-// the truth (a value, text or the radios changed, the object is there), so
+// the truth (a value, a text or the radios changed), so
 // that the display must still follow the network. Each handler the run
 // drives (start-up, user input, an event of the network) allows a budget of
 // injections larger than the calls it makes itself; the events raised make
@@ -72,11 +72,11 @@ struct PanelRig {
         ++injections;
         const std::int32_t handle = sim.voiceHandle();
         const auto index = static_cast<std::int32_t>(random() % static_cast<std::uint32_t>(sim.layout().last() + 1));
-        // A rebinding makes a hundred calls: it is injected more rarely.
+        // A value change is the most common event; a rebinding, which makes a
+        // hundred calls, is left to the binding's own tests.
         using Kind = VoiceEvent::Kind;
-        static constexpr std::array<Kind, 8> Kinds
-            = {Kind::ObjectValueChanged, Kind::ObjectValueChanged, Kind::ObjectValueChanged, Kind::ObjectValueChanged,
-                Kind::ObjectTextChanged, Kind::ObjectTextChanged, Kind::MainPilotUserChanged, Kind::ObjectCreated};
+        static constexpr std::array<Kind, 4> Kinds
+            = {Kind::ObjectValueChanged, Kind::ObjectValueChanged, Kind::ObjectTextChanged, Kind::MainPilotUserChanged};
         VoiceEvent{Kinds.at(random() % Kinds.size()), handle, index}.deliverTo(*between.eventSink());
     }
 
@@ -329,7 +329,10 @@ TEST_P(RandomRun, KeepsTheContractAndShowsWhatTheNetworkHolds)
     int heard = 0;
     int sending = 0;
     int unbound = 0;
-    for (int step = 0; step < 1200; ++step) {
+    // An injecting run makes ten times the calls: it takes the first steps of
+    // the plain run of its seed, which shows what they go through.
+    const int stepCount = injecting ? 400 : 1200;
+    for (int step = 0; step < stepCount; ++step) {
         std::string why;
         try {
             const auto kind = static_cast<Step>(steps(random));
@@ -363,6 +366,7 @@ TEST_P(RandomRun, KeepsTheContractAndShowsWhatTheNetworkHolds)
         RecordProperty("injections", std::to_string(rig.injections));
         RecordProperty("calls", std::to_string(rig.calls));
         EXPECT_GT(rig.injections, 10'000);
+        return;
     }
     // The run went through everything worth checking.
     for (std::size_t state = 0; state < statesSeen.size(); ++state)
