@@ -75,5 +75,8 @@ for example in examples/*/; do
     { cmake -S "$example" -B "$work/$name" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         "${qt_off[@]}" && cmake --build "$work/$name" -j2; } >"$work/$name.log" 2>&1 \
         || { cat "$work/$name.log"; fail "example $name does not build against the install"; }
-    (cd "$work/$name" && timeout 120 "./$name")
+    # A Qt example runs on the offscreen platform and closes by itself.
+    run=("./$name")
+    [ ${#qt_off[@]} -gt 0 ] || run=(env QT_QPA_PLATFORM=offscreen "./$name" --quit-after 1500)
+    (cd "$work/$name" && timeout 120 "${run[@]}")
 done

@@ -21,6 +21,7 @@ std::vector<CommandSyntax> makeTable()
         {"hosted", C::Hosted, S::World, {{"BOOL", K::Boolean}}},
         {"setting", C::Setting, S::World, {{"KEY", K::String}, {"STRING", K::String}}},
         {"accept", C::Accept, S::World, {{"BOOL", K::Boolean}}},
+        {"during", C::During, S::World, {{"MEMBER", K::VoiceMember}, {"EVENT [ARGS]", K::Event}}},
 
         {"start", C::Start, S::Panel, {}},
         {"stop", C::Stop, S::Panel, {}},

@@ -13,6 +13,8 @@ enum class ArgumentKind {
     String,
     Boolean,
     Member, // a voice-client or dock-frame member name (fail)
+    VoiceMember, // a voice-client member name (during)
+    Event, // an event and its arguments, as `event` takes them: the rest of the line
     LabelClass, // UserLabel or UserLabelGraph
     Name, // a new control's name
     Control, // a control reference

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "voice/VoiceEvent.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +22,7 @@ enum class CommandId {
     Hosted,
     Setting,
     Accept,
+    During,
     // The panel
     Start,
     Stop,
@@ -98,8 +101,9 @@ struct Literal {
     std::string shown;
 };
 
+// The event of `event` and `during` is one argument, a VoiceEvent.
 using ScriptArgument
-    = std::variant<std::int32_t, std::string, bool, ControlRef, MemberRef, PrintItem, FocusNone, Literal>;
+    = std::variant<std::int32_t, std::string, bool, ControlRef, MemberRef, PrintItem, FocusNone, Literal, VoiceEvent>;
 
 struct ScriptCommand {
     CommandId id;

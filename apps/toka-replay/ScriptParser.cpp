@@ -63,6 +63,26 @@ ControlRef controlFromSegments(const std::vector<std::string_view>& segments, st
     return ref;
 }
 
+// The event an `event` command raises, its integers turned into handle and
+// index; nullopt for any other command.
+std::optional<VoiceEvent> eventOf(const ScriptCommand& command)
+{
+    using E = VoiceEvent::Kind;
+    const auto number = [&](std::size_t position) { return std::get<std::int32_t>(command.arguments.at(position)); };
+    switch (command.id) {
+    case CommandId::EventDisconnected: return VoiceEvent{E::Disconnected};
+    case CommandId::EventConnected: return VoiceEvent{E::Connected};
+    case CommandId::EventMainPilotUserDeleted: return VoiceEvent{E::MainPilotUserDeleted};
+    case CommandId::EventMainPilotUserChanged: return VoiceEvent{E::MainPilotUserChanged};
+    case CommandId::EventMainPilotUserCreated: return VoiceEvent{E::MainPilotUserCreated};
+    case CommandId::EventObjectCreated: return VoiceEvent{E::ObjectCreated, number(0)};
+    case CommandId::EventObjectDeleted: return VoiceEvent{E::ObjectDeleted, number(0)};
+    case CommandId::EventObjectTextChanged: return VoiceEvent{E::ObjectTextChanged, number(0), number(1)};
+    case CommandId::EventObjectValueChanged: return VoiceEvent{E::ObjectValueChanged, number(0), number(1)};
+    default: return std::nullopt;
+    }
+}
+
 class LineParser {
 public:
     LineParser(const CommandSyntax& syntax, const std::vector<ScriptToken>& tokens, std::size_t first)
@@ -80,6 +100,10 @@ public:
                 if (parameter.optional)
                     break;
                 throw ScriptError(syntax_.usage());
+            }
+            if (parameter.kind == ArgumentKind::Event) {
+                command.arguments.push_back(event());
+                break;
             }
             do
                 command.arguments.push_back(argument(parameter, tokens_[next_++]));
@@ -105,6 +129,20 @@ private:
         return token;
     }
 
+    // An event name and its arguments, as `event` reads them: the rest of
+    // the line.
+    VoiceEvent event()
+    {
+        const ScriptToken& name = tokens_[next_];
+        const CommandSyntax* raised = name.kind == Kind::Word ? CommandTable::find("event " + name.text) : nullptr;
+        if (!raised)
+            throw ScriptError(std::string(syntax_.name) + ": unknown event " + name.shown()
+                + "; one of: " + joined(CommandTable::groupMembers("event")));
+        const ScriptCommand command = LineParser(*raised, tokens_, next_ + 1).parse();
+        next_ = tokens_.size();
+        return *eventOf(command);
+    }
+
     ScriptArgument argument(const Parameter& parameter, const ScriptToken& token) const
     {
         switch (parameter.kind) {
@@ -117,6 +155,13 @@ private:
                 wrong(parameter, token, "a voice-client member, IsHosted or ClosePanel");
             return member;
         }
+        case ArgumentKind::VoiceMember: {
+            const std::string& member = expect(parameter, token, Kind::Word, "a voice-client member").text;
+            if (!InMemoryVoiceClient::isMember(member))
+                wrong(parameter, token, "a voice-client member");
+            return member;
+        }
+        case ArgumentKind::Event: break;
         case ArgumentKind::LabelClass: {
             const std::string& name = expect(parameter, token, Kind::Word, "UserLabel or UserLabelGraph").text;
             if (name != "UserLabel" && name != "UserLabelGraph")
@@ -248,7 +293,10 @@ std::optional<ScriptCommand> ScriptParser::parse(std::string_view line)
     const CommandSyntax* syntax = CommandTable::find(head.text + " " + tokens[1].text);
     if (!syntax)
         throw ScriptError("unknown " + head.text + " " + tokens[1].text + "; one of: " + joined(members));
-    return LineParser(*syntax, tokens, 2).parse();
+    ScriptCommand command = LineParser(*syntax, tokens, 2).parse();
+    if (const std::optional<VoiceEvent> event = eventOf(command))
+        command.arguments = {*event};
+    return command;
 }
 
 } // namespace norvo::replay

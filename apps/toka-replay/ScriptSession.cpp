@@ -107,8 +107,10 @@ struct ScriptSession::World {
 
     CallLog log;
     InMemoryVoiceClient voice;
-    // What the panel is given: the calls on the voice client go to the log.
-    LoggingVoiceClient loggedVoice{voice, log.writer(), LoggingVoiceClient::FailureReasons::LeftOut};
+    // What the panel is given: the calls on the voice client go to the log,
+    // the events it raises (during) do not.
+    LoggingVoiceClient loggedVoice{
+        voice, log.writer(), LoggingVoiceClient::FailureReasons::LeftOut, LoggingVoiceClient::EventLines::LeftOut};
     RecordingDockFrame dockFrame{log};
     std::unique_ptr<SettingsStore> settingsStore = openSettings(options);
     SettingsStore& settings = *settingsStore;
@@ -256,23 +258,11 @@ void ScriptSession::World::stop()
 
 void ScriptSession::World::deliverEvent(const ScriptCommand& command)
 {
+    // Straight to the panel: an event is no call the log should show.
     VoiceEvents* sink = loggedVoice.eventSink();
-    const auto number = [&](std::size_t position) { return argument<std::int32_t>(command, position); };
     guarded([&] {
-        if (!sink)
-            return;
-        switch (command.id) {
-        case CommandId::EventDisconnected: sink->Norvo_Disconnected(); break;
-        case CommandId::EventConnected: sink->Norvo_Connected(); break;
-        case CommandId::EventMainPilotUserDeleted: sink->Norvo_MainPilotUserDeleted(); break;
-        case CommandId::EventMainPilotUserChanged: sink->Norvo_MainPilotUserChanged(); break;
-        case CommandId::EventMainPilotUserCreated: sink->Norvo_MainPilotUserCreated(); break;
-        case CommandId::EventObjectCreated: sink->Norvo_ObjectCreated(number(0)); break;
-        case CommandId::EventObjectDeleted: sink->Norvo_ObjectDeleted(number(0)); break;
-        case CommandId::EventObjectTextChanged: sink->Norvo_ObjectTextChanged(number(0), number(1)); break;
-        case CommandId::EventObjectValueChanged: sink->Norvo_ObjectValueChanged(number(0), number(1)); break;
-        default: break;
-        }
+        if (sink)
+            argument<VoiceEvent>(command, 0).deliverTo(*sink);
     });
 }
 
@@ -476,6 +466,7 @@ void ScriptSession::World::outsideWorld(const ScriptCommand& command)
         guarded([&] { settings.SaveSetting(TOKA::SettingsApplication, TOKA::SettingsSection, text(0), text(1)); });
         break;
     case CommandId::Accept: windows.setAcceptsRegions(argument<bool>(command, 0)); break;
+    case CommandId::During: voice.raiseDuring(text(0), argument<VoiceEvent>(command, 1)); break;
     default: break;
     }
 }

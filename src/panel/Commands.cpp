@@ -15,26 +15,39 @@ std::string radioDigit(std::int16_t slot) { return std::to_string(slot + 1); }
 
 } // namespace
 
-void TOKA::PriorityChannel_Click(std::int16_t index) { toggleFlag(layout_.base(Block::Priority), index); }
+void TOKA::PriorityChannel_Click(std::int16_t index)
+{
+    events_.runHandler([&] { toggleFlag(layout_.base(Block::Priority), index); });
+}
 
-void TOKA::ToSpeaker_Click(std::int16_t index) { toggleFlag(layout_.base(Block::Info), index); }
+void TOKA::ToSpeaker_Click(std::int16_t index)
+{
+    events_.runHandler([&] { toggleFlag(layout_.base(Block::Info), index); });
+}
 
-void TOKA::GeneralSpeaker_Click() { toggleFlag(HeaderIndex::AllToSpeaker, 0); }
+void TOKA::GeneralSpeaker_Click()
+{
+    events_.runHandler([&] { toggleFlag(HeaderIndex::AllToSpeaker, 0); });
+}
 
 void TOKA::COMReceive_Click(std::int16_t index)
 {
-    if (index >= 2)
-        toggleFlag(layout_.base(Block::ReceiveMute), index);
-    else
-        radioReceiveCommand(index);
+    events_.runHandler([&] {
+        if (index >= 2)
+            toggleFlag(layout_.base(Block::ReceiveMute), index);
+        else
+            radioReceiveCommand(index);
+    });
 }
 
 void TOKA::COMTransmit_Click(std::int16_t index)
 {
-    if (index >= 2)
-        toggleFlag(layout_.base(Block::TransmitMute), index);
-    else
-        radioTransmitCommand(index);
+    events_.runHandler([&] {
+        if (index >= 2)
+            toggleFlag(layout_.base(Block::TransmitMute), index);
+        else
+            radioTransmitCommand(index);
+    });
 }
 
 void TOKA::toggleFlag(std::int32_t base, std::int16_t slot)
@@ -103,6 +116,11 @@ void TOKA::changeRadioMute(Block block, std::int16_t slot, bool toggle)
 }
 
 void TOKA::RoomStatus_Click(std::int16_t index)
+{
+    events_.runHandler([&] { roomCommand(index); });
+}
+
+void TOKA::roomCommand(std::int16_t index)
 {
     VoiceClient& voice = env_.voice;
     std::int32_t state = 0;

@@ -16,8 +16,12 @@ void TOKA::FreqInfo_Click(std::int16_t) { }
 
 void TOKA::FreqInfo_KeyPress(std::int16_t index, std::int16_t& keyAscii)
 {
-    if (keyAscii != Enter)
-        return;
+    if (keyAscii == Enter)
+        events_.runHandler([&] { joinTypedRoom(index); });
+}
+
+void TOKA::joinTypedRoom(std::int16_t index)
+{
     VoiceClient& voice = env_.voice;
     const auto box = [&]() -> ComboBox& { return Controls::element(controls_->FreqInfo, index, "FreqInfo"); };
 

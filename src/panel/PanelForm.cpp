@@ -1,6 +1,7 @@
 #include "labels/PropertyBag.h"
 #include "panel/PanelPalette.h"
 #include "panel/TokaControls.h"
+#include "platform/Timer.h"
 
 #include <utility>
 
@@ -204,6 +205,17 @@ void TOKA::routeInput()
     c.btnQuit->Click.connect([this] { btnQuit_Click(); });
     c.FreqInfo[2]->onClick = [this] { FreqInfo_Click(2); };
     c.FreqInfo[2]->onKeyPress = [this](std::int16_t& keyAscii) { FreqInfo_KeyPress(2, keyAscii); };
+    tickAsHandlers(*form_);
+}
+
+// The labels' timers tick as handlers of the panel, as all its input does.
+void TOKA::tickAsHandlers(Control& container)
+{
+    for (const auto& child : container.children()) {
+        if (auto* timer = dynamic_cast<Timer*>(child.get()))
+            timer->onTimer = [this, tick = std::move(timer->onTimer)] { events_.runHandler(tick); };
+        tickAsHandlers(*child);
+    }
 }
 
 } // namespace norvo

@@ -30,11 +30,15 @@ void TOKA::Initialize()
     // Counted as run from its first step, so that a start-up that failed half
     // way is still shut down.
     initialized_ = true;
-    loadChannels();
-    showDisconnected();
-    env_.voice.Attach();
-    env_.voice.BeginUpdates();
-    env_.voice.RequestRefresh();
+    // A client commonly announces its objects from inside RequestRefresh:
+    // they are bound once the start-up is complete.
+    events_.runHandler([this] {
+        loadChannels();
+        showDisconnected();
+        env_.voice.Attach();
+        env_.voice.BeginUpdates();
+        env_.voice.RequestRefresh();
+    });
 }
 
 void TOKA::Terminate() noexcept
@@ -42,6 +46,9 @@ void TOKA::Terminate() noexcept
     if (terminated_)
         return;
     terminated_ = true;
+    // Events raised by Detach, or waiting for a handler that shut the panel
+    // down, would have the panel call a client it has left.
+    events_.close();
     // Each step is tried whatever the one before it did.
     try {
         env_.voice.Detach();
@@ -77,16 +84,18 @@ bool TOKA::CanDeactivate() const
 
 bool TOKA::Sizing(std::int32_t, std::int32_t& pWidth, std::int32_t& pHeight)
 {
-    const Controls& c = *controls_;
-    const auto width = [&] { return checkedAdd(c.btnQuit->left(), c.btnQuit->width()); };
-    const auto height = [&] { return checkedAdd(checkedAdd(c.channel[0]->top(), c.channel[0]->height()), 1); };
-    pWidth = width();
-    pHeight = height();
-    // Each of the two changes runs the resize handler.
-    form_->setWidth(pWidth);
-    form_->setHeight(pHeight);
-    if (windowRegion_ == 0)
-        applyRoundRegion(width(), height());
+    events_.runHandler([&] {
+        const Controls& c = *controls_;
+        const auto width = [&] { return checkedAdd(c.btnQuit->left(), c.btnQuit->width()); };
+        const auto height = [&] { return checkedAdd(checkedAdd(c.channel[0]->top(), c.channel[0]->height()), 1); };
+        pWidth = width();
+        pHeight = height();
+        // Each of the two changes runs the resize handler.
+        form_->setWidth(pWidth);
+        form_->setHeight(pHeight);
+        if (windowRegion_ == 0)
+            applyRoundRegion(width(), height());
+    });
     return true;
 }
 
@@ -98,10 +107,12 @@ void TOKA::resize(std::int32_t widthPixels, std::int32_t heightPixels) { form_->
 
 void TOKA::UserControl_Resize()
 {
-    // A region the window accepted is the window system's to discard.
-    if (!regionAccepted_)
-        Skin::DeleteRegion(env_.windows, windowRegion_);
-    applyRoundRegion(form_->width(), form_->height());
+    events_.runHandler([this] {
+        // A region the window accepted is the window system's to discard.
+        if (!regionAccepted_)
+            Skin::DeleteRegion(env_.windows, windowRegion_);
+        applyRoundRegion(form_->width(), form_->height());
+    });
 }
 
 void TOKA::applyRoundRegion(std::int32_t width, std::int32_t height)
@@ -113,71 +124,47 @@ void TOKA::applyRoundRegion(std::int32_t width, std::int32_t height)
 
 void TOKA::btnQuit_Click()
 {
-    UserLabel& quit = *controls_->btnQuit;
-    quit.BlinkStop();
-    quit.Blink(4, 2);
-    if (env_.dockFrame.IsHosted())
-        env_.dockFrame.ClosePanel(ProgID);
-    else
-        Quit();
+    events_.runHandler([this] {
+        UserLabel& quit = *controls_->btnQuit;
+        quit.BlinkStop();
+        quit.Blink(4, 2);
+        if (env_.dockFrame.IsHosted())
+            env_.dockFrame.ClosePanel(ProgID);
+        else
+            Quit();
+    });
 }
 
-void TOKA::dragHostWindow() { Skin::DragWindow(env_.windows, hostingWindow_); }
-
-// The one door for the voice client's events: what has to happen around
-// every event, whatever its kind, belongs here.
-template <class Handler> void TOKA::enterEvent(Handler&& handler) { handler(); }
-
-void TOKA::Norvo_Disconnected()
+// The drag lets pending window events run, a voice client's among them.
+void TOKA::dragHostWindow()
 {
-    enterEvent([this] { showDisconnected(); });
+    events_.runHandler([this] { Skin::DragWindow(env_.windows, hostingWindow_); });
 }
 
-void TOKA::Norvo_Connected()
+// The one door for the voice client's events.
+void TOKA::receive(const VoiceEvent& event) { events_.receive(event); }
+
+void TOKA::react(const VoiceEvent& event)
 {
+    using Kind = VoiceEvent::Kind;
+    switch (event.kind) {
+    case Kind::Disconnected: showDisconnected(); break;
     // Nothing to show yet: the objects announce themselves.
-    enterEvent([] {});
-}
-
-void TOKA::Norvo_MainPilotUserDeleted()
-{
-    enterEvent([this] { refreshRadios(); });
-}
-
-void TOKA::Norvo_MainPilotUserChanged()
-{
-    enterEvent([this] { refreshRadios(); });
-}
-
-void TOKA::Norvo_MainPilotUserCreated()
-{
-    enterEvent([this] { refreshRadios(); });
-}
-
-void TOKA::Norvo_ObjectCreated(std::int32_t handle)
-{
-    enterEvent([this, handle] { bindVoiceObject(handle); });
-}
-
-void TOKA::Norvo_ObjectDeleted(std::int32_t handle)
-{
-    enterEvent([this, handle] { forgetVoiceObject(handle); });
-}
-
-void TOKA::Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t index)
-{
-    enterEvent([this, handle, index] {
-        if (handle == voiceHandle_)
-            refreshText(index);
-    });
-}
-
-void TOKA::Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index)
-{
-    enterEvent([this, handle, index] {
-        if (handle == voiceHandle_)
-            refreshValue(index);
-    });
+    case Kind::Connected: break;
+    case Kind::MainPilotUserDeleted:
+    case Kind::MainPilotUserChanged:
+    case Kind::MainPilotUserCreated: refreshRadios(); break;
+    case Kind::ObjectCreated: bindVoiceObject(event.handle); break;
+    case Kind::ObjectDeleted: forgetVoiceObject(event.handle); break;
+    case Kind::ObjectTextChanged:
+        if (event.handle == voiceHandle_)
+            refreshText(event.index);
+        break;
+    case Kind::ObjectValueChanged:
+        if (event.handle == voiceHandle_)
+            refreshValue(event.index);
+        break;
+    }
 }
 
 } // namespace norvo

@@ -2,13 +2,14 @@
 
 #include <NorvoUITOKA/host/DockFrame.h>
 #include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/panel/DeferredEvents.h>
 #include <NorvoUITOKA/platform/Clock.h>
 #include <NorvoUITOKA/platform/Form.h>
 #include <NorvoUITOKA/platform/SettingsStore.h>
 #include <NorvoUITOKA/platform/Signal.h>
 #include <NorvoUITOKA/platform/WindowSystem.h>
 #include <NorvoUITOKA/voice/VoiceClient.h>
-#include <NorvoUITOKA/voice/VoiceEvents.h>
+#include <NorvoUITOKA/voice/VoiceEventReceiver.h>
 #include <NorvoUITOKA/voice/VoiceObjectLayout.h>
 
 #include <cstdint>
@@ -60,11 +61,19 @@ struct TokaFields {
 // properties and events; the docking host talks to it through the members
 // below. Everything runs on the thread that hosts it.
 //
+// Its handlers never run inside one another on account of the voice client:
+// an event raised while one runs (start-up, input, a host call, a timer tick,
+// another event), even from inside a call the panel makes, waits until the
+// outermost handler has returned, then runs, in the order raised (see
+// DeferredEvents). None is dropped, also when a handler fails: its caller gets
+// the first error once the waiting events have run. Once shut down, the panel
+// drops every event.
+//
 // Where each member lives: TOKA.cpp (life cycle, host contract, where the
 // voice client's events enter), Binding.cpp, RadioDisplay.cpp,
 // RoomDisplay.cpp, Commands.cpp, FrequencyEntry.cpp, ChannelMemory.cpp,
 // PanelForm.cpp.
-class NORVOUITOKA_EXPORT TOKA final : public VoiceEvents {
+class NORVOUITOKA_EXPORT TOKA final : public VoiceEventReceiver {
 public:
     static constexpr const char* ProgID = "NorvoUITOKA.TOKA";
     static constexpr const char* SettingsApplication = "NORVOUITOKA";
@@ -119,21 +128,9 @@ public:
     Form& form() { return *form_; }
     const Form& form() const { return *form_; }
 
-    // The voice client's events: the only way they enter the panel. Each
-    // runs its handler through enterEvent(); the panel's own code calls the
-    // handlers by their names below, never these.
-    void Norvo_Disconnected() override;
-    void Norvo_Connected() override;
-    void Norvo_MainPilotUserDeleted() override;
-    void Norvo_MainPilotUserChanged() override;
-    void Norvo_MainPilotUserCreated() override;
-    // Binds a "VOICE" object named "TOKA" and repaints every property. A
-    // layout whose indices do not fit 32 bits raises ArithmeticOverflow once
-    // the object is unlocked; the panel then stays exactly as it was.
-    void Norvo_ObjectCreated(std::int32_t handle) override;
-    void Norvo_ObjectDeleted(std::int32_t handle) override;
-    void Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t index) override;
-    void Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index) override;
+    // The voice client's events enter through the Norvo_ members of
+    // VoiceEventReceiver, all of them through receive(); the panel's own code
+    // runs the reactions directly, never through these.
 
     // Input handlers, as the form routes input to them.
     void PriorityChannel_Click(std::int16_t index);
@@ -153,9 +150,13 @@ private:
     struct Controls;
 
     // TOKA.cpp
-    template <class Handler> void enterEvent(Handler&& handler);
+    void receive(const VoiceEvent& event) override;
+    void react(const VoiceEvent& event);
     void applyRoundRegion(std::int32_t width, std::int32_t height);
     // Binding.cpp
+    // Binds a "VOICE" object named "TOKA" and repaints every property. A
+    // layout whose indices do not fit 32 bits raises ArithmeticOverflow once
+    // the object is unlocked; the panel then stays exactly as it was.
     void bindVoiceObject(std::int32_t handle);
     // Unbinds when the handle is the bound object's, then hides the rooms
     // unless an object is still bound.
@@ -191,6 +192,11 @@ private:
     // Under the object lock while one is bound: flips a radio slot's mute
     // flag, or (toggle false) clears it when set.
     void changeRadioMute(VoiceObjectLayout::Block block, std::int16_t slot, bool toggle);
+    // Leaves a connected room, asks for a room that is not.
+    void roomCommand(std::int16_t slot);
+    // FrequencyEntry.cpp: leaves the free channel's room, then asks for the
+    // typed one.
+    void joinTypedRoom(std::int16_t slot);
     // ChannelMemory.cpp
     void loadChannels();
     void rememberChannel(ComboBox& box);
@@ -199,6 +205,7 @@ private:
     // PanelForm.cpp
     void buildForm();
     void routeInput();
+    void tickAsHandlers(Control& container);
 
     TokaEnvironment env_;
     std::int32_t hostingWindow_ = 0;
@@ -211,6 +218,7 @@ private:
     // belongs to the window and is never deleted here.
     bool regionAccepted_ = false;
     std::optional<SettingsProblem> settingsProblem_;
+    DeferredEvents events_{[this](const VoiceEvent& event) { react(event); }};
     bool initialized_ = false;
     bool terminated_ = false;
 };

@@ -7,6 +7,7 @@
 #include "qt/QtClock.h"
 #include "qt/QtSettingsStore.h"
 #include "qt/QtWindowSystem.h"
+#include "qt/ThreadSafeEventSink.h"
 
 #include <QMetaObject>
 #include <QResizeEvent>
@@ -38,6 +39,8 @@ TokaWidget::TokaWidget(
     });
     connect(view_, &FormView::formResized, this, &TokaWidget::followForm);
     followForm(view_->size());
+    events_ = std::make_unique<ThreadSafeEventSink>(*panel_);
+    voice.setEventSink(events_.get());
     deliver("panel start-up", [this] { panel_->Initialize(); });
 }
 

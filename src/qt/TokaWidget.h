@@ -19,12 +19,14 @@ namespace norvo::qt {
 class FormView;
 class QtClock;
 class QtWindowSystem;
+class ThreadSafeEventSink;
 
 // The voice panel as a widget for a Qt host: the core panel on Qt timers,
 // the user's settings file and Qt windows, shown by a view of its form. The
 // host passes the voice client and dock-frame client, which must outlive the
 // widget; the panel starts up when the widget is created and shuts down when
-// it is destroyed. The host talks to the panel itself (panel(): Sizing,
+// it is destroyed. The voice client is given a ThreadSafeEventSink as its
+// event sink: it may raise events from any of its threads. The host talks to the panel itself (panel(): Sizing,
 // CanDeactivate, ...); the widget only shows it.
 class NORVOUITOKA_QT_EXPORT TokaWidget : public QWidget {
     Q_OBJECT
@@ -63,6 +65,8 @@ private:
     std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<QtClock> clock_;
     std::unique_ptr<QtWindowSystem> windows_;
+    // Goes after the panel, whose shutdown stops the client's events.
+    std::unique_ptr<ThreadSafeEventSink> events_;
     std::unique_ptr<norvo::TOKA> panel_;
     FormView* view_ = nullptr;
 };

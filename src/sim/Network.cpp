@@ -8,7 +8,7 @@ namespace norvo {
 
 void SimulatedVoiceClient::pilotChanged()
 {
-    queueStructural(Event::Kind::MainPilotUserChanged);
+    queueStructural(VoiceEvent::Kind::MainPilotUserChanged);
     updateSendActivity();
 }
 
@@ -21,7 +21,7 @@ void SimulatedVoiceClient::setFrequency(std::int32_t radio, const std::string& f
         return;
     tuned = frequency;
     if (pilotPresent_)
-        queueStructural(Event::Kind::MainPilotUserChanged);
+        queueStructural(VoiceEvent::Kind::MainPilotUserChanged);
     // A radio's room follows its frequency: one in use is joined anew.
     const std::int32_t slot = radio - 1;
     if (slot < layout_.slotCount() && voiceObject()) {
@@ -46,7 +46,7 @@ void SimulatedVoiceClient::setPilotPresent(bool present)
     if (pilotPresent_ == present)
         return;
     pilotPresent_ = present;
-    queueStructural(present ? Event::Kind::MainPilotUserCreated : Event::Kind::MainPilotUserDeleted);
+    queueStructural(present ? VoiceEvent::Kind::MainPilotUserCreated : VoiceEvent::Kind::MainPilotUserDeleted);
     updateSendActivity();
 }
 
@@ -78,7 +78,7 @@ void SimulatedVoiceClient::disconnectNetwork()
     objects_.clear();
     voiceHandle_ = 0;
     resetTimers();
-    queueStructural(Event::Kind::Disconnected);
+    queueStructural(VoiceEvent::Kind::Disconnected);
 }
 
 void SimulatedVoiceClient::connectNetwork()
@@ -86,9 +86,9 @@ void SimulatedVoiceClient::connectNetwork()
     if (networkUp_)
         return;
     networkUp_ = true;
-    queueStructural(Event::Kind::Connected);
+    queueStructural(VoiceEvent::Kind::Connected);
     objects_.push_back(makeDecoyObject());
-    queueStructural(Event::Kind::ObjectCreated, objects_.back().handle);
+    queueStructural(VoiceEvent::Kind::ObjectCreated, objects_.back().handle);
     createVoiceObject();
 }
 
@@ -100,7 +100,7 @@ void SimulatedVoiceClient::deleteVoiceObject()
     std::erase_if(objects_, [&](const Object& object) { return object.handle == handle; });
     voiceHandle_ = 0;
     resetTimers();
-    queueStructural(Event::Kind::ObjectDeleted, handle);
+    queueStructural(VoiceEvent::Kind::ObjectDeleted, handle);
 }
 
 bool SimulatedVoiceClient::createVoiceObject()
@@ -110,7 +110,7 @@ bool SimulatedVoiceClient::createVoiceObject()
     objects_.push_back(makeVoiceObject());
     voiceHandle_ = objects_.back().handle;
     resetTimers();
-    queueStructural(Event::Kind::ObjectCreated, voiceHandle_);
+    queueStructural(VoiceEvent::Kind::ObjectCreated, voiceHandle_);
     return true;
 }
 

@@ -47,28 +47,12 @@ SimulatedVoiceClient::SimulatedVoiceClient(SimulationOptions options)
     createVoiceObject();
 }
 
-std::string SimulatedVoiceClient::Event::describe() const
-{
-    switch (kind) {
-    case Kind::Disconnected: return "Disconnected";
-    case Kind::Connected: return "Connected";
-    case Kind::MainPilotUserDeleted: return "MainPilotUserDeleted";
-    case Kind::MainPilotUserChanged: return "MainPilotUserChanged";
-    case Kind::MainPilotUserCreated: return "MainPilotUserCreated";
-    case Kind::ObjectCreated: return "ObjectCreated(" + number(handle) + ")";
-    case Kind::ObjectDeleted: return "ObjectDeleted(" + number(handle) + ")";
-    case Kind::ObjectTextChanged: return "ObjectTextChanged(" + number(handle) + ", " + number(index) + ")";
-    case Kind::ObjectValueChanged: return "ObjectValueChanged(" + number(handle) + ", " + number(index) + ")";
-    }
-    return "?";
-}
-
 // Events
 
-void SimulatedVoiceClient::queue(Event event)
+void SimulatedVoiceClient::queue(VoiceEvent event)
 {
-    const bool isUpdate = event.kind == Event::Kind::ObjectValueChanged || event.kind == Event::Kind::ObjectTextChanged
-        || event.kind == Event::Kind::MainPilotUserChanged;
+    const bool isUpdate = event.kind == VoiceEvent::Kind::ObjectValueChanged
+        || event.kind == VoiceEvent::Kind::ObjectTextChanged || event.kind == VoiceEvent::Kind::MainPilotUserChanged;
     if (!attached_ || (isUpdate && !updates_))
         return;
     const bool wasEmpty = queue_.empty();
@@ -77,7 +61,10 @@ void SimulatedVoiceClient::queue(Event event)
         onEventsQueued();
 }
 
-void SimulatedVoiceClient::queueStructural(Event::Kind kind, std::int32_t handle) { queue(Event{kind, handle, 0}); }
+void SimulatedVoiceClient::queueStructural(VoiceEvent::Kind kind, std::int32_t handle)
+{
+    queue(VoiceEvent{kind, handle, 0});
+}
 
 std::size_t SimulatedVoiceClient::deliverEvents()
 {
@@ -85,12 +72,12 @@ std::size_t SimulatedVoiceClient::deliverEvents()
     endHandler();
     std::size_t delivered = 0;
     while (!queue_.empty()) {
-        const Event event = queue_.front();
+        const VoiceEvent event = queue_.front();
         queue_.pop_front();
         if (!sink_)
             continue;
         contract_.setHandler(event.describe());
-        dispatch(event);
+        event.deliverTo(*sink_);
         ++delivered;
         endHandler();
     }
@@ -102,21 +89,6 @@ void SimulatedVoiceClient::endHandler()
     // The holder keeps the name of the handler that took the lock.
     contract_.setHandler({});
     contract_.handlerEnded();
-}
-
-void SimulatedVoiceClient::dispatch(const Event& event)
-{
-    switch (event.kind) {
-    case Event::Kind::Disconnected: sink_->Norvo_Disconnected(); break;
-    case Event::Kind::Connected: sink_->Norvo_Connected(); break;
-    case Event::Kind::MainPilotUserDeleted: sink_->Norvo_MainPilotUserDeleted(); break;
-    case Event::Kind::MainPilotUserChanged: sink_->Norvo_MainPilotUserChanged(); break;
-    case Event::Kind::MainPilotUserCreated: sink_->Norvo_MainPilotUserCreated(); break;
-    case Event::Kind::ObjectCreated: sink_->Norvo_ObjectCreated(event.handle); break;
-    case Event::Kind::ObjectDeleted: sink_->Norvo_ObjectDeleted(event.handle); break;
-    case Event::Kind::ObjectTextChanged: sink_->Norvo_ObjectTextChanged(event.handle, event.index); break;
-    case Event::Kind::ObjectValueChanged: sink_->Norvo_ObjectValueChanged(event.handle, event.index); break;
-    }
 }
 
 // Objects and values
@@ -198,7 +170,7 @@ void SimulatedVoiceClient::storeIn(Object& object, std::int32_t index, std::int3
     if (stored == value)
         return;
     stored = value;
-    queue(Event{Event::Kind::ObjectValueChanged, object.handle, index});
+    queue(VoiceEvent{VoiceEvent::Kind::ObjectValueChanged, object.handle, index});
 }
 
 void SimulatedVoiceClient::storeTextIn(Object& object, std::int32_t index, const std::string& text)
@@ -207,7 +179,7 @@ void SimulatedVoiceClient::storeTextIn(Object& object, std::int32_t index, const
     if (stored == text)
         return;
     stored = text;
-    queue(Event{Event::Kind::ObjectTextChanged, object.handle, index});
+    queue(VoiceEvent{VoiceEvent::Kind::ObjectTextChanged, object.handle, index});
 }
 
 void SimulatedVoiceClient::store(std::int32_t index, std::int32_t value)
@@ -231,12 +203,12 @@ void SimulatedVoiceClient::BeginUpdates() { updates_ = true; }
 void SimulatedVoiceClient::RequestRefresh()
 {
     if (pilotPresent_)
-        queueStructural(Event::Kind::MainPilotUserCreated);
+        queueStructural(VoiceEvent::Kind::MainPilotUserCreated);
     if (!networkUp_)
         return;
-    queueStructural(Event::Kind::Connected);
+    queueStructural(VoiceEvent::Kind::Connected);
     for (const Object& object : objects_)
-        queueStructural(Event::Kind::ObjectCreated, object.handle);
+        queueStructural(VoiceEvent::Kind::ObjectCreated, object.handle);
 }
 
 void SimulatedVoiceClient::Detach()

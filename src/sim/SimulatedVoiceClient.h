@@ -3,6 +3,7 @@
 #include <NorvoUITOKA/norvouitoka_sim_export.h>
 #include <NorvoUITOKA/sim/ContractChecker.h>
 #include <NorvoUITOKA/voice/VoiceClient.h>
+#include <NorvoUITOKA/voice/VoiceEvent.h>
 #include <NorvoUITOKA/voice/VoiceEvents.h>
 #include <NorvoUITOKA/voice/VoiceObjectLayout.h>
 
@@ -160,23 +161,6 @@ private:
         std::vector<std::int32_t> longs;
         std::vector<std::string> texts;
     };
-    struct Event {
-        enum class Kind {
-            Disconnected,
-            Connected,
-            MainPilotUserDeleted,
-            MainPilotUserChanged,
-            MainPilotUserCreated,
-            ObjectCreated,
-            ObjectDeleted,
-            ObjectTextChanged,
-            ObjectValueChanged,
-        };
-        Kind kind;
-        std::int32_t handle = 0;
-        std::int32_t index = 0;
-        std::string describe() const;
-    };
     // What is due for a room slot; -1 when nothing.
     struct RoomTimers {
         std::int64_t connectDue = -1;
@@ -184,9 +168,8 @@ private:
     };
 
     // Events (SimulatedVoiceClient.cpp).
-    void queue(Event event);
-    void queueStructural(Event::Kind kind, std::int32_t handle = 0);
-    void dispatch(const Event& event);
+    void queue(VoiceEvent event);
+    void queueStructural(VoiceEvent::Kind kind, std::int32_t handle = 0);
 
     // The objects and their values.
     Object* find(std::int32_t handle);
@@ -232,7 +215,7 @@ private:
     std::int32_t propertyCount_ = 0;
     ContractChecker contract_;
     VoiceEvents* sink_ = nullptr;
-    std::deque<Event> queue_;
+    std::deque<VoiceEvent> queue_;
     std::mt19937 random_;
     std::int64_t now_ = 0;
 

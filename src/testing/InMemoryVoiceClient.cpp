@@ -73,8 +73,23 @@ void InMemoryVoiceClient::fail(std::string_view member, const std::string& why)
     throw VoiceClientError("Norvo." + std::string(member) + " failed: " + why);
 }
 
-void InMemoryVoiceClient::checkFailure(std::string_view member)
+void InMemoryVoiceClient::raiseDuring(std::string_view member, const VoiceEvent& event)
 {
+    if (!isMember(member))
+        throw std::invalid_argument("the voice client has no member " + std::string(member));
+    pendingEvents_[std::string(member)].push_back(event);
+}
+
+void InMemoryVoiceClient::enterCall(std::string_view member)
+{
+    if (const auto waiting = pendingEvents_.find(member); waiting != pendingEvents_.end()) {
+        // Taken out first: a sink may call this member again.
+        const std::vector<VoiceEvent> events = std::move(waiting->second);
+        pendingEvents_.erase(waiting);
+        for (const VoiceEvent& event : events)
+            if (sink_)
+                event.deliverTo(*sink_);
+    }
     const auto pending = pendingFailures_.find(member);
     if (pending == pendingFailures_.end())
         return;
@@ -85,7 +100,7 @@ void InMemoryVoiceClient::checkFailure(std::string_view member)
 
 InMemoryVoiceClient::Pilot& InMemoryVoiceClient::lockedPilot(std::string_view member)
 {
-    checkFailure(member);
+    enterCall(member);
     if (!pilotLocked_ || !pilot_)
         fail(member, "the main pilot user is not locked");
     return *pilot_;
@@ -93,31 +108,31 @@ InMemoryVoiceClient::Pilot& InMemoryVoiceClient::lockedPilot(std::string_view me
 
 InMemoryVoiceClient::Object& InMemoryVoiceClient::locked(std::string_view member)
 {
-    checkFailure(member);
+    enterCall(member);
     const auto object = lockedObject_ ? objects_.find(*lockedObject_) : objects_.end();
     if (object == objects_.end())
         fail(member, "no object is locked");
     return object->second;
 }
 
-void InMemoryVoiceClient::Attach() { checkFailure("Attach"); }
+void InMemoryVoiceClient::Attach() { enterCall("Attach"); }
 
-void InMemoryVoiceClient::BeginUpdates() { checkFailure("BeginUpdates"); }
+void InMemoryVoiceClient::BeginUpdates() { enterCall("BeginUpdates"); }
 
-void InMemoryVoiceClient::RequestRefresh() { checkFailure("RequestRefresh"); }
+void InMemoryVoiceClient::RequestRefresh() { enterCall("RequestRefresh"); }
 
-void InMemoryVoiceClient::Detach() { checkFailure("Detach"); }
+void InMemoryVoiceClient::Detach() { enterCall("Detach"); }
 
 bool InMemoryVoiceClient::LockMainPilotUser(std::int32_t)
 {
-    checkFailure("LockMainPilotUser");
+    enterCall("LockMainPilotUser");
     pilotLocked_ = pilot_.has_value();
     return pilotLocked_;
 }
 
 void InMemoryVoiceClient::UnlockMainPilotUser()
 {
-    checkFailure("UnlockMainPilotUser");
+    enterCall("UnlockMainPilotUser");
     pilotLocked_ = false;
 }
 
@@ -145,7 +160,7 @@ void InMemoryVoiceClient::SetTransmitRadio(std::int32_t radio)
 
 bool InMemoryVoiceClient::LockObject(std::int32_t& handle)
 {
-    checkFailure("LockObject");
+    enterCall("LockObject");
     const bool exists = handle != 0 && objects_.count(handle) != 0;
     lockedObject_ = exists ? std::optional<std::int32_t>(handle) : std::nullopt;
     return exists;
@@ -153,7 +168,7 @@ bool InMemoryVoiceClient::LockObject(std::int32_t& handle)
 
 void InMemoryVoiceClient::UnlockObject()
 {
-    checkFailure("UnlockObject");
+    enterCall("UnlockObject");
     lockedObject_.reset();
 }
 

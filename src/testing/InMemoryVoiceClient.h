@@ -1,17 +1,19 @@
 #pragma once
 
 #include "voice/VoiceClient.h"
+#include "voice/VoiceEvent.h"
 
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace norvo {
 
 // A voice client that holds what it is told and nothing more: it never acts
-// on its own and raises no events. Used by tests, benchmarks and panel
+// on its own and raises only the events it is told to raise. Used by tests, benchmarks and panel
 // scripts; wrap it in a LoggingVoiceClient to see the calls made on it.
 //
 // Object values are read and written on the object locked last; reading
@@ -49,6 +51,11 @@ public:
     // Throws std::invalid_argument for a name that is not a member.
     void failNext(std::string_view member);
     static bool isMember(std::string_view member);
+    // The next call of that member raises the event on the sink from inside
+    // the call, before anything else, as a client with its own threads or
+    // message loop may do; several wait for the same call in order. Throws
+    // std::invalid_argument for a name that is not a member.
+    void raiseDuring(std::string_view member, const VoiceEvent& event);
 
     bool pilotLocked() const { return pilotLocked_; }
     std::optional<std::int32_t> lockedObject() const { return lockedObject_; }
@@ -77,8 +84,9 @@ public:
     void SetLong(std::int32_t index, std::int32_t value) override;
 
 private:
-    // Throws when a failure of the member is pending.
-    void checkFailure(std::string_view member);
+    // Every call starts here: raises the events waiting for the member, then
+    // throws when a failure of the member is pending.
+    void enterCall(std::string_view member);
     [[noreturn]] static void fail(std::string_view member, const std::string& why);
     Pilot& lockedPilot(std::string_view member);
     Object& locked(std::string_view member);
@@ -87,6 +95,7 @@ private:
     std::optional<Pilot> pilot_;
     std::map<std::int32_t, Object> objects_;
     std::map<std::string, int, std::less<>> pendingFailures_;
+    std::map<std::string, std::vector<VoiceEvent>, std::less<>> pendingEvents_;
     bool pilotLocked_ = false;
     std::optional<std::int32_t> lockedObject_;
 };

@@ -16,10 +16,11 @@ std::string member(const char* name, const std::string& arguments = {})
 
 } // namespace
 
-LoggingVoiceClient::LoggingVoiceClient(VoiceClient& inner, LineSink write, FailureReasons reasons)
+LoggingVoiceClient::LoggingVoiceClient(VoiceClient& inner, LineSink write, FailureReasons reasons, EventLines events)
     : inner_(inner)
     , write_(std::move(write))
     , reasons_(reasons)
+    , events_(events)
 {
 }
 
@@ -167,52 +168,11 @@ void LoggingVoiceClient::SetLong(std::int32_t index, std::int32_t value)
     logged(member("SetLong", number(index) + ", " + number(value)), [&] { inner_.SetLong(index, value); });
 }
 
-void LoggingVoiceClient::event(const std::string& what) { write_("event " + what); }
-
-void LoggingVoiceClient::Norvo_Disconnected()
+void LoggingVoiceClient::receive(const VoiceEvent& event)
 {
-    event("Disconnected");
-    sink_->Norvo_Disconnected();
-}
-void LoggingVoiceClient::Norvo_Connected()
-{
-    event("Connected");
-    sink_->Norvo_Connected();
-}
-void LoggingVoiceClient::Norvo_MainPilotUserDeleted()
-{
-    event("MainPilotUserDeleted");
-    sink_->Norvo_MainPilotUserDeleted();
-}
-void LoggingVoiceClient::Norvo_MainPilotUserChanged()
-{
-    event("MainPilotUserChanged");
-    sink_->Norvo_MainPilotUserChanged();
-}
-void LoggingVoiceClient::Norvo_MainPilotUserCreated()
-{
-    event("MainPilotUserCreated");
-    sink_->Norvo_MainPilotUserCreated();
-}
-void LoggingVoiceClient::Norvo_ObjectCreated(std::int32_t handle)
-{
-    event("ObjectCreated(" + number(handle) + ")");
-    sink_->Norvo_ObjectCreated(handle);
-}
-void LoggingVoiceClient::Norvo_ObjectDeleted(std::int32_t handle)
-{
-    event("ObjectDeleted(" + number(handle) + ")");
-    sink_->Norvo_ObjectDeleted(handle);
-}
-void LoggingVoiceClient::Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t index)
-{
-    event("ObjectTextChanged(" + number(handle) + ", " + number(index) + ")");
-    sink_->Norvo_ObjectTextChanged(handle, index);
-}
-void LoggingVoiceClient::Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index)
-{
-    event("ObjectValueChanged(" + number(handle) + ", " + number(index) + ")");
-    sink_->Norvo_ObjectValueChanged(handle, index);
+    if (events_ == EventLines::Written)
+        write_("event " + event.describe());
+    event.deliverTo(*sink_);
 }
 
 } // namespace norvo

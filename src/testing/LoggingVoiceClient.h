@@ -1,7 +1,7 @@
 #pragma once
 
 #include "voice/VoiceClient.h"
-#include "voice/VoiceEvents.h"
+#include "voice/VoiceEventReceiver.h"
 
 #include <exception>
 #include <functional>
@@ -13,13 +13,16 @@ namespace norvo {
 // from it, writing one line for each: "Norvo.GetLong(9) = 2",
 // "Norvo.UnlockObject()", "Norvo.GetLong(99) failed: why" (then rethrown;
 // without ": why" when the reasons are left out), "event
-// ObjectValueChanged(7, 9)". Lets a host or a test see what its panel calls.
-class LoggingVoiceClient : public VoiceClient, private VoiceEvents {
+// ObjectValueChanged(7, 9)" (unless left out: events are no calls of the
+// panel). Lets a host or a test see what its panel calls.
+class LoggingVoiceClient : public VoiceClient, private VoiceEventReceiver {
 public:
     using LineSink = std::function<void(const std::string&)>;
     enum class FailureReasons { Written, LeftOut };
+    enum class EventLines { Written, LeftOut };
 
-    LoggingVoiceClient(VoiceClient& inner, LineSink write, FailureReasons reasons = FailureReasons::Written);
+    LoggingVoiceClient(VoiceClient& inner, LineSink write, FailureReasons reasons = FailureReasons::Written,
+        EventLines events = EventLines::Written);
     ~LoggingVoiceClient() override;
     LoggingVoiceClient(const LoggingVoiceClient&) = delete;
     LoggingVoiceClient& operator=(const LoggingVoiceClient&) = delete;
@@ -50,25 +53,17 @@ public:
     void SetLong(std::int32_t index, std::int32_t value) override;
 
 private:
-    void Norvo_Disconnected() override;
-    void Norvo_Connected() override;
-    void Norvo_MainPilotUserDeleted() override;
-    void Norvo_MainPilotUserChanged() override;
-    void Norvo_MainPilotUserCreated() override;
-    void Norvo_ObjectCreated(std::int32_t handle) override;
-    void Norvo_ObjectDeleted(std::int32_t handle) override;
-    void Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t index) override;
-    void Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index) override;
+    void receive(const VoiceEvent& event) override;
 
     // Runs the call and writes its line; show turns a result into text.
     template <class Call, class Show> auto logged(const std::string& what, Call&& call, Show&& show);
     template <class Call> void logged(const std::string& what, Call&& call);
     void failed(const std::string& what, const std::exception& error);
-    void event(const std::string& what);
 
     VoiceClient& inner_;
     LineSink write_;
     FailureReasons reasons_;
+    EventLines events_;
     VoiceEvents* sink_ = nullptr;
 };
 

@@ -52,7 +52,7 @@ TEST(ScriptParser, GroupsOptionalArgumentsAndLiterals)
     ASSERT_TRUE(event);
     EXPECT_EQ(event->id, CommandId::EventObjectValueChanged);
     EXPECT_EQ(event->section, CommandSection::Panel);
-    EXPECT_EQ(std::get<std::int32_t>(event->arguments.at(1)), 27);
+    EXPECT_EQ(std::get<VoiceEvent>(event->arguments.at(0)), (VoiceEvent{VoiceEvent::Kind::ObjectValueChanged, 7, 27}));
 
     EXPECT_EQ(ScriptParser::parse("mousedown Freq(0) 2")->arguments.size(), 2u);
     EXPECT_EQ(ScriptParser::parse("mousedown Freq(0)")->arguments.size(), 1u);
@@ -99,6 +99,12 @@ INSTANTIATE_TEST_SUITE_P(Table, InvalidLine,
             "unknown host Quit; one of: HostinghWnd, Sizing, CanDeactivate, Activated, HasTitle, Sizeable, "
             "Closeable, Dockframe"},
         BadLine{"event ObjectCreated", "usage: event ObjectCreated H"},
+        BadLine{"during GetLong", "usage: during MEMBER EVENT [ARGS]"},
+        BadLine{"during IsHosted Connected", "during: MEMBER must be a voice-client member, not IsHosted"},
+        BadLine{"during GetLong ObjectCreated 7 8", "usage: event ObjectCreated H"},
+        BadLine{"during GetLong Quit",
+            "during: unknown event Quit; one of: Disconnected, Connected, MainPilotUserDeleted, MainPilotUserChanged, "
+            "MainPilotUserCreated, ObjectCreated, ObjectDeleted, ObjectTextChanged, ObjectValueChanged"},
         BadLine{"click Room(", "malformed control reference Room("},
         BadLine{"click Room()", "malformed control reference Room()"}, BadLine{"click Room(x)", "invalid number x"},
         BadLine{"click Room(-1)", "a control index cannot be negative: Room(-1)"},

@@ -98,10 +98,10 @@ class ForgetfulPanel : public testing::EventRecorder {
 public:
     using EventRecorder::EventRecorder;
     Sim* sim = nullptr;
-    void Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index) override
+    void receive(const VoiceEvent& event) override
     {
-        EventRecorder::Norvo_ObjectValueChanged(handle, index);
-        if (index == 27)
+        EventRecorder::receive(event);
+        if (event.kind == VoiceEvent::Kind::ObjectValueChanged && event.index == 27)
             lockObject(*sim);
     }
 };

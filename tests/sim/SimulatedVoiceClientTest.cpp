@@ -56,8 +56,14 @@ struct SimulationTest : ::testing::Test {
         });
     }
     const VoiceObjectLayout& L() const { return sim.layout(); }
-    std::string valueEvent(std::int32_t i) const { return "ObjectValueChanged" + events.pair(sim.voiceHandle(), i); }
-    std::string textEvent(std::int32_t i) const { return "ObjectTextChanged" + events.pair(sim.voiceHandle(), i); }
+    std::string valueEvent(std::int32_t i) const
+    {
+        return VoiceEvent{VoiceEvent::Kind::ObjectValueChanged, sim.voiceHandle(), i}.describe();
+    }
+    std::string textEvent(std::int32_t i) const
+    {
+        return VoiceEvent{VoiceEvent::Kind::ObjectTextChanged, sim.voiceHandle(), i}.describe();
+    }
 
     Sim sim{quiet()};
     testing::EventRecorder events{[this] { return sim.pilotLocked() || sim.lockedObject().has_value(); }};

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/voice/VoiceEvent.h>
+
+#include <cstddef>
+#include <deque>
+#include <exception>
+#include <functional>
+
+namespace norvo {
+
+// Keeps the panel's handlers from running inside one another on account of
+// the voice client. An event that arrives while a handler runs (also one the
+// client raises from inside a call that handler makes) waits, and runs once
+// the outermost handler has returned, in the order the events arrived, with
+// the events that arrive meanwhile after it. Nothing is dropped while the
+// panel runs: a handler that fails does not cancel the events that wait. The
+// caller of the outermost handler then gets the first error: the handler's
+// own, else that of the first waiting event that failed.
+//
+// Not thread-safe: everything happens on the panel's thread.
+class NORVOUITOKA_EXPORT DeferredEvents {
+public:
+    using Reaction = std::function<void(const VoiceEvent&)>;
+
+    explicit DeferredEvents(Reaction react)
+        : react_(std::move(react))
+    {
+    }
+
+    // Runs body as a handler of the panel, then, when it is the outermost
+    // one, the events that arrived meanwhile.
+    template <class Body> void runHandler(Body&& body);
+
+    // An event from the voice client: it runs at once as a handler, or waits
+    // while one runs. Once closed, it is dropped.
+    void receive(const VoiceEvent& event);
+
+    // The panel has shut down: the waiting events and every later one are
+    // dropped, so that it makes no more calls on a client it has left.
+    void close();
+
+    bool handling() const { return depth_ > 0; }
+    std::size_t waiting() const { return waiting_.size(); }
+
+private:
+    struct Nesting {
+        explicit Nesting(int& depth)
+            : depth_(depth)
+        {
+            ++depth_;
+        }
+        ~Nesting() { --depth_; }
+        Nesting(const Nesting&) = delete;
+        Nesting& operator=(const Nesting&) = delete;
+        int& depth_;
+    };
+
+    // Runs the waiting events, those that arrive meanwhile included; error
+    // keeps the first failure.
+    void runWaiting(std::exception_ptr& error);
+
+    Reaction react_;
+    std::deque<VoiceEvent> waiting_;
+    int depth_ = 0;
+    bool closed_ = false;
+};
+
+template <class Body> void DeferredEvents::runHandler(Body&& body)
+{
+    const bool outermost = depth_ == 0;
+    const Nesting nesting(depth_);
+    if (!outermost) {
+        body();
+        return;
+    }
+    std::exception_ptr error;
+    try {
+        body();
+    } catch (...) {
+        error = std::current_exception();
+    }
+    runWaiting(error);
+    if (error)
+        std::rethrow_exception(error);
+}
+
+} // namespace norvo
