@@ -3,7 +3,6 @@
 #include "platform/CheckedMath.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace norvo {
 
@@ -16,11 +15,9 @@ using Value = VoiceObjectLayout::Value;
 constexpr std::int32_t PlacedHeader[]
     = {HeaderIndex::VoiceEnabled, HeaderIndex::SpeakerRouting, HeaderIndex::AllToSpeaker, HeaderIndex::Transmitting};
 
-// The blocks locate() tries after the header, in its order.
-constexpr std::pair<Block, Value> BlockValues[]
-    = {{Block::Room, Value::RoomState}, {Block::SendActivity, Value::SendActivity},
-        {Block::ReceiveActivity, Value::ReceiveActivity}, {Block::ReceiveMute, Value::ReceiveMute},
-        {Block::TransmitMute, Value::TransmitMute}, {Block::Priority, Value::Priority}};
+// What a value in each block stands for, in the blocks' order.
+constexpr Value BlockValue[] = {Value::RoomState, Value::Speaker, Value::ReceiveMute, Value::TransmitMute,
+    Value::ReceiveActivity, Value::SendActivity, Value::Priority};
 
 } // namespace
 
@@ -46,21 +43,28 @@ std::optional<std::int32_t> VoiceObjectLayout::slotIn(Block block, std::int32_t 
     return static_cast<std::int32_t>(offset);
 }
 
+// A few comparisons and one division, whatever the index: every event of the
+// voice object comes through here.
 std::optional<VoiceObjectLayout::Place> VoiceObjectLayout::locate(std::int32_t index) const
 {
     if (index == HeaderIndex::VoiceEnabled)
         return Place{Value::VoiceEnabled, 0};
     if (index == HeaderIndex::SpeakerRouting || index == HeaderIndex::AllToSpeaker)
         return Place{Value::Speaker, 0};
-    if (const auto slot = slotIn(Block::Info, index))
-        return Place{Value::Speaker, *slot};
+    // Blocks of a positive slot count do not overlap, so at most one of them
+    // holds the index; without slots they are all empty.
+    std::optional<Place> inBlock;
+    const std::int64_t offset = std::int64_t{index} - firstIndex_;
+    if (roomCount_ > 0 && offset >= 0 && offset < std::int64_t{BlockCount} * slotCount_) {
+        const auto slot = static_cast<std::int32_t>(offset % slotCount_);
+        if (slot < roomCount_)
+            inBlock = Place{BlockValue[offset / slotCount_], slot};
+    }
+    if (inBlock && inBlock->value == Value::Speaker)
+        return inBlock;
     if (index == HeaderIndex::Transmitting)
         return Place{Value::Transmitting, 0};
-    for (const auto& [block, value] : BlockValues) {
-        if (const auto slot = slotIn(block, index))
-            return Place{value, *slot};
-    }
-    return std::nullopt;
+    return inBlock;
 }
 
 std::int64_t VoiceObjectLayout::nextInBlock(Block block, std::int64_t from) const
