@@ -1,6 +1,7 @@
 #include "panel/PanelText.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace norvo {
 
@@ -18,19 +19,34 @@ namespace {
 constexpr std::string_view RoomTipSeparator = " : ";
 
 // Hands the one-line form of text to write piece by piece (runs of plain
-// characters whole), in order; stops early when write returns false.
+// characters whole), in order; stops early when write returns false. The
+// breaks are found with memchr, many characters a step, and each kind is
+// looked for again only once the one found has been passed.
 template <class Write> bool writeOneLine(std::string_view text, Write&& write)
 {
-    while (!text.empty()) {
-        const auto breakAt = std::find_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
-        const auto run = static_cast<std::size_t>(breakAt - text.begin());
-        if (run > 0 && !write(text.substr(0, run)))
+    if (text.empty())
+        return true;
+    const auto next = [text](char c, std::size_t from) {
+        const void* found = std::memchr(text.data() + from, c, text.size() - from);
+        return found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) : text.size();
+    };
+    std::size_t carriageReturn = next('\r', 0);
+    std::size_t lineFeed = next('\n', 0);
+    std::size_t from = 0;
+    while (from < text.size()) {
+        const std::size_t breakAt = std::min(carriageReturn, lineFeed);
+        if (breakAt > from && !write(text.substr(from, breakAt - from)))
             return false;
-        if (run == text.size())
+        if (breakAt == text.size())
             break;
-        if (text[run] == '\n' && !write(std::string_view("  ")))
-            return false;
-        text.remove_prefix(run + 1);
+        if (breakAt == lineFeed) {
+            if (!write(std::string_view("  ")))
+                return false;
+            lineFeed = next('\n', breakAt + 1);
+        } else {
+            carriageReturn = next('\r', breakAt + 1);
+        }
+        from = breakAt + 1;
     }
     return true;
 }

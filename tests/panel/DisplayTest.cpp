@@ -144,7 +144,10 @@ INSTANTIATE_TEST_SUITE_P(Tips, RoomTip,
     ::testing::Values(TipCase{"R1 : a  b", "R1", "a\r\nb", "R1 : a  b"},
         TipCase{"R : 1 : a", "R", "1 : a", "R : 1 : a"}, TipCase{"R1 : a  b", "R1", "a\nbc", "R1 : a  bc"},
         TipCase{"R1 : a  bc", "R1", "a\nb", "R1 : a  b"}, TipCase{"R1 : a b", "R1", "a\nb", "R1 : a  b"},
-        TipCase{"R1 : a", "R1 ", "a", "R1  : a"}, TipCase{"R1 - a", "R1", "a", "R1 : a"}, TipCase{"", "", "", " : "}));
+        TipCase{"R1 : a", "R1 ", "a", "R1  : a"}, TipCase{"R1 - a", "R1", "a", "R1 : a"}, TipCase{"", "", "", " : "},
+        // Breaks of either kind anywhere, alone or in runs.
+        TipCase{"", "R", "a\rb\n\nc\r", "R : ab    c"}, TipCase{"R : a  b", "R", "\r\na\n\rb", "R :   a  b"},
+        TipCase{"R : a    b", "R", "a\r\n\r\nb", "R : a    b"}));
 
 struct Selection {
     const char* receive;
