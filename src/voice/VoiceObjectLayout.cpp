@@ -9,15 +9,10 @@ namespace norvo {
 namespace {
 
 using Block = VoiceObjectLayout::Block;
-using Value = VoiceObjectLayout::Value;
 
 // The header properties a refresh acts on, in rising order.
 constexpr std::int32_t PlacedHeader[]
     = {HeaderIndex::VoiceEnabled, HeaderIndex::SpeakerRouting, HeaderIndex::AllToSpeaker, HeaderIndex::Transmitting};
-
-// What a value in each block stands for, in the blocks' order.
-constexpr Value BlockValue[] = {Value::RoomState, Value::Speaker, Value::ReceiveMute, Value::TransmitMute,
-    Value::ReceiveActivity, Value::SendActivity, Value::Priority};
 
 } // namespace
 
@@ -32,8 +27,6 @@ VoiceObjectLayout::VoiceObjectLayout(std::int32_t slotCount, std::int32_t firstI
     last_ = narrowChecked(std::int64_t{base(Block::Priority)} + roomCount_ - 1);
 }
 
-std::int32_t VoiceObjectLayout::index(Block block, std::int32_t slot) const { return checkedAdd(base(block), slot); }
-
 std::optional<std::int32_t> VoiceObjectLayout::slotIn(Block block, std::int32_t index) const
 {
     // Compared in 64 bits, so no base or count can overflow.
@@ -41,30 +34,6 @@ std::optional<std::int32_t> VoiceObjectLayout::slotIn(Block block, std::int32_t 
     if (offset < 0 || offset >= roomCount_)
         return std::nullopt;
     return static_cast<std::int32_t>(offset);
-}
-
-// A few comparisons and one division, whatever the index: every event of the
-// voice object comes through here.
-std::optional<VoiceObjectLayout::Place> VoiceObjectLayout::locate(std::int32_t index) const
-{
-    if (index == HeaderIndex::VoiceEnabled)
-        return Place{Value::VoiceEnabled, 0};
-    if (index == HeaderIndex::SpeakerRouting || index == HeaderIndex::AllToSpeaker)
-        return Place{Value::Speaker, 0};
-    // Blocks of a positive slot count do not overlap, so at most one of them
-    // holds the index; without slots they are all empty.
-    std::optional<Place> inBlock;
-    const std::int64_t offset = std::int64_t{index} - firstIndex_;
-    if (roomCount_ > 0 && offset >= 0 && offset < std::int64_t{BlockCount} * slotCount_) {
-        const auto slot = static_cast<std::int32_t>(offset % slotCount_);
-        if (slot < roomCount_)
-            inBlock = Place{BlockValue[offset / slotCount_], slot};
-    }
-    if (inBlock && inBlock->value == Value::Speaker)
-        return inBlock;
-    if (index == HeaderIndex::Transmitting)
-        return Place{Value::Transmitting, 0};
-    return inBlock;
 }
 
 std::int64_t VoiceObjectLayout::nextInBlock(Block block, std::int64_t from) const
