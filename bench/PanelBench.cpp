@@ -17,6 +17,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <ctime>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -268,8 +269,7 @@ const std::vector<Handler>& handlers()
         {"binding", [](TOKA& panel) { panel.Norvo_ObjectCreated(Handle); }, bare::binding},
         {"priority_click", [](TOKA& panel) { panel.PriorityChannel_Click(FreeChannel); },
             [](VoiceClient& v) { bare::flip(v, at(Block::Priority, FreeChannel)); }},
-        {"room_status_click", [](TOKA& panel) { panel.RoomStatus_Click(FreeChannel); },
-            bare::connectRequest},
+        {"room_status_click", [](TOKA& panel) { panel.RoomStatus_Click(FreeChannel); }, bare::connectRequest},
     };
     return all;
 }
@@ -300,36 +300,63 @@ bool sameCalls(const Handler& handler)
     return false;
 }
 
+// CPU time of this thread: what the scheduler gives to other programs on a
+// busy machine is not counted.
+std::chrono::nanoseconds threadTime()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
+
+// Runs per batch: enough for the bare calls to take some 50 µs, beside which
+// reading the clock is nothing; even, so that a toggling command comes back
+// to where it began.
+int batchSize(const Handler& handler, VoiceClient& voice)
+{
+    constexpr auto Enough = std::chrono::microseconds(50);
+    constexpr int Most = 1 << 20;
+    int runs = 2;
+    for (;;) {
+        const auto start = threadTime();
+        for (int run = 0; run < runs; ++run)
+            handler.bare(voice);
+        if (threadTime() - start >= Enough || runs >= Most)
+            return runs;
+        runs *= 2;
+    }
+}
+
 // One iteration times a batch of panel runs, then a batch of bare runs on the
 // same client; the counters give each per run and their ratio.
 void BM_PanelVersusBare(benchmark::State& state, const Handler& handler, Rig::Client client)
 {
-    using Clock = std::chrono::steady_clock;
-    constexpr int Batch = 32; // even: toggling commands come back to where they began
     const bool callsAny = [&] {
         Rig probe(Rig::Client::Recording, Slots);
         handler.bare(probe.voice);
         return !probe.log.lines().empty();
     }();
     Rig rig(client, Slots);
-    Clock::duration panelTime{};
-    Clock::duration bareTime{};
+    const int batch = batchSize(handler, rig.voice);
+    rig.log.take();
+    std::chrono::nanoseconds panelTime{};
+    std::chrono::nanoseconds bareTime{};
     for (auto _ : state) {
-        const auto start = Clock::now();
-        for (int run = 0; run < Batch; ++run)
+        const auto start = threadTime();
+        for (int run = 0; run < batch; ++run)
             handler.panel(rig.panel);
-        const auto middle = Clock::now();
-        for (int run = 0; run < Batch; ++run)
+        const auto middle = threadTime();
+        for (int run = 0; run < batch; ++run)
             handler.bare(rig.voice);
-        const auto end = Clock::now();
+        const auto end = threadTime();
         panelTime += middle - start;
         bareTime += end - middle;
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
         rig.log.take();
     }
-    const double runs = static_cast<double>(state.iterations()) * Batch;
-    const double panelNs = std::chrono::duration<double, std::nano>(panelTime).count() / runs;
-    const double bareNs = std::chrono::duration<double, std::nano>(bareTime).count() / runs;
+    const double runs = static_cast<double>(state.iterations()) * batch;
+    const double panelNs = static_cast<double>(panelTime.count()) / runs;
+    const double bareNs = static_cast<double>(bareTime.count()) / runs;
     state.counters["panel_ns"] = panelNs;
     state.counters["bare_ns"] = bareNs;
     // An index without a branch makes no call: there is nothing to divide by.
