@@ -37,8 +37,9 @@ void TOKA::refreshRadios()
 
 // Lights the buttons of the selected radios; while an object is bound, only
 // those whose slot is not muted.
-void TOKA::showRadioSelection(const std::string& selection, bool bound, bool receive)
+void TOKA::showRadioSelection(std::string_view selection, bool bound, bool receive)
 {
+    using namespace std::string_view_literals;
     using Block = VoiceObjectLayout::Block;
     auto& buttons = receive ? controls_->COMReceive : controls_->COMTransmit;
     const Block mute = receive ? Block::ReceiveMute : Block::TransmitMute;
@@ -47,12 +48,12 @@ void TOKA::showRadioSelection(const std::string& selection, bool bound, bool rec
             = selected && (!bound || env_.voice.GetLong(layout_.index(mute, static_cast<std::int32_t>(k))) == 0);
         buttons[k]->setBackColor(on ? Green : Brown);
     };
-    if (selection == "2") {
+    if (selection == "2"sv) {
         paint(1, true);
         paint(0, false);
     } else {
-        paint(0, selection == "1" || selection == "B");
-        paint(1, selection == "B");
+        paint(0, selection == "1"sv || selection == "B"sv);
+        paint(1, selection == "B"sv);
     }
 }
 

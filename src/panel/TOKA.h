@@ -162,7 +162,7 @@ private:
     void showDisconnected();
     // RadioDisplay.cpp: captions and buttons of both radios.
     void refreshRadios();
-    void showRadioSelection(const std::string& selection, bool bound, bool receive);
+    void showRadioSelection(std::string_view selection, bool bound, bool receive);
     // RoomDisplay.cpp: the refresh of one property of the bound object.
     void refreshValue(std::int32_t index);
     void refreshText(std::int32_t index);
