@@ -220,11 +220,11 @@ void TOKA::showRoomInfo(std::int32_t slot)
     if (slot < 2) {
         const std::string name = voice.GetString(layout_.index(Block::Room, slot));
         Control& tip = controls_->roomTip(slot);
-        if (!showsRoomTip(tip.toolTipText(), name, info))
-            tip.setToolTipText(roomTip(name, info));
+        shownTips_[static_cast<std::size_t>(slot)].showRoom(tip, name, info);
         return;
     }
-    showFreeChannelInfo(Controls::element(controls_->FreqInfo, slot, "FreqInfo"), info);
+    ComboBox& box = Controls::element(controls_->FreqInfo, slot, "FreqInfo");
+    shownTips_[static_cast<std::size_t>(slot)].showInformation(box, info);
 }
 
 void TOKA::showJoinedRoom(std::int32_t slot)
@@ -237,17 +237,9 @@ void TOKA::showJoinedRoom(std::int32_t slot)
     const std::string info = voice.GetString(layout_.index(Block::Info, slot));
     ComboBox& box = Controls::element(controls_->FreqInfo, slot, "FreqInfo");
     const std::string name = voice.GetString(layout_.index(Block::Room, slot));
-    showFreeChannelInfo(box, info);
+    shownTips_[static_cast<std::size_t>(slot)].showInformation(box, info);
     box.setText(name);
     rememberChannel(box);
-}
-
-// Tooltips are compared before they are built: a refresh that finds the room
-// as shown builds nothing.
-void TOKA::showFreeChannelInfo(ComboBox& box, std::string_view info)
-{
-    if (!showsOneLineInfo(box.toolTipText(), info))
-        box.setToolTipText(oneLineInfo(info));
 }
 
 } // namespace norvo

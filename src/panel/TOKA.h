@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/DockFrame.h"
+#include "panel/ShownTooltip.h"
 #include "platform/Clock.h"
 #include "platform/Form.h"
 #include "platform/SettingsStore.h"
@@ -10,6 +11,7 @@
 #include "voice/VoiceEvents.h"
 #include "voice/VoiceObjectLayout.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -180,7 +182,6 @@ private:
     // remembers it.
     void showRoomInfo(std::int32_t slot);
     void showJoinedRoom(std::int32_t slot);
-    void showFreeChannelInfo(ComboBox& box, std::string_view info);
     // Commands.cpp
     // Flips the flag at base + slot under the object lock, then refreshes it.
     void toggleFlag(std::int32_t base, std::int16_t slot);
@@ -206,6 +207,9 @@ private:
     VoiceObjectLayout layout_;
     std::unique_ptr<Form> form_;
     std::unique_ptr<Controls> controls_;
+    // Each slot's room tooltip and what it was built from (only slots whose
+    // controls exist use theirs).
+    std::array<ShownTooltip, ShownSlots> shownTips_;
     // Whether the window accepted the region in windowRegion_: it then
     // belongs to the window and is never deleted here.
     bool regionAccepted_ = false;

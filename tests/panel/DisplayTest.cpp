@@ -76,6 +76,21 @@ TEST_F(Display, RoomNotConnectedShowsNoInformation)
     EXPECT_EQ(freeChannel().toolTipText(), "");
 }
 
+TEST_F(Display, RoomBackWithTheSameTextsShowsThemAgain)
+{
+    startBound();
+    for (const std::int32_t k : {0, 2}) {
+        voice.setText(Handle, 7 + k, "R");
+        voice.setText(Handle, 10 + k, "a\nb");
+        for (const std::int32_t state : {2, 0, 2}) {
+            voice.setLong(Handle, 7 + k, state);
+            panel->Norvo_ObjectValueChanged(Handle, 7 + k);
+        }
+    }
+    EXPECT_EQ(control("Freq", 0).toolTipText(), "R : a  b");
+    EXPECT_EQ(freeChannel().toolTipText(), "a  b");
+}
+
 TEST_F(Display, ReceiveBarStaysOnWhileAnyConnectedRoomIsActive)
 {
     startBound();
