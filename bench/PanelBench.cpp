@@ -41,8 +41,8 @@ std::string roomName(std::int32_t slot) { return "EDDF_" + std::to_string(slot) 
 
 // A panel bound to a voice object whose rooms are all connected, active,
 // muted, prioritised and routed to the speaker, so that every branch does its
-// full work. Its calls go to the plain in-memory client, or through a client
-// that records each of them.
+// full work, with ten rooms remembered. Its calls go to the plain in-memory
+// client, or through a client that records each of them.
 struct Rig {
     enum class Client { Plain, Recording };
 
@@ -74,6 +74,9 @@ struct Rig {
             plain.setText(Handle, FirstIndex + slot, roomName(slot));
             plain.setText(Handle, FirstIndex + slots + slot, "Tower, " + roomName(slot) + "\r\nATIS on 118.025");
         }
+        for (std::int32_t n = 0; n < 10; ++n)
+            settings.SaveSetting(
+                TOKA::SettingsApplication, TOKA::SettingsSection, "CHANNEL" + std::to_string(n), roomName(n));
         panel.Initialize();
         panel.Norvo_ObjectCreated(Handle);
         log.take();

@@ -1,7 +1,9 @@
 #include "panel/PanelText.h"
 #include "panel/TokaControls.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace norvo {
 
@@ -44,15 +46,12 @@ void TOKA::rememberChannel(ComboBox& box)
     }
     // A room already listed moves to the top in one change, and one already
     // on top changes nothing.
-    const std::int32_t count = box.listCount();
-    std::int32_t listed = -1;
-    for (std::int32_t position = 0; position < count && listed < 0; ++position)
-        if (box.list(position) == name)
-            listed = position;
-    if (listed >= 0)
-        box.moveItem(listed, 0);
-    else
+    const std::vector<std::string>& items = box.items();
+    const auto listed = std::find(items.begin(), items.end(), name);
+    if (listed == items.end())
         box.addItem(name, 0);
+    else if (listed != items.begin())
+        box.moveItem(static_cast<std::int32_t>(listed - items.begin()), 0);
     box.setText(name);
     saveChannels(box);
 }
@@ -62,6 +61,14 @@ void TOKA::rememberChannel(ComboBox& box)
 // the list stays in memory and the host hears of it first.
 void TOKA::saveChannels(const ComboBox& box)
 {
+    // Neither the list nor the store changed since the list was saved: the
+    // store holds it, and saving it again would do nothing. Most refreshes
+    // of a connected free channel end here, without building the entries.
+    const auto savedNow = [&] { return SavedChannels{box.listChanges(), env_.settings.revision(SettingsApplication)}; };
+    if (savedChannels_ && savedChannels_->store && *savedChannels_ == savedNow()) {
+        settingsProblem_.reset();
+        return;
+    }
     SettingsStore::Entries entries;
     std::int32_t n = 0;
     for (; n < box.listCount(); ++n)
@@ -74,6 +81,7 @@ void TOKA::saveChannels(const ComboBox& box)
         reportSettingsProblem(error.problem());
         throw;
     }
+    savedChannels_ = savedNow();
     settingsProblem_.reset();
 }
 

@@ -214,6 +214,14 @@ private:
     // belongs to the window and is never deleted here.
     bool regionAccepted_ = false;
     std::optional<SettingsProblem> settingsProblem_;
+    // The remembered channels' list and the store as they were right after
+    // the list was last saved whole.
+    struct SavedChannels {
+        std::uint64_t list = 0;
+        std::optional<std::uint64_t> store;
+        bool operator==(const SavedChannels&) const = default;
+    };
+    std::optional<SavedChannels> savedChannels_;
     bool initialized_ = false;
     bool terminated_ = false;
 };

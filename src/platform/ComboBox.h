@@ -25,6 +25,9 @@ public:
     std::int32_t listCount() const { return static_cast<std::int32_t>(items_.size()); }
     const std::string& list(std::int32_t position) const;
     const std::vector<std::string>& items() const { return items_; }
+    // Counts the changes of the list: while it stays the same, so does the
+    // list, which is cheaper to know than comparing items.
+    std::uint64_t listChanges() const { return listChanges_; }
     // Appends, or inserts before position when one is given.
     void addItem(const std::string& item, std::int32_t position = -1);
     void removeItem(std::int32_t position);
@@ -39,11 +42,13 @@ public:
 private:
     std::int32_t textLength() const;
     void checkPosition(std::int32_t position, std::int32_t limit, const char* what) const;
+    void listChanged();
 
     std::string text_;
     std::int32_t selStart_ = 0;
     std::int32_t selLength_ = 0;
     std::vector<std::string> items_;
+    std::uint64_t listChanges_ = 0;
     Font font_;
 };
 
