@@ -39,7 +39,7 @@ void TOKA::FreqInfo_KeyPress(std::int16_t index, std::int16_t& keyAscii)
     const bool bound = withObjectLock(voice, voiceHandle_, [&] {
         state = layout_.index(Block::Room, index);
         voice.SetLong(state, RoomState::Pending);
-        voice.SetString(layout_.index(Block::Room, index), trimSpaces(box().text()));
+        voice.SetString(layout_.index(Block::Room, index), std::string(trimSpaces(box().text())));
     });
     if (bound)
         refreshValue(state);

@@ -5,8 +5,9 @@
 
 namespace norvo {
 
-// The text without leading and trailing spaces; tabs and other blanks stay.
-std::string trimSpaces(std::string_view text);
+// The text without leading and trailing spaces, a view into it; tabs and
+// other blanks stay.
+std::string_view trimSpaces(std::string_view text);
 
 // A room's information text on one line: carriage returns dropped, then each
 // line feed shown as two spaces.

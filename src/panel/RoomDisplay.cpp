@@ -32,12 +32,17 @@ std::optional<Look> unconnectedLook(std::int32_t state)
 }
 
 // A connected room's activity box; an unknown activity leaves it as it is.
+// Each look is set from its own literal: comparing it with what the box shows
+// then takes no call.
 void showActivity(PictureBox& box, std::int32_t activity)
 {
-    if (activity != 0 && activity != 1)
-        return;
-    box.setBackColor(activity == 1 ? Orange : Cyan);
-    box.setToolTipText(activity == 1 ? "Active" : "Inactive");
+    if (activity == 1) {
+        box.setBackColor(Orange);
+        box.setToolTipText("Active");
+    } else if (activity == 0) {
+        box.setBackColor(Cyan);
+        box.setToolTipText("Inactive");
+    }
 }
 
 void showIdle(PictureBox& box)

@@ -14,12 +14,26 @@ namespace norvo {
 class ShownTooltip {
 public:
     // The room's name, " : ", its information on one line.
-    void showRoom(Control& control, std::string_view name, std::string_view info);
+    void showRoom(Control& control, std::string_view name, std::string_view info)
+    {
+        if (!shows(control, true, name, info))
+            rebuild(control, true, name, info);
+    }
     // The information alone, on one line.
-    void showInformation(Control& control, std::string_view info);
+    void showInformation(Control& control, std::string_view info)
+    {
+        if (!shows(control, false, {}, info))
+            rebuild(control, false, {}, info);
+    }
 
 private:
-    void show(Control& control, bool named, std::string_view name, std::string_view info);
+    // The control's own tooltip is compared too: another refresh may have
+    // cleared it since.
+    bool shows(const Control& control, bool named, std::string_view name, std::string_view info) const
+    {
+        return named == named_ && name == name_ && info == info_ && control.toolTipText() == tip_;
+    }
+    void rebuild(Control& control, bool named, std::string_view name, std::string_view info);
 
     // tip_ is always what named_, name_ and info_ give, starting from the
     // empty information alone.

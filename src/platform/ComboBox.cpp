@@ -17,10 +17,10 @@ std::int32_t ComboBox::textLength() const
         text_.begin(), text_.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-void ComboBox::setText(const std::string& value)
+void ComboBox::replaceText(const std::string& value)
 {
-    if (!assign(text_, value, Property::Text))
-        return;
+    text_ = value;
+    changed(Property::Text);
     // A new text keeps the caret inside it.
     const std::int32_t length = textLength();
     const std::int32_t start = std::min(selStart_, length);

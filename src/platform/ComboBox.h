@@ -15,7 +15,12 @@ public:
     explicit ComboBox(std::string name, int index = NoIndex);
 
     const std::string& text() const { return text_; }
-    void setText(const std::string& value);
+    // Inline: a refresh sets the text, mostly to what it is.
+    void setText(const std::string& value)
+    {
+        if (text_ != value)
+            replaceText(value);
+    }
     // Caret position and selection length, in characters of the text.
     std::int32_t selStart() const { return selStart_; }
     std::int32_t selLength() const { return selLength_; }
@@ -41,6 +46,7 @@ public:
 
 private:
     std::int32_t textLength() const;
+    void replaceText(const std::string& value);
     void checkPosition(std::int32_t position, std::int32_t limit, const char* what) const;
     void listChanged();
 
