@@ -164,7 +164,8 @@ private:
     void showDisconnected();
     // RadioDisplay.cpp: captions and buttons of both radios.
     void refreshRadios();
-    void showRadioSelection(std::string_view selection, bool bound, bool receive);
+    // selection: '1', '2', 'B' (both) or none.
+    void showRadioSelection(char selection, bool bound, bool receive);
     // RoomDisplay.cpp: the refresh of one property of the bound object.
     void refreshValue(std::int32_t index);
     void refreshText(std::int32_t index);
