@@ -168,23 +168,11 @@ void UserLabel::Enabled(bool value)
 const std::string& UserLabel::ToolTipTextEx() const { return lblCaption_->toolTipText(); }
 void UserLabel::ToolTipTextEx(const std::string& value) { lblCaption_->setToolTipText(value); }
 
-void UserLabel::Status(std::int32_t value)
-{
-    if (value < 0)
-        return;
-    status_ = value;
-    RefreshStatus();
-}
-
 const std::string& UserLabel::Caption() const { return lblCaption_->caption(); }
 void UserLabel::Caption(const std::string& value) { lblCaption_->setCaption(value); }
 
-void UserLabel::RefreshStatus()
+void UserLabel::showStatusColours()
 {
-    if (style_ != 0) {
-        RefreshStyle();
-        return;
-    }
     if (status_ >= 7)
         return;
     Skin::LoadSkinColours();

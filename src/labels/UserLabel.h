@@ -49,7 +49,15 @@ public:
     const std::string& ToolTipTextEx() const;
     void ToolTipTextEx(const std::string& value);
     std::int32_t Status() const { return status_; }
-    void Status(std::int32_t value);
+    // Inline, as far as the look's own refresh: a panel sets the status of
+    // its buttons on every refresh, mostly to what it is.
+    void Status(std::int32_t value)
+    {
+        if (value < 0)
+            return;
+        status_ = value;
+        RefreshStatus();
+    }
     const std::string& Caption() const;
     void Caption(const std::string& value);
 
@@ -85,8 +93,16 @@ protected:
         }
     }
 
-    void RefreshStatus();
+    void RefreshStatus()
+    {
+        if (style_ != 0)
+            RefreshStyle();
+        else
+            showStatusColours();
+    }
     virtual void RefreshStyle();
+    // The status's colour triple on caption and shape (the Style 0 look).
+    void showStatusColours();
     // Shape and caption shown, caption back from Tag when empty, colours
     // re-applied: the Style 0 look.
     void showColourLook();

@@ -45,6 +45,12 @@ void UserLabelGraph::RefreshStyle()
         showColourLook();
         return;
     }
+    // A status set to the image on show, the caption already out of the way:
+    // nothing changes, and nothing needs working out (the panel sets the
+    // status of every speaker button on each refresh).
+    if (shown_ && shown_->style == Style() && shown_->state == Status() && !shown_->overBand
+        && shown_->area == Rect{0, 0, width(), height()} && !shpCaption().visible() && lblCaption().caption().empty())
+        return;
     const std::int32_t state = Status() % (Style() == 7 ? 3 : 2);
     const bool sameImage = shown_ && shown_->style == Style() && shown_->state == state;
     // Chosen before anything changes, so that a style past the sheet's

@@ -1,7 +1,9 @@
 #include "panel/PanelText.h"
 #include "panel/TokaControls.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace norvo {
 
@@ -20,10 +22,10 @@ void TOKA::loadChannels()
 {
     ComboBox& box = Controls::element(controls_->FreqInfo, 2, "FreqInfo");
     for (std::int32_t n = 0; n < LoadedKeys; ++n) {
-        const std::string room
-            = trimSpaces(env_.settings.GetSetting(SettingsApplication, SettingsSection, channelKey(n), ""));
+        const std::string value = env_.settings.GetSetting(SettingsApplication, SettingsSection, channelKey(n), "");
+        const std::string_view room = trimSpaces(value);
         if (!room.empty())
-            box.addItem(room);
+            box.addItem(std::string(room));
     }
     if (const auto problem = env_.settings.problem(SettingsApplication))
         reportSettingsProblem(*problem);
@@ -32,28 +34,29 @@ void TOKA::loadChannels()
 // Puts the room shown in the box at the top of its list and stores the list.
 void TOKA::rememberChannel(ComboBox& box)
 {
-    const std::string name = trimSpaces(box.text());
+    // A view of the box's text, which the changes of the list leave alone:
+    // copied only where something takes it.
+    const std::string_view name = trimSpaces(box.text());
     if (name.empty())
         return;
     // The first room ever joined is stored at once, so that it survives a
     // restart.
     if (box.listCount() == 0) {
-        box.addItem(name);
+        box.addItem(std::string(name));
         saveChannels(box);
         return;
     }
     // A room already listed moves to the top in one change, and one already
     // on top changes nothing.
-    const std::int32_t count = box.listCount();
-    std::int32_t listed = -1;
-    for (std::int32_t position = 0; position < count && listed < 0; ++position)
-        if (box.list(position) == name)
-            listed = position;
-    if (listed >= 0)
-        box.moveItem(listed, 0);
-    else
-        box.addItem(name, 0);
-    box.setText(name);
+    const std::vector<std::string>& items = box.items();
+    const auto listed = std::find(items.begin(), items.end(), name);
+    if (listed == items.end())
+        box.addItem(std::string(name), 0);
+    else if (listed != items.begin())
+        box.moveItem(static_cast<std::int32_t>(listed - items.begin()), 0);
+    // The text without its spaces: the same text unless it had some.
+    if (name.size() != box.text().size())
+        box.setText(std::string(name));
     saveChannels(box);
 }
 
@@ -62,6 +65,15 @@ void TOKA::rememberChannel(ComboBox& box)
 // the list stays in memory and the host hears of it first.
 void TOKA::saveChannels(const ComboBox& box)
 {
+    // Neither the list nor the store changed since the list was saved: the
+    // store holds it, and saving it again would do nothing. Most refreshes
+    // of a connected free channel end here, without building the entries.
+    static const std::string application(SettingsApplication);
+    const auto savedNow = [&] { return SavedChannels{box.listChanges(), env_.settings.revision(application)}; };
+    if (savedChannels_ && savedChannels_->store && *savedChannels_ == savedNow()) {
+        settingsProblem_.reset();
+        return;
+    }
     SettingsStore::Entries entries;
     std::int32_t n = 0;
     for (; n < box.listCount(); ++n)
@@ -74,6 +86,7 @@ void TOKA::saveChannels(const ComboBox& box)
         reportSettingsProblem(error.problem());
         throw;
     }
+    savedChannels_ = savedNow();
     settingsProblem_.reset();
 }
 

@@ -43,7 +43,7 @@ void TOKA::joinTypedRoom(std::int16_t index)
     const bool bound = withObjectLock(voice, voiceHandle_, [&] {
         state = layout_.index(Block::Room, index);
         voice.SetLong(state, RoomState::Pending);
-        voice.SetString(layout_.index(Block::Room, index), trimSpaces(box().text()));
+        voice.SetString(layout_.index(Block::Room, index), std::string(trimSpaces(box().text())));
     });
     if (bound)
         refreshValue(state);

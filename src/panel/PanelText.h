@@ -5,18 +5,15 @@
 
 namespace norvo {
 
-// The text without leading and trailing spaces; tabs and other blanks stay.
-std::string trimSpaces(std::string_view text);
+// The text without leading and trailing spaces, a view into it; tabs and
+// other blanks stay.
+std::string_view trimSpaces(std::string_view text);
 
 // A room's information text on one line: carriage returns dropped, then each
 // line feed shown as two spaces.
 std::string oneLineInfo(std::string_view text);
-// Whether shown is oneLineInfo(text), found without building it.
-bool showsOneLineInfo(std::string_view shown, std::string_view text);
 
 // A radio room's tooltip: its name, " : ", its information on one line.
 std::string roomTip(std::string_view name, std::string_view info);
-// Whether shown is roomTip(name, info), found without building it.
-bool showsRoomTip(std::string_view shown, std::string_view name, std::string_view info);
 
 } // namespace norvo

@@ -6,15 +6,23 @@ namespace norvo {
 
 using namespace PanelPalette;
 
+namespace {
+
+// A radio selection, "1", "2" or "B" (both), as its one character; any other
+// text selects no radio and gets none.
+char selectionCode(const std::string& selection) { return selection.size() == 1 ? selection[0] : '\0'; }
+
+} // namespace
+
 void TOKA::refreshRadios()
 {
     Controls& c = *controls_;
     VoiceClient& voice = env_.voice;
-    std::string receive;
-    std::string transmit;
+    char receive = 0;
+    char transmit = 0;
     const bool pilotPresent = withPilotLock(voice, [&] {
-        receive = voice.ReceiveRadio();
-        transmit = voice.TransmitRadio();
+        receive = selectionCode(voice.ReceiveRadio());
+        transmit = selectionCode(voice.TransmitRadio());
         c.Freq[0]->setCaption(voice.Com1Frequency());
         c.Freq[1]->setCaption(voice.Com2Frequency());
     });
@@ -37,7 +45,7 @@ void TOKA::refreshRadios()
 
 // Lights the buttons of the selected radios; while an object is bound, only
 // those whose slot is not muted.
-void TOKA::showRadioSelection(const std::string& selection, bool bound, bool receive)
+void TOKA::showRadioSelection(char selection, bool bound, bool receive)
 {
     using Block = VoiceObjectLayout::Block;
     auto& buttons = receive ? controls_->COMReceive : controls_->COMTransmit;
@@ -47,12 +55,12 @@ void TOKA::showRadioSelection(const std::string& selection, bool bound, bool rec
             = selected && (!bound || env_.voice.GetLong(layout_.index(mute, static_cast<std::int32_t>(k))) == 0);
         buttons[k]->setBackColor(on ? Green : Brown);
     };
-    if (selection == "2") {
+    if (selection == '2') {
         paint(1, true);
         paint(0, false);
     } else {
-        paint(0, selection == "1" || selection == "B");
-        paint(1, selection == "B");
+        paint(0, selection == '1' || selection == 'B');
+        paint(1, selection == 'B');
     }
 }
 

@@ -32,12 +32,17 @@ std::optional<Look> unconnectedLook(std::int32_t state)
 }
 
 // A connected room's activity box; an unknown activity leaves it as it is.
+// Each look is set from its own literal: comparing it with what the box shows
+// then takes no call.
 void showActivity(PictureBox& box, std::int32_t activity)
 {
-    if (activity != 0 && activity != 1)
-        return;
-    box.setBackColor(activity == 1 ? Orange : Cyan);
-    box.setToolTipText(activity == 1 ? "Active" : "Inactive");
+    if (activity == 1) {
+        box.setBackColor(Orange);
+        box.setToolTipText("Active");
+    } else if (activity == 0) {
+        box.setBackColor(Cyan);
+        box.setToolTipText("Inactive");
+    }
 }
 
 void showIdle(PictureBox& box)
@@ -220,11 +225,11 @@ void TOKA::showRoomInfo(std::int32_t slot)
     if (slot < 2) {
         const std::string name = voice.GetString(layout_.index(Block::Room, slot));
         Control& tip = controls_->roomTip(slot);
-        if (!showsRoomTip(tip.toolTipText(), name, info))
-            tip.setToolTipText(roomTip(name, info));
+        shownTips_[static_cast<std::size_t>(slot)].showRoom(tip, name, info);
         return;
     }
-    showFreeChannelInfo(Controls::element(controls_->FreqInfo, slot, "FreqInfo"), info);
+    ComboBox& box = Controls::element(controls_->FreqInfo, slot, "FreqInfo");
+    shownTips_[static_cast<std::size_t>(slot)].showInformation(box, info);
 }
 
 void TOKA::showJoinedRoom(std::int32_t slot)
@@ -237,17 +242,9 @@ void TOKA::showJoinedRoom(std::int32_t slot)
     const std::string info = voice.GetString(layout_.index(Block::Info, slot));
     ComboBox& box = Controls::element(controls_->FreqInfo, slot, "FreqInfo");
     const std::string name = voice.GetString(layout_.index(Block::Room, slot));
-    showFreeChannelInfo(box, info);
+    shownTips_[static_cast<std::size_t>(slot)].showInformation(box, info);
     box.setText(name);
     rememberChannel(box);
-}
-
-// Tooltips are compared before they are built: a refresh that finds the room
-// as shown builds nothing.
-void TOKA::showFreeChannelInfo(ComboBox& box, std::string_view info)
-{
-    if (!showsOneLineInfo(box.toolTipText(), info))
-        box.setToolTipText(oneLineInfo(info));
 }
 
 } // namespace norvo

@@ -3,6 +3,7 @@
 #include <NorvoUITOKA/host/DockFrame.h>
 #include <NorvoUITOKA/norvouitoka_export.h>
 #include <NorvoUITOKA/panel/DeferredEvents.h>
+#include <NorvoUITOKA/panel/ShownTooltip.h>
 #include <NorvoUITOKA/platform/Clock.h>
 #include <NorvoUITOKA/platform/Form.h>
 #include <NorvoUITOKA/platform/SettingsStore.h>
@@ -12,6 +13,7 @@
 #include <NorvoUITOKA/voice/VoiceEventReceiver.h>
 #include <NorvoUITOKA/voice/VoiceObjectLayout.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -164,7 +166,8 @@ private:
     void showDisconnected();
     // RadioDisplay.cpp: captions and buttons of both radios.
     void refreshRadios();
-    void showRadioSelection(const std::string& selection, bool bound, bool receive);
+    // selection: '1', '2', 'B' (both) or none.
+    void showRadioSelection(char selection, bool bound, bool receive);
     // RoomDisplay.cpp: the refresh of one property of the bound object.
     void refreshValue(std::int32_t index);
     void refreshText(std::int32_t index);
@@ -182,7 +185,6 @@ private:
     // remembers it.
     void showRoomInfo(std::int32_t slot);
     void showJoinedRoom(std::int32_t slot);
-    void showFreeChannelInfo(ComboBox& box, std::string_view info);
     // Commands.cpp
     // Flips the flag at base + slot under the object lock, then refreshes it.
     void toggleFlag(std::int32_t base, std::int16_t slot);
@@ -214,11 +216,22 @@ private:
     VoiceObjectLayout layout_;
     std::unique_ptr<Form> form_;
     std::unique_ptr<Controls> controls_;
+    // Each slot's room tooltip and what it was built from (only slots whose
+    // controls exist use theirs).
+    std::array<ShownTooltip, ShownSlots> shownTips_;
     // Whether the window accepted the region in windowRegion_: it then
     // belongs to the window and is never deleted here.
     bool regionAccepted_ = false;
     std::optional<SettingsProblem> settingsProblem_;
     DeferredEvents events_{[this](const VoiceEvent& event) { react(event); }};
+    // The remembered channels' list and the store as they were right after
+    // the list was last saved whole.
+    struct SavedChannels {
+        std::uint64_t list = 0;
+        std::optional<std::uint64_t> store;
+        bool operator==(const SavedChannels&) const = default;
+    };
+    std::optional<SavedChannels> savedChannels_;
     bool initialized_ = false;
     bool terminated_ = false;
 };

@@ -17,10 +17,10 @@ std::int32_t ComboBox::textLength() const
         text_.begin(), text_.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-void ComboBox::setText(const std::string& value)
+void ComboBox::replaceText(const std::string& value)
 {
-    if (!assign(text_, value, Property::Text))
-        return;
+    text_ = value;
+    changed(Property::Text);
     // A new text keeps the caret inside it.
     const std::int32_t length = textLength();
     const std::int32_t start = std::min(selStart_, length);
@@ -71,14 +71,14 @@ void ComboBox::addItem(const std::string& item, std::int32_t position)
         checkPosition(position, listCount(), "list position");
         items_.insert(items_.begin() + position, item);
     }
-    changed(Property::List);
+    listChanged();
 }
 
 void ComboBox::removeItem(std::int32_t position)
 {
     checkPosition(position, listCount() - 1, "list position");
     items_.erase(items_.begin() + position);
-    changed(Property::List);
+    listChanged();
 }
 
 void ComboBox::moveItem(std::int32_t from, std::int32_t to)
@@ -92,7 +92,7 @@ void ComboBox::moveItem(std::int32_t from, std::int32_t to)
         std::rotate(first + from, first + from + 1, first + to + 1);
     else
         std::rotate(first + to, first + from, first + from + 1);
-    changed(Property::List);
+    listChanged();
 }
 
 void ComboBox::clear()
@@ -100,6 +100,12 @@ void ComboBox::clear()
     if (items_.empty())
         return;
     items_.clear();
+    listChanged();
+}
+
+void ComboBox::listChanged()
+{
+    ++listChanges_;
     changed(Property::List);
 }
 

@@ -95,7 +95,6 @@ std::vector<Control*> Control::array(std::string_view name)
     return elements;
 }
 
-void Control::setVisible(bool value) { assign(visible_, value, Property::Visible); }
 void Control::setEnabled(bool value) { assign(enabled_, value, Property::Enabled); }
 void Control::setLeft(std::int32_t value) { assign(left_, value, Property::Left); }
 void Control::setTop(std::int32_t value) { assign(top_, value, Property::Top); }
@@ -127,8 +126,6 @@ void Control::setGeometry(std::int32_t left, std::int32_t top, std::int32_t widt
     setSize(width, height);
 }
 
-void Control::setToolTipText(std::string_view value) { assign(toolTipText_, value, Property::ToolTipText); }
-void Control::setBackColor(Colour value) { assign(backColor_, value, Property::BackColor); }
 void Control::setForeColor(Colour value) { assign(foreColor_, value, Property::ForeColor); }
 void Control::setMousePointer(std::int32_t value) { assign(mousePointer_, value, Property::MousePointer); }
 void Control::setTabIndex(std::int32_t value) { assign(tabIndex_, value, Property::TabIndex); }

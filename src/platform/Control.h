@@ -88,8 +88,10 @@ public:
     // Every descendant with that name, in index order (a control array).
     std::vector<Control*> array(std::string_view name);
 
+    // The setters a refresh calls most, mostly with the value they hold, are
+    // inline: the unchanged case is a comparison.
     bool visible() const { return visible_; }
-    void setVisible(bool value);
+    void setVisible(bool value) { assign(visible_, value, Property::Visible); }
     bool enabled() const { return enabled_; }
     void setEnabled(bool value);
     std::int32_t left() const { return left_; }
@@ -103,9 +105,9 @@ public:
     void setGeometry(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
     void setSize(std::int32_t width, std::int32_t height);
     const std::string& toolTipText() const { return toolTipText_; }
-    void setToolTipText(std::string_view value);
+    void setToolTipText(std::string_view value) { assign(toolTipText_, value, Property::ToolTipText); }
     Colour backColor() const { return backColor_; }
-    void setBackColor(Colour value);
+    void setBackColor(Colour value) { assign(backColor_, value, Property::BackColor); }
     Colour foreColor() const { return foreColor_; }
     void setForeColor(Colour value);
     // 0 default arrow, 99 custom (the skinned labels' hand).

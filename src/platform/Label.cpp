@@ -7,7 +7,6 @@ Label::Label(std::string name, int index)
 {
 }
 
-void Label::setCaption(const std::string& value) { assign(caption_, value, Property::Caption); }
 void Label::setTag(const std::string& value) { assign(tag_, value, Property::Tag); }
 void Label::setFont(const Font& value) { assign(font_, value, Property::Font); }
 

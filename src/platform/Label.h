@@ -15,7 +15,8 @@ public:
     explicit Label(std::string name, int index = NoIndex);
 
     const std::string& caption() const { return caption_; }
-    void setCaption(const std::string& value);
+    // Inline: the radio refresh sets both frequencies, mostly to what they are.
+    void setCaption(const std::string& value) { assign(caption_, value, Property::Caption); }
     const std::string& tag() const { return tag_; }
     void setTag(const std::string& value);
     const Font& font() const { return font_; }

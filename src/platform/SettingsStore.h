@@ -3,6 +3,7 @@
 #include <NorvoUITOKA/norvouitoka_export.h>
 #include <NorvoUITOKA/platform/SettingsProblem.h>
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -52,6 +53,11 @@ public:
     // What stood in the way of the application's settings when the store
     // last read or wrote them; none when they were read or written whole.
     virtual std::optional<SettingsProblem> problem(const std::string& application) = 0;
+    // A number that changes whenever what the store holds for the
+    // application may have changed, through this store or from outside;
+    // while it stays the same, saving values the store holds writes nothing
+    // and raises nothing. None when the store cannot tell.
+    virtual std::optional<std::uint64_t> revision(const std::string& /*application*/) { return std::nullopt; }
 };
 
 } // namespace norvo

@@ -19,6 +19,8 @@ public:
         const std::string& value) override;
     bool SaveSettings(const std::string& application, const std::string& section, const Entries& entries) override;
     std::optional<SettingsProblem> problem(const std::string& application) override;
+    // Every write counts, whatever the application.
+    std::optional<std::uint64_t> revision(const std::string&) override { return writeCount_; }
 
     // From now on every write raises SettingsError with this problem and
     // changes nothing; none lets writes through again.

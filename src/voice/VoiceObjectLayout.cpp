@@ -3,24 +3,16 @@
 #include "platform/CheckedMath.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace norvo {
 
 namespace {
 
 using Block = VoiceObjectLayout::Block;
-using Value = VoiceObjectLayout::Value;
 
 // The header properties a refresh acts on, in rising order.
 constexpr std::int32_t PlacedHeader[]
     = {HeaderIndex::VoiceEnabled, HeaderIndex::SpeakerRouting, HeaderIndex::AllToSpeaker, HeaderIndex::Transmitting};
-
-// The blocks locate() tries after the header, in its order.
-constexpr std::pair<Block, Value> BlockValues[]
-    = {{Block::Room, Value::RoomState}, {Block::SendActivity, Value::SendActivity},
-        {Block::ReceiveActivity, Value::ReceiveActivity}, {Block::ReceiveMute, Value::ReceiveMute},
-        {Block::TransmitMute, Value::TransmitMute}, {Block::Priority, Value::Priority}};
 
 } // namespace
 
@@ -44,23 +36,6 @@ std::optional<std::int32_t> VoiceObjectLayout::slotIn(Block block, std::int32_t 
     if (offset < 0 || offset >= roomCount_)
         return std::nullopt;
     return static_cast<std::int32_t>(offset);
-}
-
-std::optional<VoiceObjectLayout::Place> VoiceObjectLayout::locate(std::int32_t index) const
-{
-    if (index == HeaderIndex::VoiceEnabled)
-        return Place{Value::VoiceEnabled, 0};
-    if (index == HeaderIndex::SpeakerRouting || index == HeaderIndex::AllToSpeaker)
-        return Place{Value::Speaker, 0};
-    if (const auto slot = slotIn(Block::Info, index))
-        return Place{Value::Speaker, *slot};
-    if (index == HeaderIndex::Transmitting)
-        return Place{Value::Transmitting, 0};
-    for (const auto& [block, value] : BlockValues) {
-        if (const auto slot = slotIn(block, index))
-            return Place{value, *slot};
-    }
-    return std::nullopt;
 }
 
 std::int64_t VoiceObjectLayout::nextInBlock(Block block, std::int64_t from) const

@@ -84,7 +84,8 @@ public:
     // The slot whose property of that block the index is, if any.
     std::optional<std::int32_t> slotIn(Block block, std::int32_t index) const;
     // What a changed value stands for, first match wins; nothing for an index
-    // no refresh acts on.
+    // no refresh acts on. A few comparisons and one division whatever the
+    // index.
     std::optional<Place> locate(std::int32_t index) const;
 
     // The lowest index from `from` on that locate() places, or that lies in
@@ -96,11 +97,39 @@ public:
     bool operator==(const VoiceObjectLayout&) const = default;
 
 private:
+    // What a value in each block stands for, in the blocks' order.
+    static constexpr Value BlockValue[BlockCount] = {Value::RoomState, Value::Speaker, Value::ReceiveMute,
+        Value::TransmitMute, Value::ReceiveActivity, Value::SendActivity, Value::Priority};
+
     std::int32_t slotCount_ = 0;
     std::int32_t firstIndex_ = 0;
     std::int32_t roomCount_ = 0;
     std::array<std::int32_t, BlockCount> bases_{};
     std::int32_t last_ = -1;
 };
+
+// Inline, and returning as soon as it knows: every event of the voice object
+// comes through here, and the optional it returns then stays in registers.
+inline std::optional<VoiceObjectLayout::Place> VoiceObjectLayout::locate(std::int32_t index) const
+{
+    if (index == HeaderIndex::VoiceEnabled)
+        return Place{Value::VoiceEnabled, 0};
+    if (index == HeaderIndex::SpeakerRouting || index == HeaderIndex::AllToSpeaker)
+        return Place{Value::Speaker, 0};
+    // Blocks of a positive slot count lie one after the other without
+    // overlapping, so at most one of them holds the index; without slots
+    // every block is empty. Index 6 is the send bar's unless it is a
+    // speaker slot.
+    const std::int64_t offset = std::int64_t{index} - firstIndex_;
+    if (roomCount_ > 0 && offset >= 0 && offset < std::int64_t{BlockCount} * slotCount_) {
+        const auto slot = static_cast<std::int32_t>(offset % slotCount_);
+        const Value value = BlockValue[offset / slotCount_];
+        if (slot < roomCount_ && (value == Value::Speaker || index != HeaderIndex::Transmitting))
+            return Place{value, slot};
+    }
+    if (index == HeaderIndex::Transmitting)
+        return Place{Value::Transmitting, 0};
+    return std::nullopt;
+}
 
 } // namespace norvo

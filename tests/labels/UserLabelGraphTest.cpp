@@ -101,6 +101,14 @@ TEST_F(UserLabelGraphTest, OnlyANewImageIsAnnouncedSoTheViewRepaints)
     graph.Style(6);
     EXPECT_EQ(pictures(), 2);
     EXPECT_EQ(graph.pictureDraws(), 2u) << "the same image is not drawn again";
+    // The same image again still puts a new caption and a shown shape away.
+    graph.Caption("Spk");
+    graph.shpCaption().setVisible(true);
+    graph.Status(1);
+    EXPECT_EQ(graph.Caption(), "");
+    EXPECT_EQ(graph.lblCaption().tag(), "Spk");
+    EXPECT_FALSE(graph.shpCaption().visible());
+    EXPECT_EQ(pictures(), 2);
     graph.Style(0);
     graph.Style(6);
     graph.setSize(20, 20);

@@ -69,6 +69,10 @@ TEST_F(Commands, RoomAlreadyOnTopIsNeitherMovedNorWritten)
     EXPECT_EQ(changes.count(), 0u);
     EXPECT_EQ(settings.writeCount(), writes);
     EXPECT_EQ(freeChannel().items(), (Lines{"B", "A"}));
+    // Changed from outside, the store gets the list again.
+    settings.SaveSetting("NORVOUITOKA", "PRIVATE", "CHANNEL1", "C");
+    panel->Norvo_ObjectValueChanged(Handle, 9);
+    EXPECT_EQ(settings.GetSetting("NORVOUITOKA", "PRIVATE", "CHANNEL1", ""), "A");
 }
 
 } // namespace

@@ -77,6 +77,21 @@ TEST_F(Display, RoomNotConnectedShowsNoInformation)
     EXPECT_EQ(freeChannel().toolTipText(), "");
 }
 
+TEST_F(Display, RoomBackWithTheSameTextsShowsThemAgain)
+{
+    startBound();
+    for (const std::int32_t k : {0, 2}) {
+        voice.setText(Handle, 7 + k, "R");
+        voice.setText(Handle, 10 + k, "a\nb");
+        for (const std::int32_t state : {2, 0, 2}) {
+            voice.setLong(Handle, 7 + k, state);
+            panel->Norvo_ObjectValueChanged(Handle, 7 + k);
+        }
+    }
+    EXPECT_EQ(control("Freq", 0).toolTipText(), "R : a  b");
+    EXPECT_EQ(freeChannel().toolTipText(), "a  b");
+}
+
 TEST_F(Display, ReceiveBarStaysOnWhileAnyConnectedRoomIsActive)
 {
     startBound();
@@ -147,7 +162,10 @@ INSTANTIATE_TEST_SUITE_P(Tips, RoomTip,
     ::testing::Values(TipCase{"R1 : a  b", "R1", "a\r\nb", "R1 : a  b"},
         TipCase{"R : 1 : a", "R", "1 : a", "R : 1 : a"}, TipCase{"R1 : a  b", "R1", "a\nbc", "R1 : a  bc"},
         TipCase{"R1 : a  bc", "R1", "a\nb", "R1 : a  b"}, TipCase{"R1 : a b", "R1", "a\nb", "R1 : a  b"},
-        TipCase{"R1 : a", "R1 ", "a", "R1  : a"}, TipCase{"R1 - a", "R1", "a", "R1 : a"}, TipCase{"", "", "", " : "}),
+        TipCase{"R1 : a", "R1 ", "a", "R1  : a"}, TipCase{"R1 - a", "R1", "a", "R1 : a"}, TipCase{"", "", "", " : "},
+        // Breaks of either kind anywhere, alone or in runs.
+        TipCase{"", "R", "a\rb\n\nc\r", "R : ab    c"}, TipCase{"R : a  b", "R", "\r\na\n\rb", "R :   a  b"},
+        TipCase{"R : a    b", "R", "a\r\n\r\nb", "R : a    b"}),
     NamedAfterPrintTo());
 
 struct Selection {

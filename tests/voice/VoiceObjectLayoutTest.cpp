@@ -86,6 +86,10 @@ INSTANTIATE_TEST_SUITE_P(Layouts, Locate,
         LocateCase{1, 2, 3, Place{Value::Speaker, 0}}, LocateCase{1, 2, 4, Place{Value::Speaker, 0}},
         LocateCase{1, 2, 5, Place{Value::TransmitMute, 0}}, LocateCase{1, 2, 7, Place{Value::SendActivity, 0}},
         LocateCase{1, 2, 8, Place{Value::Priority, 0}},
+        // Index 6 inside the Info block is a speaker slot.
+        LocateCase{3, 3, 6, Place{Value::Speaker, 0}},
+        // Slots past the rooms shown are no one's; a block far out is found.
+        LocateCase{5, 10, 13, std::nullopt}, LocateCase{10'000'000, 7, 20'000'009, Place{Value::ReceiveMute, 2}},
         // Without slots every block is empty.
         LocateCase{0, 2, 3, Place{Value::Speaker, 0}}, LocateCase{-3, 20, 20, std::nullopt},
         LocateCase{0, 2, 7, std::nullopt}),
