@@ -11,6 +11,8 @@ using namespace PanelPalette;
 namespace {
 
 constexpr int NoIndex = Control::NoIndex;
+constexpr std::int16_t KeyEnter = 13;
+constexpr std::int16_t KeySpace = 32;
 constexpr const char* ReceptionActivityTip = "Voice Reception Activity";
 constexpr const char* SpeakerTip = "Voice to Speaker";
 
@@ -177,6 +179,7 @@ void TOKA::buildForm()
     for (const auto& [name, index] : TabOrder)
         form.at(name, index).setTabIndex(tabIndex++);
 
+    describeControls();
     routeInput();
 }
 
@@ -204,6 +207,21 @@ void TOKA::routeInput()
     c.btnQuit->Click.connect([this] { btnQuit_Click(); });
     c.FreqInfo[2]->onClick = [this] { FreqInfo_Click(2); };
     c.FreqInfo[2]->onKeyPress = [this](std::int16_t& keyAscii) { FreqInfo_KeyPress(2, keyAscii); };
+
+    // Return and Space on a focused button do what a click on it does.
+    const auto clickByKey = [](Control& button) {
+        button.onKeyPress = [&button](std::int16_t& keyAscii) {
+            if (keyAscii == KeyEnter || keyAscii == KeySpace)
+                button.click();
+        };
+    };
+    for (std::size_t i = 0; i < Controls::Slots; ++i)
+        for (Control* button : {static_cast<Control*>(c.PriorityChannel[i]), static_cast<Control*>(c.COMReceive[i]),
+                 static_cast<Control*>(c.COMTransmit[i]), static_cast<Control*>(c.RoomStatus[i]),
+                 static_cast<Control*>(c.ToSpeaker[i])})
+            clickByKey(*button);
+    clickByKey(*c.GeneralSpeaker);
+    clickByKey(*c.btnQuit);
 }
 
 } // namespace norvo

@@ -62,7 +62,7 @@ struct TokaFields {
 // Where each member lives: TOKA.cpp (life cycle, host contract, where the
 // voice client's events enter), Binding.cpp, RadioDisplay.cpp,
 // RoomDisplay.cpp, Commands.cpp, FrequencyEntry.cpp, ChannelMemory.cpp,
-// PanelForm.cpp.
+// PanelForm.cpp, Accessibility.cpp.
 class TOKA final : public VoiceEvents {
 public:
     static constexpr const char* ProgID = "NorvoUITOKA.TOKA";
@@ -198,6 +198,10 @@ private:
     // PanelForm.cpp
     void buildForm();
     void routeInput();
+    // Accessibility.cpp: what each control is to assistive technology, and
+    // how a toggle tells whether it is on (On or Off unless words are given).
+    void describeControls();
+    static void showToggle(Control& control, bool on, const char* words = nullptr);
 
     TokaEnvironment env_;
     std::int32_t hostingWindow_ = 0;
