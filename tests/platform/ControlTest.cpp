@@ -57,14 +57,6 @@ TEST_F(ControlTree, UnchangedValueNotifiesNothing)
     EXPECT_EQ(paints.changes[3].second, Property::CheckState);
 }
 
-TEST_F(ControlTree, HintStandsInForAnEmptyTooltip)
-{
-    status->setHint("Press Enter");
-    EXPECT_EQ(status->shownToolTip(), "Press Enter");
-    status->setToolTipText("EDDF_TWR");
-    EXPECT_EQ(status->shownToolTip(), "EDDF_TWR");
-}
-
 TEST_F(ControlTree, ObserverOfAControlSeesOnlyItsSubtree)
 {
     testing::ChangeCounter roomPaints(form.at("Room", 2));

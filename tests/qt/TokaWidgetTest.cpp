@@ -22,8 +22,6 @@
 #include <QTemporaryDir>
 #include <QWindow>
 
-#include <set>
-
 namespace norvo::qt {
 namespace {
 
@@ -142,20 +140,10 @@ struct BoundPanelTest : ::testing::Test {
     {
         return *QAccessible::queryAccessibleInterface(&widgetOf(control(name, index)).face());
     }
-    std::string focused()
-    {
-        const Control* focus = panel().form().focusedControl();
-        return focus ? focus->reference() : "none";
-    }
     static void dropFocus()
     {
         if (QWidget* focus = QApplication::focusWidget())
             focus->clearFocus();
-    }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QWidget* target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : &toka, key, modifiers);
     }
 
     CallLog log;
@@ -238,43 +226,6 @@ TEST_F(BoundPanelTest, StateTextFollowsTheModelAndIsAnnounced)
     }
     panel().Norvo_ObjectValueChanged(7, 25);
     EXPECT_TRUE(events.seen.empty());
-}
-
-TEST_F(BoundPanelTest, FreeChannelBoxTellsWhatToDoUntilItShowsARoom)
-{
-    QComboBox& box = static_cast<ComboBoxWidget&>(widgetOf(control("FreqInfo", 2))).box();
-    EXPECT_TRUE(box.toolTip().contains(QStringLiteral("press Enter")));
-    voice.setText(7, 9, "EDDF_TWR");
-    voice.setText(7, 12, "Frankfurt Tower");
-    voice.setLong(7, 9, 2);
-    panel().Norvo_ObjectValueChanged(7, 9);
-    EXPECT_EQ(box.toolTip(), QStringLiteral("Frankfurt Tower"));
-    EXPECT_EQ(accessibleOf("FreqInfo", 2).text(QAccessible::Value), QStringLiteral("EDDF_TWR"));
-}
-
-// Tab stops at the controls a user acts on, in the form's order; the
-// activity boxes, bars and labels are passed over. The host may deactivate
-// the panel except while the room name is being typed.
-TEST_F(BoundPanelTest, TabAndBacktabWalkTheButtonsInTheFormsOrder)
-{
-    const std::vector<std::string> order{"COMReceive(0)", "COMTransmit(0)", "COMTransmit(1)", "COMReceive(1)",
-        "RoomStatus(0)", "RoomStatus(1)", "PriorityChannel(0)", "PriorityChannel(1)", "RoomStatus(2)", "COMTransmit(2)",
-        "COMReceive(2)", "PriorityChannel(2)", "FreqInfo(2)", "ToSpeaker(0)", "ToSpeaker(1)", "ToSpeaker(2)",
-        "GeneralSpeaker", "btnQuit"};
-    dropFocus();
-    std::vector<std::string> forward;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        press(Qt::Key_Tab);
-        forward.push_back(focused());
-        EXPECT_EQ(panel().CanDeactivate(), focused() != "FreqInfo(2)");
-    }
-    EXPECT_EQ(forward, order);
-    std::vector<std::string> backward;
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        press(Qt::Key_Backtab, Qt::ShiftModifier);
-        backward.push_back(focused());
-    }
-    EXPECT_EQ(backward, std::vector<std::string>(order.rbegin() + 1, order.rend()));
 }
 
 // Each kind of button: Space and Return make the calls a click makes, from
