@@ -215,11 +215,13 @@ void TOKA::routeInput()
                 button.click();
         };
     };
-    for (std::size_t i = 0; i < Controls::Slots; ++i)
-        for (Control* button : {static_cast<Control*>(c.PriorityChannel[i]), static_cast<Control*>(c.COMReceive[i]),
-                 static_cast<Control*>(c.COMTransmit[i]), static_cast<Control*>(c.RoomStatus[i]),
-                 static_cast<Control*>(c.ToSpeaker[i])})
-            clickByKey(*button);
+    for (std::size_t i = 0; i < Controls::Slots; ++i) {
+        clickByKey(*c.PriorityChannel[i]);
+        clickByKey(*c.COMReceive[i]);
+        clickByKey(*c.COMTransmit[i]);
+        clickByKey(*c.RoomStatus[i]);
+        clickByKey(*c.ToSpeaker[i]);
+    }
     clickByKey(*c.GeneralSpeaker);
     clickByKey(*c.btnQuit);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Accessibility.h"
+#include "platform/AccessibleRole.h"
 #include "platform/Colour.h"
 #include "platform/ControlObserver.h"
 #include "platform/Property.h"

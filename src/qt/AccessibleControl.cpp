@@ -17,7 +17,6 @@ QAccessible::Role toQtRole(AccessibleRole role)
     case AccessibleRole::None: return QAccessible::NoRole;
     case AccessibleRole::Client: return QAccessible::Client;
     case AccessibleRole::Button: return QAccessible::Button;
-    case AccessibleRole::CheckBox: return QAccessible::CheckBox;
     case AccessibleRole::ComboBox: return QAccessible::ComboBox;
     case AccessibleRole::StaticText: return QAccessible::StaticText;
     case AccessibleRole::Indicator: return QAccessible::Indicator;

@@ -9,7 +9,6 @@ enum class AccessibleRole {
     None,
     Client,
     Button,
-    CheckBox,
     ComboBox,
     StaticText,
     Indicator,
