@@ -10,7 +10,7 @@ if(NOT output MATCHES "tour written to")
 endif()
 
 foreach(picture 01-network-offline 02-rooms-offline 03-pending 04-connected-activity 05-failed 06-kicked
-        07-speaker-routing 08-all-to-speaker 09-remembered-channels 10-console)
+        07-speaker-routing 08-all-to-speaker 09-remembered-channels 10-console 11-high-density 12-keyboard-focus)
     set(file ${OUT}/${picture}.png)
     if(NOT EXISTS ${file})
         message(FATAL_ERROR "missing ${file}")

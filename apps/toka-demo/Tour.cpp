@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTextStream>
 
@@ -34,6 +35,8 @@ using Sim = norvo::SimulatedVoiceClient;
 constexpr int Scale = 3;
 constexpr int RandomTrafficSteps = 60;
 constexpr std::int64_t RandomTrafficStep = 500;
+// How much larger the comparison of pixel densities shows a panel pixel.
+constexpr int HighDensityScale = 4;
 constexpr int CaptionHeight = 34;
 constexpr int CornerEllipse = 22;
 const QColor Page(36, 36, 40);
@@ -112,7 +115,12 @@ QImage Tour::rememberedList()
 
 void Tour::shoot(const QString& name, const QString& caption, const QImage& below, int belowLeft)
 {
-    const QImage panel = norvo::qt::PanelSnapshot::grab(host_->panel().panel());
+    shootPicture(name, caption, norvo::qt::PanelSnapshot::grab(host_->panel().panel()), below, belowLeft);
+}
+
+void Tour::shootPicture(
+    const QString& name, const QString& caption, const QImage& panel, const QImage& below, int belowLeft)
+{
     const QSize size(panel.width(), panel.height() + below.height());
     // The panel as the host window shows it: rounded by its region.
     QImage shaped(size.width(), size.height(), QImage::Format_ARGB32_Premultiplied);
@@ -125,15 +133,54 @@ void Tour::shoot(const QString& name, const QString& caption, const QImage& belo
         painter.setClipping(false);
         painter.drawImage(belowLeft, panel.height(), below);
     }
-    const QImage large = shaped.scaled(size * Scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    QImage page(large.width() + 2 * Scale * 4, large.height() + CaptionHeight + 2 * Scale * 4, QImage::Format_RGB32);
+    save(shaped.scaled(size * Scale, Qt::IgnoreAspectRatio, Qt::FastTransformation), name, caption);
+}
+
+void Tour::shootHighDensity(const QString& name, const QString& caption)
+{
+    norvo::TOKA& panel = host_->panel().panel();
+    const QImage single = norvo::qt::PanelSnapshot::grab(panel);
+    QImage dense = norvo::qt::PanelSnapshot::grab(panel, 2.0);
+    dense.setDevicePixelRatio(1.0);
+    const QSize shown = single.size() * HighDensityScale;
+    QImage both(shown.width(), 2 * shown.height() + Scale * 4, QImage::Format_RGB32);
+    both.fill(Page);
+    {
+        QPainter painter(&both);
+        painter.drawImage(0, 0, single.scaled(shown, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        painter.drawImage(
+            0, shown.height() + Scale * 4, dense.scaled(shown, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    }
+    save(both, name, caption);
+}
+
+bool Tour::tabTo(const char* control, int index)
+{
+    norvo::Form& form = host_->panel().panel().form();
+    const norvo::Control& target = form.at(control, index);
+    host_->activateWindow();
+    QApplication::processEvents();
+    if (QWidget* focus = QApplication::focusWidget())
+        focus->clearFocus();
+    for (std::size_t stop = 0; stop < form.tabOrder().size() && form.focusedControl() != &target; ++stop) {
+        QWidget* focus = QApplication::focusWidget();
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+        QApplication::sendEvent(focus ? focus : host_.get(), &tab);
+    }
+    return form.focusedControl() == &target;
+}
+
+void Tour::save(const QImage& picture, const QString& name, const QString& caption)
+{
+    QImage page(
+        picture.width() + 2 * Scale * 4, picture.height() + CaptionHeight + 2 * Scale * 4, QImage::Format_RGB32);
     page.fill(Page);
     {
         QPainter painter(&page);
-        painter.drawImage(Scale * 4, Scale * 4, large);
+        painter.drawImage(Scale * 4, Scale * 4, picture);
         painter.setPen(Ink);
         painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 13));
-        painter.drawText(QRect(Scale * 4, large.height() + Scale * 4, large.width(), CaptionHeight),
+        painter.drawText(QRect(Scale * 4, picture.height() + Scale * 4, picture.width(), CaptionHeight),
             Qt::AlignLeft | Qt::AlignVCenter, caption);
     }
     const QString file = QDir(folder_).filePath(name + QStringLiteral(".png"));
@@ -226,6 +273,19 @@ int Tour::run()
     click("COMReceive", 1);
     shoot(QStringLiteral("07-speaker-routing"),
         QStringLiteral("COM2 room to the speaker and prioritised; listening on both radios"));
+    shootHighDensity(QStringLiteral("11-high-density"),
+        QStringLiteral("Above: the icons at 1x, enlarged; below: the same panel at twice the pixel density"));
+    if (tabTo("RoomStatus", 0))
+        shootPicture(QStringLiteral("12-keyboard-focus"),
+            QStringLiteral(
+                "By keyboard: Tab has reached the COM1 room button (the dotted mark); Space or Return joins"),
+            norvo::qt::PanelSnapshot::grab(host_->panel().view()));
+    else {
+        std::fprintf(stderr, "toka-demo: Tab did not reach the COM1 room button\n");
+        failed_ = true;
+    }
+    if (QWidget* focus = QApplication::focusWidget())
+        focus->clearFocus();
     click("GeneralSpeaker");
     shoot(QStringLiteral("08-all-to-speaker"), QStringLiteral("All channels to the speaker"));
 

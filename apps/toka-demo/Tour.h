@@ -29,6 +29,17 @@ private:
     // Saves what the panel shows now; below it, optionally, another picture
     // (the free channel's list) at the given left edge of the panel.
     void shoot(const QString& name, const QString& caption, const QImage& below = {}, int belowLeft = 0);
+    // The same with a picture of the panel taken otherwise.
+    void shootPicture(
+        const QString& name, const QString& caption, const QImage& panel, const QImage& below = {}, int belowLeft = 0);
+    // The panel as a single-density screen shows it, enlarged, above the
+    // same at twice the density, enlarged half as much.
+    void shootHighDensity(const QString& name, const QString& caption);
+    // Writes a picture with its caption below it.
+    void save(const QImage& picture, const QString& name, const QString& caption);
+    // Tab pressed in the host window until the control has the focus;
+    // false when it never comes.
+    bool tabTo(const char* control, int index);
     QImage rememberedList();
     void settle();
     void click(const char* control, int index = -1);

@@ -56,6 +56,7 @@ std::vector<CommandSyntax> makeTable()
         {"invoke", C::Invoke, S::Panel, {{"REF.METHOD", K::Method}, {"ARGS", K::Integer, true, true}}},
         {"newlabel", C::NewLabel, S::Panel, {{"NAME", K::Name}, {"CLASS", K::LabelClass}}},
         {"size", C::Size, S::Panel, {{"REF", K::Control}, {"W", K::Integer}, {"H", K::Integer}}},
+        {"press", C::Press, S::Panel, {{"KEY", K::Key}}},
 
         {"print", C::Print, S::Output, {{"ITEM", K::Item, false, true}}},
         {"calls", C::Calls, S::Output, {}},

@@ -24,6 +24,7 @@ enum class ArgumentKind {
     Value, // any literal (set)
     Item, // a print item
     Path, // a file name: a string or a bare word
+    Key, // a key name (Tab, Return, ...) or one character in quotes
 };
 
 struct Parameter {

@@ -57,6 +57,7 @@ enum class CommandId {
     Invoke,
     NewLabel,
     Size,
+    Press,
     // Output
     Print,
     Calls,
@@ -69,6 +70,9 @@ enum class CommandId {
 // Where a command may run: the outside world any time, the panel's commands
 // only while it runs, output any time (what it reads must exist).
 enum class CommandSection { World, Panel, Output };
+
+// The keys `press` knows by name; any other key is one printable character.
+constexpr const char* NamedKeys[] = {"Tab", "Backtab", "Space", "Return", "Escape", "Left", "Right", "Up", "Down"};
 
 // "Name", "Name(Index)", then optionally ".Child" (a skinned label's child).
 // TOKA names the panel itself.

@@ -182,6 +182,7 @@ private:
             return ScriptParser::parseMember(expect(parameter, token, Kind::Word, "a property reference").text);
         case ArgumentKind::Method:
             return ScriptParser::parseMember(expect(parameter, token, Kind::Word, "a control and a method").text);
+        case ArgumentKind::Key: return key(parameter, token);
         case ArgumentKind::Value: return literal(parameter, token);
         case ArgumentKind::Item: return item(parameter, token);
         case ArgumentKind::Path:
@@ -204,6 +205,33 @@ private:
         case Kind::Word: break;
         }
         wrong(parameter, token, "a value (integer, string, True or False)");
+    }
+
+    std::string key(const Parameter& parameter, const ScriptToken& token) const
+    {
+        constexpr std::string_view expected = "a key name (Tab, Backtab, Space, Return, Escape, Left, Right, Up, "
+                                              "Down) or one printable character in quotes";
+        if (token.kind == Kind::Word) {
+            const auto named = std::find(std::begin(NamedKeys), std::end(NamedKeys), token.text);
+            if (named == std::end(NamedKeys))
+                wrong(parameter, token, expected);
+            return token.text;
+        }
+        if (token.kind != Kind::String || !isOnePrintableCharacter(token.text))
+            wrong(parameter, token, expected);
+        return token.text;
+    }
+
+    // One UTF-8 sequence, not a control character.
+    static bool isOnePrintableCharacter(const std::string& text)
+    {
+        if (text.empty())
+            return false;
+        const auto lead = static_cast<unsigned char>(text.front());
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+        const bool continued = std::all_of(
+            text.begin() + 1, text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; });
+        return length == text.size() && continued && lead >= 0x20 && lead != 0x7F;
     }
 
     PrintItem item(const Parameter& parameter, const ScriptToken& token) const

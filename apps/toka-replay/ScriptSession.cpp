@@ -23,6 +23,8 @@
 #include <cctype>
 #include <limits>
 #include <map>
+#include <optional>
+#include <stdexcept>
 #include <utility>
 
 namespace norvo::replay {
@@ -88,6 +90,18 @@ std::int32_t characterCount(const std::string& text)
         std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
+// The accessibility items a script prints, by member name.
+std::optional<AccessibleItem> accessibleItem(std::string_view member)
+{
+    if (member == "AccessibleName")
+        return AccessibleItem::Name;
+    if (member == "AccessibleDescription")
+        return AccessibleItem::Description;
+    if (member == "AccessibleRole")
+        return AccessibleItem::Role;
+    return std::nullopt;
+}
+
 template <class T> const T& argument(const ScriptCommand& command, std::size_t position)
 {
     return std::get<T>(command.arguments.at(position));
@@ -101,6 +115,9 @@ struct ScriptSession::World {
         , out(out)
     {
     }
+    ~World() { releasePanel(); }
+    World(const World&) = delete;
+    World& operator=(const World&) = delete;
 
     const ReplayOptions& options;
     std::ostream& out;
@@ -222,6 +239,22 @@ private:
             throw ScriptError("a size cannot be negative");
     }
 
+    // The front end lets go of the panel before it goes.
+    void releasePanel() noexcept
+    {
+        if (panel && options.renderer)
+            options.renderer->release(*panel);
+    }
+    // The front end's work: an error where it is not built.
+    template <class F> void onFrontEnd(const std::string& what, F&& action)
+    {
+        guarded([&] {
+            if (!options.renderer)
+                throw std::runtime_error(what + " needs the Qt front end, which this toka-replay is built without");
+            action(*options.renderer);
+        });
+    }
+
     void start();
     void stop();
     void deliverEvent(const ScriptCommand& command);
@@ -241,6 +274,7 @@ void ScriptSession::World::start()
     if (running)
         throw ScriptError("start: the panel is already started");
     // A panel stopped before goes; the new one starts on the same outside world.
+    releasePanel();
     panel.reset();
     guarded([this] {
         panel = std::make_unique<TOKA>(TokaEnvironment{loggedVoice, dockFrame, settings, windows, clock});
@@ -395,6 +429,15 @@ void ScriptSession::World::print(const PrintItem& item)
     }
     const MemberRef& ref = item.property;
     Control& control = resolve(ref.control);
+    if (const std::optional<AccessibleItem> accessible = accessibleItem(ref.member)) {
+        TOKA& toka = existingPanel("print " + item.written);
+        onFrontEnd(item.written, [&](PanelRenderer& renderer) {
+            const std::string text = renderer.accessible(toka, control, *accessible);
+            line(item.written + " = "
+                + (*accessible == AccessibleItem::Role ? text : ValueFormatter::format(ScriptValue{text})));
+        });
+        return;
+    }
     if (panel && &control == &panel->form() && (ref.member == "Width" || ref.member == "Height")) {
         line(item.written + " = " + std::to_string(ref.member == "Width" ? panel->Width() : panel->Height()));
         return;
@@ -417,16 +460,18 @@ void ScriptSession::World::stored(const ControlRef& ref)
 void ScriptSession::World::render(const ScriptCommand& command)
 {
     TOKA& toka = existingPanel(command.name);
-    guarded([&] {
-        if (!options.renderer)
-            throw std::runtime_error(command.name + " needs the Qt front end, which this toka-replay is built without");
-        if (command.id == CommandId::Pixel) {
+    onFrontEnd(command.name, [&](PanelRenderer& renderer) {
+        switch (command.id) {
+        case CommandId::Pixel: {
             const std::int32_t x = argument<std::int32_t>(command, 0);
             const std::int32_t y = argument<std::int32_t>(command, 1);
-            const Colour colour = options.renderer->pixel(toka, x, y);
+            const Colour colour = renderer.pixel(toka, x, y);
             line("pixel(" + std::to_string(x) + ", " + std::to_string(y) + ") = " + ValueFormatter::colour(colour));
-        } else {
-            options.renderer->snapshot(toka, options.pngDir / argument<std::string>(command, 0));
+            break;
+        }
+        case CommandId::Snapshot: renderer.snapshot(toka, options.pngDir / argument<std::string>(command, 0)); break;
+        case CommandId::Press: renderer.press(toka, argument<std::string>(command, 0)); break;
+        default: break;
         }
     });
 }
@@ -569,7 +614,8 @@ void ScriptSession::World::execute(const ScriptCommand& command)
     case CommandId::Forget: log.take(); break;
     case CommandId::Stored: stored(argument<ControlRef>(command, 0)); break;
     case CommandId::Pixel:
-    case CommandId::Snapshot: render(command); break;
+    case CommandId::Snapshot:
+    case CommandId::Press: render(command); break;
     default: outsideWorld(command); break;
     }
 }

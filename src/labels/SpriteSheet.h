@@ -2,12 +2,16 @@
 
 #include "platform/Surface.h"
 
+#include <NorvoUITOKA/norvouitoka_export.h>
+
 namespace norvo {
 
 // The labels' built-in picture resource: 534 x 20 pixels, 24-bit, every
 // state image side by side in one row. The same images are drawn again for
 // screens of twice the pixel density, each at twice the coordinates.
-class SpriteSheet {
+// Exported for the Qt front end, which draws the denser images itself; the
+// header is not installed.
+class NORVOUITOKA_EXPORT SpriteSheet {
 public:
     static constexpr std::int32_t Width = 534;
     static constexpr std::int32_t Height = 20;

@@ -60,6 +60,8 @@ UserLabel::UserLabel(
     lblCaption_->setFont(Font{"Arial", 8.25, false});
     lblCaption_->setToolTipText("ok");
     lblCaption_->setMousePointer(CustomPointer);
+    // The caption is part of the label, not an item of its own.
+    lblCaption_->setAccessibleRole(AccessibleRole::None);
 
     blinkTimer_ = &addChild(std::make_unique<Timer>("BlinkTimer", clock));
     blinkTimer_->onTimer = [this] { BlinkTimer_Timer(); };

@@ -82,6 +82,16 @@ void UserLabelGraph::RefreshStyle()
     changed(Property::Picture);
 }
 
+std::optional<Rect> UserLabelGraph::shownSprite() const
+{
+    if (!shown_ || shown_->overBand || width() > SurfaceWidth || height() > SurfaceHeight)
+        return std::nullopt;
+    const Rect& sprite = *spriteRect_;
+    const bool onSheet = sprite.x >= 0 && sprite.y >= 0 && std::int64_t{sprite.x} + sprite.width <= SpriteSheet::Width
+        && std::int64_t{sprite.y} + sprite.height <= SpriteSheet::Height;
+    return onSheet ? spriteRect_ : std::nullopt;
+}
+
 void UserLabelGraph::resizeChildren()
 {
     UserLabel::resizeChildren();

@@ -25,6 +25,12 @@ public:
     bool SheetPending() const { return sheetPending_; }
     // The sheet rectangle (sheet coordinates) last drawn; none before any.
     const std::optional<Rect>& SpriteRect() const { return spriteRect_; }
+    // The sheet rectangle that the visible block shows, stretched over the
+    // whole control, when that is all it shows; none in the colour look, for
+    // a rectangle reaching past the sheet, or while the control is larger
+    // than the surface or draws over the band. A front end may draw the same
+    // image from denser artwork.
+    std::optional<Rect> shownSprite() const;
     // How many times an image was drawn over the visible block; a redraw
     // that would change no pixel is not made.
     std::uint64_t pictureDraws() const { return pictureDraws_; }

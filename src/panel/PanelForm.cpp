@@ -12,6 +12,8 @@ using namespace PanelPalette;
 namespace {
 
 constexpr int NoIndex = Control::NoIndex;
+constexpr std::int16_t KeyEnter = 13;
+constexpr std::int16_t KeySpace = 32;
 constexpr const char* ReceptionActivityTip = "Voice Reception Activity";
 constexpr const char* SpeakerTip = "Voice to Speaker";
 
@@ -178,6 +180,7 @@ void TOKA::buildForm()
     for (const auto& [name, index] : TabOrder)
         form.at(name, index).setTabIndex(tabIndex++);
 
+    describeControls();
     routeInput();
 }
 
@@ -205,6 +208,23 @@ void TOKA::routeInput()
     c.btnQuit->Click.connect([this] { btnQuit_Click(); });
     c.FreqInfo[2]->onClick = [this] { FreqInfo_Click(2); };
     c.FreqInfo[2]->onKeyPress = [this](std::int16_t& keyAscii) { FreqInfo_KeyPress(2, keyAscii); };
+
+    // Return and Space on a focused button do what a click on it does.
+    const auto clickByKey = [](Control& button) {
+        button.onKeyPress = [&button](std::int16_t& keyAscii) {
+            if (keyAscii == KeyEnter || keyAscii == KeySpace)
+                button.click();
+        };
+    };
+    for (std::size_t i = 0; i < Controls::Slots; ++i) {
+        clickByKey(*c.PriorityChannel[i]);
+        clickByKey(*c.COMReceive[i]);
+        clickByKey(*c.COMTransmit[i]);
+        clickByKey(*c.RoomStatus[i]);
+        clickByKey(*c.ToSpeaker[i]);
+    }
+    clickByKey(*c.GeneralSpeaker);
+    clickByKey(*c.btnQuit);
     tickAsHandlers(*form_);
 }
 

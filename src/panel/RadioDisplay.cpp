@@ -1,4 +1,5 @@
 #include "panel/PanelPalette.h"
+#include "panel/StateWords.h"
 #include "panel/TokaControls.h"
 #include "panel/VoiceLock.h"
 
@@ -30,11 +31,17 @@ void TOKA::refreshRadios()
         c.Freq[0]->setCaption("COMM1");
         c.Freq[1]->setCaption("COMM2");
         for (std::size_t k = 0; k < 2; ++k) {
+            c.Freq[k]->setAccessibleDescription("");
             c.COMReceive[k]->setBackColor(Brown);
             c.COMTransmit[k]->setBackColor(Brown);
+            showToggle(*c.COMReceive[k], false);
+            showToggle(*c.COMTransmit[k], false);
         }
         return;
     }
+    // Read for the screen as for the ear: the frequency is the caption.
+    for (Label* frequency : {c.Freq[0], c.Freq[1]})
+        frequency->setAccessibleDescription(frequency->caption());
     const auto show = [&](bool bound) {
         showRadioSelection(receive, bound, true);
         showRadioSelection(transmit, bound, false);
@@ -54,6 +61,7 @@ void TOKA::showRadioSelection(char selection, bool bound, bool receive)
         const bool on
             = selected && (!bound || env_.voice.GetLong(layout_.index(mute, static_cast<std::int32_t>(k))) == 0);
         buttons[k]->setBackColor(on ? Green : Brown);
+        showToggle(*buttons[k], on, selected && !on ? StateWords::Muted : nullptr);
     };
     if (selection == '2') {
         paint(1, true);

@@ -1,5 +1,6 @@
 #include "panel/PanelPalette.h"
 #include "panel/PanelText.h"
+#include "panel/StateWords.h"
 #include "panel/TokaControls.h"
 #include "panel/VoiceLock.h"
 
@@ -38,10 +39,12 @@ void showActivity(PictureBox& box, std::int32_t activity)
 {
     if (activity == 1) {
         box.setBackColor(Orange);
-        box.setToolTipText("Active");
+        box.setToolTipText(StateWords::Active);
+        box.setAccessibleDescription(StateWords::Active);
     } else if (activity == 0) {
         box.setBackColor(Cyan);
-        box.setToolTipText("Inactive");
+        box.setToolTipText(StateWords::Inactive);
+        box.setAccessibleDescription(StateWords::Inactive);
     }
 }
 
@@ -49,6 +52,20 @@ void showIdle(PictureBox& box)
 {
     box.setBackColor(DarkGrey);
     box.setToolTipText("");
+    box.setAccessibleDescription(StateWords::NotConnected);
+}
+
+void showBar(Label& bar, bool active)
+{
+    bar.setBackColor(active ? Purple : Cyan);
+    bar.setAccessibleDescription(active ? StateWords::Active : StateWords::Inactive);
+}
+
+void showRoomLook(PictureBox& status, const Look& look)
+{
+    status.setBackColor(look.colour);
+    status.setToolTipText(look.text);
+    status.setAccessibleDescription(look.text);
 }
 
 } // namespace
@@ -124,15 +141,19 @@ void TOKA::showSpeakers()
             c.GeneralSpeaker->setVisible(false);
         } else if (voice.GetLong(HeaderIndex::AllToSpeaker) != 0) {
             c.GeneralSpeaker->Status(1);
+            showToggle(*c.GeneralSpeaker, true);
             for (std::int32_t k = 0; k < rooms; ++k)
                 speaker(k).setVisible(false);
             c.GeneralSpeaker->setVisible(true);
         } else {
             c.GeneralSpeaker->Status(0);
+            showToggle(*c.GeneralSpeaker, false);
             for (std::int32_t k = 0; k < rooms; ++k) {
                 UserLabelGraph& button = speaker(k);
                 button.setVisible(true);
-                button.Status(voice.GetLong(layout_.index(Block::Info, k)) != 0 ? 1 : 0);
+                const bool routed = voice.GetLong(layout_.index(Block::Info, k)) != 0;
+                button.Status(routed ? 1 : 0);
+                showToggle(button, routed);
             }
             c.GeneralSpeaker->setVisible(true);
         }
@@ -141,9 +162,8 @@ void TOKA::showSpeakers()
 
 void TOKA::showSendBar()
 {
-    withObjectLock(env_.voice, voiceHandle_, [&] {
-        controls_->SendActivity->setBackColor(env_.voice.GetLong(HeaderIndex::Transmitting) != 0 ? Purple : Cyan);
-    });
+    withObjectLock(env_.voice, voiceHandle_,
+        [&] { showBar(*controls_->SendActivity, env_.voice.GetLong(HeaderIndex::Transmitting) != 0); });
 }
 
 void TOKA::showRoomState(std::int32_t slot, std::int32_t index)
@@ -156,14 +176,12 @@ void TOKA::showRoomState(std::int32_t slot, std::int32_t index)
         PictureBox& sending = Controls::element(c.RoomSendActivity, slot, "RoomSendActivity");
         PictureBox& receiving = Controls::element(c.RoomRecvActivity, slot, "RoomRecvActivity");
         if (state == RoomState::Connected) {
-            status.setBackColor(Green);
-            status.setToolTipText("Connected");
+            showRoomLook(status, Look{Green, StateWords::Connected});
             showActivity(sending, voice.GetLong(layout_.index(Block::SendActivity, slot)));
             showActivity(receiving, voice.GetLong(layout_.index(Block::ReceiveActivity, slot)));
             showJoinedRoom(slot);
         } else if (const auto look = unconnectedLook(state)) {
-            status.setBackColor(look->colour);
-            status.setToolTipText(look->text);
+            showRoomLook(status, *look);
             showIdle(sending);
             showIdle(receiving);
             c.roomTip(slot).setToolTipText("");
@@ -191,7 +209,7 @@ void TOKA::showRoomActivity(bool receive, std::int32_t slot, std::int32_t index)
             if (connected(k) && voice.GetLong(layout_.index(Block::ReceiveActivity, k)) == 1)
                 anyActive = true;
         }
-        controls_->RecvActivity->setBackColor(anyActive ? Purple : Cyan);
+        showBar(*controls_->RecvActivity, anyActive);
     });
 }
 
@@ -206,7 +224,9 @@ void TOKA::showMute(bool receive, std::int32_t slot, std::int32_t index)
     withObjectLock(env_.voice, voiceHandle_, [&] {
         auto& buttons = receive ? controls_->COMReceive : controls_->COMTransmit;
         PictureBox& button = Controls::element(buttons, slot, receive ? "COMReceive" : "COMTransmit");
-        button.setBackColor(env_.voice.GetLong(index) != 0 ? DarkGrey : Green);
+        const bool muted = env_.voice.GetLong(index) != 0;
+        button.setBackColor(muted ? DarkGrey : Green);
+        showToggle(button, !muted, muted ? StateWords::Muted : StateWords::On);
     });
 }
 
@@ -214,7 +234,9 @@ void TOKA::showPriority(std::int32_t slot, std::int32_t index)
 {
     withObjectLock(env_.voice, voiceHandle_, [&] {
         PictureBox& button = Controls::element(controls_->PriorityChannel, slot, "PriorityChannel");
-        button.setBackColor(env_.voice.GetLong(index) != 0 ? Green : DarkGrey);
+        const bool priority = env_.voice.GetLong(index) != 0;
+        button.setBackColor(priority ? Green : DarkGrey);
+        showToggle(button, priority);
     });
 }
 

@@ -74,7 +74,7 @@ struct TokaFields {
 // Where each member lives: TOKA.cpp (life cycle, host contract, where the
 // voice client's events enter), Binding.cpp, RadioDisplay.cpp,
 // RoomDisplay.cpp, Commands.cpp, FrequencyEntry.cpp, ChannelMemory.cpp,
-// PanelForm.cpp.
+// PanelForm.cpp, Accessibility.cpp.
 class NORVOUITOKA_EXPORT TOKA final : public VoiceEventReceiver {
 public:
     static constexpr const char* ProgID = "NorvoUITOKA.TOKA";
@@ -208,6 +208,10 @@ private:
     void buildForm();
     void routeInput();
     void tickAsHandlers(Control& container);
+    // Accessibility.cpp: what each control is to assistive technology, and
+    // how a toggle tells whether it is on (On or Off unless words are given).
+    void describeControls();
+    static void showToggle(Control& control, bool on, const char* words = nullptr);
 
     TokaEnvironment env_;
     std::int32_t hostingWindow_ = 0;

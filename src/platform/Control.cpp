@@ -20,10 +20,31 @@ const char* controlKindName(ControlKind kind)
     return "?";
 }
 
+namespace {
+
+AccessibleRole roleOfKind(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Frame:
+    case ControlKind::Shape:
+    case ControlKind::Timer: return AccessibleRole::None;
+    case ControlKind::Label: return AccessibleRole::StaticText;
+    case ControlKind::ComboBox: return AccessibleRole::ComboBox;
+    case ControlKind::Form:
+    case ControlKind::PictureBox:
+    case ControlKind::UserLabel:
+    case ControlKind::UserLabelGraph: break;
+    }
+    return AccessibleRole::Client;
+}
+
+} // namespace
+
 Control::Control(ControlKind kind, std::string name, int index)
     : kind_(kind)
     , name_(std::move(name))
     , index_(index)
+    , accessibleRole_(roleOfKind(kind))
 {
 }
 
@@ -129,6 +150,27 @@ void Control::setGeometry(std::int32_t left, std::int32_t top, std::int32_t widt
 void Control::setForeColor(Colour value) { assign(foreColor_, value, Property::ForeColor); }
 void Control::setMousePointer(std::int32_t value) { assign(mousePointer_, value, Property::MousePointer); }
 void Control::setTabIndex(std::int32_t value) { assign(tabIndex_, value, Property::TabIndex); }
+void Control::setTabStop(bool value) { assign(tabStop_, value, Property::TabStop); }
+void Control::setHint(std::string_view value) { assign(hint_, value, Property::Hint); }
+void Control::setAccessibleRole(AccessibleRole value) { assign(accessibleRole_, value, Property::AccessibleRole); }
+void Control::setAccessibleName(std::string_view value) { assign(accessibleName_, value, Property::AccessibleName); }
+void Control::setCheckState(CheckState value) { assign(checkState_, value, Property::CheckState); }
+
+void Control::setAccessibleDescription(std::string_view value)
+{
+    assign(accessibleDescription_, value, Property::AccessibleDescription);
+}
+
+bool Control::canTakeFocus() const
+{
+    switch (kind_) {
+    case ControlKind::PictureBox:
+    case ControlKind::ComboBox:
+    case ControlKind::UserLabel:
+    case ControlKind::UserLabelGraph: return true;
+    default: return false;
+    }
+}
 
 bool Control::shownOnScreen() const
 {

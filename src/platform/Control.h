@@ -1,6 +1,7 @@
 #pragma once
 
 #include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/AccessibleRole.h>
 #include <NorvoUITOKA/platform/Colour.h>
 #include <NorvoUITOKA/platform/ControlObserver.h>
 #include <NorvoUITOKA/platform/Property.h>
@@ -116,6 +117,29 @@ public:
     // Position in the form's tab order; -1 when the control takes no part.
     std::int32_t tabIndex() const { return tabIndex_; }
     void setTabIndex(std::int32_t value);
+    // Whether the control can hold the keyboard focus at all (picture boxes,
+    // combo boxes, skinned labels), and whether Tab stops at it; one that
+    // can but is no tab stop takes the focus when clicked.
+    bool canTakeFocus() const;
+    bool tabStop() const { return tabStop_; }
+    void setTabStop(bool value);
+
+    // Shown as the tooltip while ToolTipText is empty.
+    const std::string& hint() const { return hint_; }
+    void setHint(std::string_view value);
+    const std::string& shownToolTip() const { return toolTipText_.empty() ? hint_ : toolTipText_; }
+
+    // What assistive technology is told: what the control is, its name
+    // (unique on its form), its state in words, and for a toggle whether it
+    // is on. A new control has the role of its kind and no name.
+    AccessibleRole accessibleRole() const { return accessibleRole_; }
+    void setAccessibleRole(AccessibleRole value);
+    const std::string& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(std::string_view value);
+    const std::string& accessibleDescription() const { return accessibleDescription_; }
+    void setAccessibleDescription(std::string_view value);
+    CheckState checkState() const { return checkState_; }
+    void setCheckState(CheckState value);
 
     // Whether the control and all its containers are visible.
     bool shownOnScreen() const;
@@ -180,6 +204,12 @@ private:
     Colour foreColor_ = SystemWindowText;
     std::int32_t mousePointer_ = 0;
     std::int32_t tabIndex_ = -1;
+    bool tabStop_ = true;
+    std::string hint_;
+    AccessibleRole accessibleRole_;
+    std::string accessibleName_;
+    std::string accessibleDescription_;
+    CheckState checkState_ = CheckState::NotCheckable;
 };
 
 } // namespace norvo

@@ -28,6 +28,12 @@ enum class Property {
     BorderColor,
     Interval,
     Picture,
+    TabStop,
+    Hint,
+    AccessibleRole,
+    AccessibleName,
+    AccessibleDescription,
+    CheckState,
 };
 
 } // namespace norvo

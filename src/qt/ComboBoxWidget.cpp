@@ -44,7 +44,7 @@ ComboBoxWidget::ComboBoxWidget(ComboBox& comboBox, QWidget* parent)
     box_->setInsertPolicy(QComboBox::NoInsert);
     box_->setCompleter(nullptr);
     box_->installEventFilter(this);
-    setFocusProxy(box_);
+    setFace(*box_);
 
     QLineEdit* edit = box_->lineEdit();
     connect(edit, &QLineEdit::textEdited, this, &ComboBoxWidget::userEdited);
@@ -62,7 +62,8 @@ void ComboBoxWidget::reflect(Property property)
     case Property::Font: box_->setFont(toQFont(comboBox_.font())); break;
     case Property::ForeColor:
     case Property::BackColor: showColours(); break;
-    case Property::ToolTipText: box_->setToolTip(toQString(comboBox_.toolTipText())); break;
+    case Property::ToolTipText:
+    case Property::Hint: box_->setToolTip(toQString(comboBox_.shownToolTip())); break;
     default: break;
     }
     ControlWidget::reflect(property);

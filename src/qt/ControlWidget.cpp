@@ -1,8 +1,10 @@
 #include "qt/ControlWidget.h"
 
 #include "platform/Form.h"
+#include "qt/AccessibleControl.h"
 #include "qt/Conversions.h"
 #include "qt/EventBoundary.h"
+#include "qt/FocusMark.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -18,7 +20,8 @@ constexpr Property AllProperties[] = {Property::Visible, Property::Enabled, Prop
     Property::Width, Property::Height, Property::ToolTipText, Property::BackColor, Property::ForeColor,
     Property::MousePointer, Property::TabIndex, Property::Caption, Property::Tag, Property::Font, Property::Transparent,
     Property::Alignment, Property::Text, Property::Selection, Property::List, Property::FillColor,
-    Property::BorderColor, Property::Interval, Property::Picture};
+    Property::BorderColor, Property::Interval, Property::Picture, Property::TabStop, Property::Hint,
+    Property::AccessibleRole, Property::AccessibleName, Property::AccessibleDescription, Property::CheckState};
 
 // The model control shown by a widget or by one of its ancestors.
 const ControlWidget* owningControlWidget(const QWidget* widget)
@@ -29,15 +32,24 @@ const ControlWidget* owningControlWidget(const QWidget* widget)
     return nullptr;
 }
 
+Qt::FocusPolicy focusPolicyOf(const Control& control)
+{
+    if (!control.canTakeFocus())
+        return Qt::NoFocus;
+    return control.tabStop() ? Qt::StrongFocus : Qt::ClickFocus;
+}
+
 } // namespace
 
 ControlWidget::ControlWidget(Control& control, QWidget* parent)
     : QWidget(parent)
     , control_(control)
 {
+    AccessibleControl::install();
     setMouseTracking(true);
-    if (control.kind() == ControlKind::PictureBox)
-        setFocusPolicy(Qt::StrongFocus);
+    // A combo box shows the focus in its own way.
+    if (control.canTakeFocus() && control.kind() != ControlKind::ComboBox)
+        focusMark_ = new FocusMark(this);
     // Indicators and containers cover their whole rectangle.
     if (!isWindowless(control))
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -71,7 +83,18 @@ void ControlWidget::reflect(Property property)
     case Property::Height:
         setGeometry(control_.left(), control_.top(), std::max(0, control_.width()), std::max(0, control_.height()));
         break;
-    case Property::ToolTipText: setToolTip(toQString(control_.toolTipText())); break;
+    case Property::ToolTipText:
+    case Property::Hint: setToolTip(toQString(control_.shownToolTip())); break;
+    case Property::TabStop: face_->setFocusPolicy(focusPolicyOf(control_)); break;
+    case Property::AccessibleName: tellAssistiveTechnology(QAccessible::NameChanged); break;
+    case Property::AccessibleDescription: tellAssistiveTechnology(QAccessible::DescriptionChanged); break;
+    case Property::CheckState: {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(face_, changed);
+        QAccessible::updateAccessibility(&event);
+        break;
+    }
     case Property::MousePointer:
         if (control_.mousePointer() == 0)
             unsetCursor();
@@ -124,8 +147,19 @@ void ControlWidget::mouseMoveEvent(QMouseEvent* event)
     deliver(control_, "mouse move", [&] { control_.mouseMove(move); });
 }
 
+void ControlWidget::tellAssistiveTechnology(QAccessible::Event event)
+{
+    QAccessibleEvent change(face_, event);
+    QAccessible::updateAccessibility(&change);
+}
+
 void ControlWidget::keyPressEvent(QKeyEvent* event)
 {
+    // A key held down is one press, as on the platform's buttons.
+    if (event->isAutoRepeat()) {
+        event->accept();
+        return;
+    }
     const std::optional<std::int16_t> code = keyAsciiOf(*event);
     if (!code) {
         QWidget::keyPressEvent(event);
@@ -139,13 +173,25 @@ void ControlWidget::keyPressEvent(QKeyEvent* event)
 void ControlWidget::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
+    showFocusMark(true);
     focusEntered();
 }
 
 void ControlWidget::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
+    showFocusMark(false);
     focusLeft(*event);
+}
+
+void ControlWidget::showFocusMark(bool shown)
+{
+    if (!focusMark_)
+        return;
+    // Above the inner parts a skinned label shows, made after the mark.
+    if (shown)
+        focusMark_->raise();
+    focusMark_->update();
 }
 
 void ControlWidget::focusEntered()

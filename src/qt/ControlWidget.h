@@ -3,6 +3,7 @@
 #include "platform/Control.h"
 #include "platform/Property.h"
 
+#include <QAccessible>
 #include <QWidget>
 
 namespace norvo {
@@ -10,6 +11,8 @@ class Form;
 }
 
 namespace norvo::qt {
+
+class FocusMark;
 
 // The widget of one model control. It reflects the control's properties and
 // forwards the user's input to the control's handlers; it decides nothing.
@@ -22,6 +25,9 @@ public:
     ControlWidget(Control& control, QWidget* parent);
 
     Control& control() const { return control_; }
+    // The widget that stands for the control to the keyboard and to
+    // assistive technology: this one, or a Qt widget inside it.
+    QWidget& face() const { return *face_; }
 
     // Brings the widget in step with one changed property of its control.
     virtual void reflect(Property property);
@@ -33,6 +39,7 @@ public:
     static bool isWindowless(const Control& control);
 
 protected:
+    void setFace(QWidget& face) { face_ = &face; }
     // The form the control is on, or nullptr when its tree has none at the root.
     Form* form() const;
 
@@ -51,7 +58,13 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void showFocusMark(bool shown);
+    void tellAssistiveTechnology(QAccessible::Event event);
+
     Control& control_;
+    QWidget* face_ = this;
+    // For controls that can take the focus.
+    FocusMark* focusMark_ = nullptr;
     // A left press on this widget whose release makes a click.
     bool clickPending_ = false;
 };

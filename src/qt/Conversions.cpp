@@ -62,6 +62,20 @@ QFont toQFont(const Font& font)
     return result;
 }
 
+QImage toQImage(const Surface& surface, int width, int height)
+{
+    QImage image(std::max(0, width), std::max(0, height), QImage::Format_RGB32);
+    image.fill(toQColor(surface.background()));
+    const int shownWidth = std::min(image.width(), surface.width());
+    const int shownHeight = std::min(image.height(), surface.height());
+    for (int y = 0; y < shownHeight; ++y) {
+        const std::span<const Colour> row = surface.row(y).first(static_cast<std::size_t>(shownWidth));
+        std::transform(row.begin(), row.end(), reinterpret_cast<QRgb*>(image.scanLine(y)),
+            [](Colour colour) { return qRgb(redOf(colour), greenOf(colour), blueOf(colour)); });
+    }
+    return image;
+}
+
 Qt::CursorShape toCursorShape(std::int32_t mousePointer)
 {
     switch (mousePointer) {

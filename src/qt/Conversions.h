@@ -3,9 +3,11 @@
 #include "platform/Colour.h"
 #include "platform/Control.h"
 #include "platform/Font.h"
+#include "platform/Surface.h"
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QString>
 #include <Qt>
 
@@ -26,6 +28,10 @@ QColor toQColor(Colour colour);
 // The platform's fonts at 96 dots per inch, with local stand-ins for faces
 // that are missing.
 QFont toQFont(const Font& font);
+
+// The top-left width x height block of a surface; what lies past the
+// surface shows its background.
+QImage toQImage(const Surface& surface, int width, int height);
 
 inline QString toQString(const std::string& text) { return QString::fromStdString(text); }
 inline std::string toStdString(const QString& text) { return text.toStdString(); }

@@ -72,15 +72,17 @@ void FormView::build(Control& container, QWidget* containerWidget)
 
 void FormView::applyTabOrder()
 {
-    QWidget* previous = nullptr;
-    for (Control* control : form_.tabOrder()) {
-        ControlWidget* widget = widgetFor(*control);
-        if (!widget || (widget->focusPolicy() == Qt::NoFocus && !widget->focusProxy()))
-            continue;
-        if (previous)
-            setTabOrder(previous, widget);
-        previous = widget;
-    }
+    // Qt orders the widgets that take the focus themselves, a combo box's
+    // own rather than the widget that holds it.
+    std::vector<QWidget*> stops;
+    for (Control* control : form_.tabOrder())
+        if (ControlWidget* widget = widgetFor(*control); widget && widget->face().focusPolicy() != Qt::NoFocus)
+            stops.push_back(&widget->face());
+    // Each goes right after the first, the last one first: a stop created
+    // before the first would otherwise stay ahead of it, where Tab from the
+    // window finds it first.
+    for (std::size_t i = stops.size(); i-- > 1;)
+        setTabOrder(stops.front(), stops[i]);
 }
 
 void FormView::reflect(Property property)

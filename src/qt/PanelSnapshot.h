@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+class QWidget;
+
 namespace norvo {
 class TOKA;
 }
@@ -15,6 +17,9 @@ public:
     // The panel's form at its current size and state; at a device pixel
     // ratio of r the image has r times as many pixels each way.
     static QImage grab(norvo::TOKA& panel, qreal devicePixelRatio = 1.0);
+    // What a view of the panel that is already shown looks like, keyboard
+    // focus included.
+    static QImage grab(QWidget& view, qreal devicePixelRatio = 1.0);
 };
 
 } // namespace norvo::qt

@@ -1,13 +1,38 @@
 #include "qt/UserLabelWidget.h"
 
+#include "labels/SpriteSheet.h"
 #include "labels/UserLabelGraph.h"
 #include "qt/Conversions.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
-#include <algorithm>
+#include <cmath>
 
 namespace norvo::qt {
+
+namespace {
+
+const QImage& highDensitySheet()
+{
+    static const QImage sheet = [] {
+        const Surface& art = SpriteSheet::highDensityImage();
+        return toQImage(art, art.width(), art.height());
+    }();
+    return sheet;
+}
+
+QRect toQRect(const Rect& rect) { return QRect(rect.x, rect.y, rect.width, rect.height); }
+
+// The pixels per control pixel of what the painter paints on: the screen, or
+// a picture of the widget.
+qreal pixelRatioOf(const QPainter& painter)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine && engine->paintDevice() ? engine->paintDevice()->devicePixelRatio() : 1.0;
+}
+
+} // namespace
 
 UserLabelWidget::UserLabelWidget(UserLabel& label, QWidget* parent)
     : ControlWidget(label, parent)
@@ -27,20 +52,7 @@ void UserLabelWidget::reflect(Property property)
 
 void UserLabelWidget::takePicture()
 {
-    const Surface& surface = static_cast<const UserLabelGraph&>(label_).surface();
-    const int w = std::max(0, label_.width());
-    const int h = std::max(0, label_.height());
-    QImage picture(w, h, QImage::Format_RGB32);
-    const QColor background = toQColor(surface.background());
-    picture.fill(background);
-    const int shownWidth = std::min(w, surface.width());
-    const int shownHeight = std::min(h, surface.height());
-    for (int y = 0; y < shownHeight; ++y) {
-        const std::span<const Colour> row = surface.row(y).first(static_cast<std::size_t>(shownWidth));
-        std::transform(row.begin(), row.end(), reinterpret_cast<QRgb*>(picture.scanLine(y)),
-            [](Colour colour) { return qRgb(redOf(colour), greenOf(colour), blueOf(colour)); });
-    }
-    picture_ = std::move(picture);
+    picture_ = toQImage(static_cast<const UserLabelGraph&>(label_).surface(), label_.width(), label_.height());
 }
 
 void UserLabelWidget::paintEvent(QPaintEvent* event)
@@ -50,8 +62,16 @@ void UserLabelWidget::paintEvent(QPaintEvent* event)
         return;
     }
     QPainter painter(this);
-    // No smoothing: at a device pixel ratio above 1 each surface pixel becomes
-    // a sharp block.
+    const qreal ratio = pixelRatioOf(painter);
+    const std::optional<Rect> sprite = static_cast<const UserLabelGraph&>(label_).shownSprite();
+    if (ratio > 1 && sprite) {
+        // The same image from the artwork drawn for twice the density;
+        // smoothed only where its pixels do not map one to one.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::floor(ratio));
+        painter.drawImage(QRectF(rect()), highDensitySheet(), toQRect(SpriteSheet::highDensityRect(*sprite)));
+        return;
+    }
+    // Otherwise the surface, each of its pixels a sharp block.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(rect(), picture_);
 }

@@ -12,8 +12,9 @@ namespace norvo::qt {
 
 // A skinned label's own surface; its shape and caption children have widgets
 // of their own above it. A UserLabelGraph shows the top-left block of its
-// drawing surface, one image pixel per control pixel; a UserLabel its
-// BackColor.
+// drawing surface, one image pixel per control pixel; on a denser screen, the
+// sprite it shows is drawn from the high-density artwork instead. A UserLabel
+// shows its BackColor.
 class UserLabelWidget : public ControlWidget {
     Q_OBJECT
 

@@ -17,6 +17,12 @@ constexpr std::string_view DefaultSkinColours
     = "#65CD30, #000000, #448825,#000000, #65E14F, #448825,#FF0301, #000000, #610500,#000000, #FFFFFF, "
       "#808080,#000000, #FDBA2B, #D8A400,#000000, #6DD9FF, #376C8B,#808080, #6DD9FF, #376C8B";
 
+// A focused control's mark: dots alternating between the amber of the
+// highlighted style (#FDBA2B) and black, which shows on every colour an
+// indicator takes.
+constexpr Colour FocusMarkLight = 0x2BBAFD;
+constexpr Colour FocusMarkDark = 0x000000;
+
 // Colour triple k (Status k) is entries 3k (caption), 3k+1 (fill), 3k+2 (border).
 extern std::array<Colour, ColourCount> SkinColours;
 extern bool SkinColoursLoaded;

@@ -63,6 +63,8 @@ struct SpriteCase {
     std::int32_t status;
     Rect sprite;
     std::int32_t statusAfter;
+    // The control shows the sheet image whole, so denser artwork can stand in.
+    bool wholeImage;
 };
 
 void PrintTo(const SpriteCase& c, std::ostream* out) { *out << "style " << c.style << " status " << c.status; }
@@ -78,13 +80,14 @@ TEST_P(SpriteRectTest, DrawsTheImageOfStyleAndReducedState)
     EXPECT_EQ(graph.Status(), c.statusAfter);
     ASSERT_EQ(graph.SpriteRect(), c.sprite);
     expectShows(graph, c.sprite);
+    EXPECT_EQ(graph.shownSprite(), c.wholeImage ? std::optional<Rect>(c.sprite) : std::nullopt);
 }
 
 // One row per arithmetic of the sheet, and images partly or wholly outside it.
 INSTANTIATE_TEST_SUITE_P(Layout, SpriteRectTest,
-    ::testing::Values(SpriteCase{1, 1, {17, 0, 17, 17}, 1}, SpriteCase{4, 1, {120, 0, 18, 19}, 1},
-        SpriteCase{6, 3, {192, 0, 18, 16}, 1}, SpriteCase{7, 4, {230, 0, 20, 20}, 1},
-        SpriteCase{14, 1, {530, 0, 20, 12}, 1}, SpriteCase{-1, 1, {-70, 0, 20, 12}, 1}),
+    ::testing::Values(SpriteCase{1, 1, {17, 0, 17, 17}, 1, true}, SpriteCase{4, 1, {120, 0, 18, 19}, 1, true},
+        SpriteCase{6, 3, {192, 0, 18, 16}, 1, true}, SpriteCase{7, 4, {230, 0, 20, 20}, 1, true},
+        SpriteCase{14, 1, {530, 0, 20, 12}, 1, false}, SpriteCase{-1, 1, {-70, 0, 20, 12}, 1, false}),
     NamedAfterPrintTo());
 
 TEST_F(UserLabelGraphTest, OnlyANewImageIsAnnouncedSoTheViewRepaints)
@@ -125,6 +128,7 @@ TEST_F(UserLabelGraphTest, TallControlDrawsTheSameImageAgainAsItWouldComeOut)
     Surface expected = graph.surface();
     expected.stretch({0, UserLabelGraph::WorkBandTop, 17, 17}, {0, 0, 18, 70});
     ASSERT_NE(expected, graph.surface());
+    EXPECT_FALSE(graph.shownSprite()) << "what the band holds is no longer the sheet";
     graph.Status(0);
     EXPECT_EQ(graph.surface(), expected);
 }
@@ -133,6 +137,7 @@ TEST_F(UserLabelGraphTest, SheetIsCopiedToTheWorkBandOnlyOnce)
 {
     graph.Style(0);
     EXPECT_TRUE(graph.SheetPending());
+    EXPECT_FALSE(graph.shownSprite());
     graph.Style(6);
     EXPECT_FALSE(graph.SheetPending());
     EXPECT_TRUE(bandHoldsTheSheet(graph));

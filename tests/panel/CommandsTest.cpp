@@ -26,6 +26,25 @@ TEST_F(Commands, ToggleWritesZeroForAnySetFlagThenRefreshesThatIndex)
     EXPECT_EQ(colour("COMTransmit", 2), 0x00C000u);
 }
 
+// A button's key handler: Return and Space click it, other keys do nothing.
+TEST_F(Commands, ReturnAndSpaceOnAButtonAreItsClickOtherKeysNothing)
+{
+    startBound();
+    for (const std::int16_t key : {std::int16_t{65}, std::int16_t{27}, std::int16_t{9}}) {
+        std::int16_t keyAscii = key;
+        control("PriorityChannel", 1).keyPress(keyAscii);
+        control("GeneralSpeaker").keyPress(keyAscii);
+    }
+    EXPECT_TRUE(calls().empty());
+    for (std::int16_t keyAscii : {std::int16_t{13}, std::int16_t{32}})
+        control("PriorityChannel", 1).keyPress(keyAscii);
+    EXPECT_EQ(calls(),
+        (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(26) = 0", "Norvo.SetLong(26, 1)", "Norvo.UnlockObject()",
+            "Norvo.LockObject(7) = True", "Norvo.GetLong(26) = 1", "Norvo.UnlockObject()", "Norvo.LockObject(7) = True",
+            "Norvo.GetLong(26) = 1", "Norvo.SetLong(26, 0)", "Norvo.UnlockObject()", "Norvo.LockObject(7) = True",
+            "Norvo.GetLong(26) = 0", "Norvo.UnlockObject()"}));
+}
+
 TEST_F(Commands, EnterAsksForTheRoomNameTrimmedOfSpacesOnly)
 {
     startBound();

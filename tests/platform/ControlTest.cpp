@@ -46,9 +46,15 @@ TEST_F(ControlTree, UnchangedValueNotifiesNothing)
     caption->setCaption("COMM2");
     caption->setCaption("COMM2");
     caption->setFontSize(caption->font().size);
-    EXPECT_EQ(paints.count(), 2u);
+    status->setAccessibleDescription("On");
+    status->setAccessibleDescription("On");
+    status->setCheckState(CheckState::Checked);
+    status->setCheckState(CheckState::Checked);
+    EXPECT_EQ(paints.count(), 4u);
     EXPECT_EQ(paints.changes[0].second, Property::BackColor);
     EXPECT_EQ(paints.changes[1].first, caption);
+    EXPECT_EQ(paints.changes[2].second, Property::AccessibleDescription);
+    EXPECT_EQ(paints.changes[3].second, Property::CheckState);
 }
 
 TEST_F(ControlTree, ObserverOfAControlSeesOnlyItsSubtree)

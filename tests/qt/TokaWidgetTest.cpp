@@ -1,3 +1,4 @@
+#include "AccessibilityEvents.h"
 #include "QtTestSupport.h"
 
 #include "panel/TOKA.h"
@@ -10,9 +11,11 @@
 #include "qt/TokaWidget.h"
 #include "testing/CallLog.h"
 #include "testing/InMemoryVoiceClient.h"
+#include "testing/LoggingVoiceClient.h"
 #include "testing/MemorySettingsStore.h"
 #include "testing/RecordingDockFrame.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFile>
 #include <QSignalSpy>
@@ -102,6 +105,179 @@ TEST_F(PanelTest, SnapshotAtDoubleRatioHasTwiceThePixelsEachWay)
     ASSERT_EQ(image.size(), QSize(1070, 42));
     const QPoint indicator = centreOf("COMTransmit", 0) * 2;
     EXPECT_EQ(testing::colourAt(image, indicator.x(), indicator.y()), panel().form().at("COMTransmit", 0).backColor());
+}
+
+// A bound panel (object 7, three slots from index 7: state 7-9, speaker
+// 10-12, priority 25-27) with speakers routed per slot, shown and active,
+// its calls logged.
+struct BoundPanelTest : ::testing::Test {
+    BoundPanelTest()
+    {
+        setUpObject();
+        panel().Norvo_ObjectCreated(7);
+        std::int32_t width = 0;
+        std::int32_t height = 0;
+        panel().Sizing(0, width, height);
+        panel().Quit.connect([this] { log.add("raise Quit"); });
+        testing::showAndExpose(toka);
+        log.take();
+    }
+
+    void setUpObject()
+    {
+        voice.setPilot(InMemoryVoiceClient::Pilot{"1", "1", "122.800", "121.500"});
+        voice.addObject(7, "VOICE", "TOKA");
+        for (const auto& [index, value] : {std::pair{0, 3}, std::pair{1, 7}, std::pair{2, 1}, std::pair{3, 1},
+                 std::pair{4, 0}, std::pair{7, 2}, std::pair{8, 0}, std::pair{9, 0}, std::pair{10, 1}, std::pair{11, 0},
+                 std::pair{12, 0}, std::pair{25, 0}, std::pair{26, 1}, std::pair{27, 0}})
+            voice.setLong(7, index, value);
+    }
+
+    norvo::TOKA& panel() { return toka.panel(); }
+    Control& control(const char* name, int index = Control::NoIndex) { return panel().form().at(name, index); }
+    ControlWidget& widgetOf(const Control& c) { return *toka.view().widgetFor(c); }
+    QAccessibleInterface& accessibleOf(const char* name, int index = Control::NoIndex)
+    {
+        return *QAccessible::queryAccessibleInterface(&widgetOf(control(name, index)).face());
+    }
+    static void dropFocus()
+    {
+        if (QWidget* focus = QApplication::focusWidget())
+            focus->clearFocus();
+    }
+
+    CallLog log;
+    InMemoryVoiceClient voice;
+    LoggingVoiceClient loggedVoice{voice, log.writer()};
+    RecordingDockFrame dock{log};
+    TokaWidget toka{loggedVoice, dock, std::make_unique<MemorySettingsStore>()};
+};
+
+// Every item offered is named, once, in a pilot's words; frames, backgrounds
+// and the labels' inner parts are not offered; each item's parent lists it.
+TEST_F(BoundPanelTest, AccessibilityTreeNamesEveryControlOnceWithItsRole)
+{
+    std::map<QString, QAccessible::Role> items;
+    std::function<void(QAccessibleInterface&)> walk = [&](QAccessibleInterface& item) {
+        for (int i = 0; i < item.childCount(); ++i) {
+            QAccessibleInterface* child = item.child(i);
+            ASSERT_NE(child, nullptr);
+            EXPECT_EQ(child->parent(), &item);
+            EXPECT_EQ(item.indexOfChild(child), i);
+            EXPECT_NE(child->role(), QAccessible::NoRole);
+            if (child->role() == QAccessible::EditableText)
+                continue;
+            const QString name = child->text(QAccessible::Name);
+            EXPECT_FALSE(name.isEmpty()) << child->object()->metaObject()->className();
+            EXPECT_TRUE(items.emplace(name, child->role()).second) << qPrintable(name) << " twice";
+            walk(*child);
+        }
+    };
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&toka.view());
+    EXPECT_EQ(root->text(QAccessible::Name), QStringLiteral("Voice panel"));
+    walk(*root);
+    std::map<QString, QAccessible::Role> expected{{"All channels to speaker", QAccessible::Button},
+        {"Close panel", QAccessible::Button}, {"Free channel room name", QAccessible::ComboBox},
+        {"Receive activity", QAccessible::Indicator}, {"Send activity", QAccessible::Indicator},
+        {"VATSIM Voice only works connected to VATSIM", QAccessible::StaticText}};
+    for (const QString row : {"COM1", "COM2", "Free channel"}) {
+        for (const char* button : {" room", " receive", " transmit", " priority", " to speaker"})
+            expected.emplace(row + button, QAccessible::Button);
+        expected.emplace(row + " receive activity", QAccessible::Indicator);
+        expected.emplace(row + " send activity", QAccessible::Indicator);
+    }
+    expected.emplace("COM1 frequency", QAccessible::StaticText);
+    expected.emplace("COM2 frequency", QAccessible::StaticText);
+    EXPECT_EQ(items, expected);
+    EXPECT_TRUE(accessibleOf("PriorityChannel", 1).state().checkable);
+    EXPECT_FALSE(accessibleOf("RoomStatus", 1).state().checkable);
+    EXPECT_TRUE(accessibleOf("PriorityChannel", 1)
+                    .actionInterface()
+                    ->actionNames()
+                    .contains(QAccessibleActionInterface::pressAction()));
+}
+
+// A screen reader hears "COM1 room, Connected": the state text follows the
+// room through every state, and a flag through set and clear, each change
+// announced once.
+TEST_F(BoundPanelTest, StateTextFollowsTheModelAndIsAnnounced)
+{
+    testing::AccessibilityEvents events;
+    QAccessibleInterface& room = accessibleOf("RoomStatus", 0);
+    for (const auto& [state, words] : {std::pair{1, "Pending"}, std::pair{2, "Connected"}, std::pair{3, "Failed"},
+             std::pair{4, "Kicked"}, std::pair{0, "Offline"}}) {
+        voice.setLong(7, 7, state);
+        panel().Norvo_ObjectValueChanged(7, 7);
+        EXPECT_EQ(room.text(QAccessible::Description), QString::fromLatin1(words));
+        EXPECT_EQ(events.take(room.object(), QAccessible::DescriptionChanged), 1) << words;
+    }
+    voice.setLong(7, 7, 2);
+    voice.setLong(7, 19, 1);
+    panel().Norvo_ObjectValueChanged(7, 7);
+    EXPECT_EQ(accessibleOf("RoomRecvActivity", 0).text(QAccessible::Description), QStringLiteral("Active"));
+
+    QAccessibleInterface& priority = accessibleOf("PriorityChannel", 0);
+    for (const auto& [flag, words] : {std::pair{1, "On"}, std::pair{0, "Off"}}) {
+        voice.setLong(7, 25, flag);
+        panel().Norvo_ObjectValueChanged(7, 25);
+        EXPECT_EQ(priority.state().checked, flag == 1);
+        EXPECT_EQ(priority.text(QAccessible::Description), QString::fromLatin1(words));
+        EXPECT_EQ(events.take(priority.object(), QAccessible::StateChanged), 1) << words;
+    }
+    panel().Norvo_ObjectValueChanged(7, 25);
+    EXPECT_TRUE(events.seen.empty());
+}
+
+// Each kind of button: Space and Return make the calls a click makes, from
+// the same state.
+TEST_F(BoundPanelTest, SpaceAndReturnOnAButtonMakeTheCallsOfAClick)
+{
+    const std::pair<const char*, int> buttons[] = {{"RoomStatus", 2}, {"COMReceive", 0}, {"COMTransmit", 2},
+        {"PriorityChannel", 1}, {"ToSpeaker", 0}, {"GeneralSpeaker", -1}, {"btnQuit", -1}};
+    for (const auto& [name, index] : buttons) {
+        Control& button = control(name, index);
+        const auto callsOf = [&](const std::function<void()>& action) {
+            setUpObject();
+            log.take();
+            action();
+            return log.take();
+        };
+        const auto byKey = [&](Qt::Key key) {
+            return [&, key] {
+                widgetOf(button).face().setFocus();
+                QTest::keyClick(&widgetOf(button).face(), key);
+            };
+        };
+        const std::vector<std::string> clicked = callsOf([&] { button.click(); });
+        EXPECT_FALSE(clicked.empty()) << button.reference();
+        EXPECT_EQ(callsOf(byKey(Qt::Key_Space)), clicked) << button.reference();
+        EXPECT_EQ(callsOf(byKey(Qt::Key_Return)), clicked) << button.reference();
+    }
+}
+
+// The mark lies on the focused control's edge above everything it draws, a
+// skinned label's inner parts included, and leaves most of it in its colour.
+TEST_F(BoundPanelTest, FocusedControlShowsAMarkThatKeepsItsColour)
+{
+    for (const char* name : {"COMReceive", "btnQuit"}) {
+        Control& target = control(name, name[0] == 'C' ? 1 : Control::NoIndex);
+        const QRect area(widgetOf(target).mapTo(&toka, QPoint(0, 0)), widgetOf(target).size());
+        dropFocus();
+        const QImage before = testing::render(toka);
+        widgetOf(target).face().setFocus();
+        const QImage after = testing::render(toka);
+        int changed = 0;
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x)
+                if (before.pixel(x, y) != after.pixel(x, y)) {
+                    EXPECT_TRUE(area.contains(x, y)) << name << " at " << x << ", " << y;
+                    ++changed;
+                }
+        EXPECT_GT(changed, 0) << name;
+        EXPECT_LT(changed, area.width() * area.height() / 2) << name;
+        EXPECT_EQ(testing::colourAt(after, area.center().x(), area.center().y()),
+            testing::colourAt(before, area.center().x(), area.center().y()));
+    }
 }
 
 // A file with a stray line in a section that is not the panel's: the panel

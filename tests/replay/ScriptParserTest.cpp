@@ -118,7 +118,16 @@ INSTANTIATE_TEST_SUITE_P(Table, InvalidLine,
         BadLine{"newlabel L.x UserLabel", "newlabel: NAME must be a name, not L.x"},
         BadLine{"newlabel L Label", "newlabel: CLASS must be UserLabel or UserLabelGraph, not Label"},
         BadLine{"invoke btnQuit.Blink 4 two", "invoke: ARGS must be an integer, not two"},
-        BadLine{"snapshot \"\"", "snapshot: FILE must be a file name, not \"\""}),
+        BadLine{"snapshot \"\"", "snapshot: FILE must be a file name, not \"\""},
+        BadLine{"press Enter",
+            "press: KEY must be a key name (Tab, Backtab, Space, Return, Escape, Left, Right, Up, Down) or one "
+            "printable character in quotes, not Enter"},
+        BadLine{"press \"AB\"",
+            "press: KEY must be a key name (Tab, Backtab, Space, Return, Escape, Left, Right, Up, Down) or one "
+            "printable character in quotes, not \"AB\""},
+        BadLine{"press \"\\t\"",
+            "press: KEY must be a key name (Tab, Backtab, Space, Return, Escape, Left, Right, Up, Down) or one "
+            "printable character in quotes, not \"\\t\""}),
     NamedAfterPrintTo());
 
 } // namespace

@@ -2,6 +2,8 @@
 #include "PanelRenderer.h"
 #include "support/CaseNames.h"
 
+#include "platform/Control.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -105,10 +107,12 @@ TEST(ScriptRunner, TickLongerThanTheLimitIsInvalid)
 TEST(ScriptRunner, RenderingWithoutAFrontEndIsAnErrorNotAnInvalidLine)
 {
     // The last line has no line feed.
-    const Outcome outcome = runScript("start\npixel 0 0\nsnapshot \"p.png\"");
+    const Outcome outcome = runScript("start\npixel 0 0\npress Tab\nprint btnQuit.AccessibleRole\nsnapshot \"p.png\"");
     EXPECT_TRUE(outcome.completed);
     EXPECT_EQ(outcome.out,
         "error: pixel needs the Qt front end, which this toka-replay is built without\n"
+        "error: press needs the Qt front end, which this toka-replay is built without\n"
+        "error: btnQuit.AccessibleRole needs the Qt front end, which this toka-replay is built without\n"
         "error: snapshot needs the Qt front end, which this toka-replay is built without\n");
 }
 
@@ -121,19 +125,36 @@ public:
         return static_cast<Colour>(x + y);
     }
     void snapshot(TOKA&, const std::filesystem::path& file) override { files.push_back(file); }
+    void press(TOKA&, const std::string& key) override { keys.push_back(key); }
+    std::string accessible(TOKA&, const Control& control, AccessibleItem item) override
+    {
+        return item == AccessibleItem::Role ? "Button" : control.reference() + " \"x\"";
+    }
+    void release(TOKA&) noexcept override { ++released; }
 
     std::vector<std::filesystem::path> files;
+    std::vector<std::string> keys;
+    int released = 0;
 };
 
-TEST(ScriptRunner, PixelAndSnapshotGoThroughTheRenderer)
+// Names and descriptions print as strings, a role as a word; the renderer
+// lets go of each panel before it goes, a restarted one too.
+TEST(ScriptRunner, FrontEndCommandsGoThroughTheRenderer)
 {
     FakeRenderer renderer;
     ReplayOptions options;
     options.renderer = &renderer;
     options.pngDir = "shots";
-    const Outcome outcome = runScript("start\npixel 3 4\npixel 600 0\nsnapshot panel.png\n", options);
-    EXPECT_EQ(outcome.out, "pixel(3, 4) = &H000007\nerror: outside\n");
+    const Outcome outcome = runScript("start\npixel 3 4\npixel 600 0\nsnapshot panel.png\npress Backtab\n"
+                                      "press \"\u00e9\"\nprint RoomStatus(0).AccessibleDescription\n"
+                                      "print RoomStatus(0).AccessibleRole\nstop\nstart\n",
+        options);
+    EXPECT_EQ(outcome.out,
+        "pixel(3, 4) = &H000007\nerror: outside\nRoomStatus(0).AccessibleDescription = \"RoomStatus(0) \\\"x\\\"\"\n"
+        "RoomStatus(0).AccessibleRole = Button\n");
     EXPECT_EQ(renderer.files, (std::vector<std::filesystem::path>{std::filesystem::path("shots") / "panel.png"}));
+    EXPECT_EQ(renderer.keys, (std::vector<std::string>{"Backtab", "\u00e9"}));
+    EXPECT_EQ(renderer.released, 2);
 }
 
 } // namespace
