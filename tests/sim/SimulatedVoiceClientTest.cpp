@@ -3,6 +3,7 @@
 #include "platform/CheckedMath.h"
 #include "support/CaseNames.h"
 #include "support/EventRecorder.h"
+#include "support/ReceiveBothCases.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,12 @@ struct SimulationTest : ::testing::Test {
         ASSERT_TRUE(sim.LockObject(handle));
         call();
         sim.UnlockObject();
+    }
+    template <class Call> void asPilot(Call&& call)
+    {
+        ASSERT_TRUE(sim.LockMainPilotUser(0));
+        call();
+        sim.UnlockMainPilotUser();
     }
     void write(std::int32_t index, std::int32_t value)
     {
@@ -84,9 +91,7 @@ TEST_F(SimulationTest, RequestRefreshAnnouncesThePilotAndEveryObject)
     EXPECT_EQ((std::vector<std::int32_t>{sim.GetLong(0), sim.GetLong(1), sim.GetLong(2), sim.GetLong(3)}),
         (std::vector<std::int32_t>{3, 7, 1, 1}));
     sim.UnlockObject();
-    ASSERT_TRUE(sim.LockMainPilotUser(0));
-    EXPECT_EQ(sim.Com1Frequency() + " " + sim.ReceiveRadio(), "122.800 1");
-    sim.UnlockMainPilotUser();
+    asPilot([&] { EXPECT_EQ(sim.Com1Frequency() + " " + sim.ReceiveRadio(), "122.800 1"); });
 }
 
 TEST(SimulationEvents, NothingIsQueuedBeforeAttachAndChangesOnlyAfterBeginUpdates)
@@ -281,9 +286,7 @@ TEST_F(SimulationTest, PushToTalkSendsOnTheTransmittingRoomsThatAreNotMuted)
     sim.setPushToTalk(true);
     EXPECT_EQ(sending(), (std::vector<std::int32_t>{1, 1, 0, 1})) << "COM1 and the free channel";
 
-    ASSERT_TRUE(sim.LockMainPilotUser(0));
-    sim.SetTransmitRadio(2);
-    sim.UnlockMainPilotUser();
+    asPilot([&] { sim.SetTransmitRadio(2); });
     EXPECT_EQ(sending(), (std::vector<std::int32_t>{1, 0, 1, 1}));
 
     write(L().index(Block::TransmitMute, 1), 1);
@@ -296,38 +299,21 @@ TEST_F(SimulationTest, PushToTalkSendsOnTheTransmittingRoomsThatAreNotMuted)
     EXPECT_EQ(sending(), (std::vector<std::int32_t>{0, 0, 0, 0}));
 }
 
-struct Selection {
-    const char* receive;
-    const char* transmit;
-    bool both;
-    const char* receiveAfter;
-};
-
-void PrintTo(const Selection& c, std::ostream* out)
-{
-    *out << "receive " << c.receive << " transmit " << c.transmit << (c.both ? " both" : " one");
-}
-
-class ReceiveBoth : public SimulationTest, public ::testing::WithParamInterface<Selection> { };
+class ReceiveBoth : public SimulationTest, public ::testing::WithParamInterface<testing::ReceiveBothCase> { };
 
 TEST_P(ReceiveBoth, KeepsTheTransmitRadioHeard)
 {
-    const Selection& c = GetParam();
+    const testing::ReceiveBothCase& c = GetParam();
     sim.setSelections(c.receive, c.transmit);
     deliver();
-    ASSERT_TRUE(sim.LockMainPilotUser(0));
-    sim.SetReceiveBoth(c.both);
-    sim.UnlockMainPilotUser();
+    asPilot([&] { sim.SetReceiveBoth(c.both); });
     EXPECT_EQ(sim.pilot().receive, c.receiveAfter);
     EXPECT_EQ(sim.pilot().transmit, c.transmit);
     const bool changed = std::string(c.receive) != c.receiveAfter;
     EXPECT_EQ(deliver(), changed ? Events{"MainPilotUserChanged"} : Events{});
 }
 
-INSTANTIATE_TEST_SUITE_P(Selections, ReceiveBoth,
-    ::testing::Values(Selection{"1", "1", true, "B"}, Selection{"B", "2", false, "2"}, Selection{"B", "1", false, "1"},
-        Selection{"B", "B", false, "1"}, Selection{"B", "x", false, "1"}, Selection{"B", "2", true, "B"}),
-    NamedAfterPrintTo());
+INSTANTIATE_TEST_SUITE_P(Selections, ReceiveBoth, testing::receiveBothCases(), NamedAfterPrintTo());
 
 TEST_F(SimulationTest, VoiceObjectGoesWithTheNetworkAndComesBackUnderANewHandle)
 {
@@ -370,10 +356,10 @@ TEST_F(SimulationTest, CallsTheNetworkRefusesChangeNothing)
     sim.UnlockObject();
     EXPECT_EQ(sim.queuedEvents(), 1u);
 
-    ASSERT_TRUE(sim.LockMainPilotUser(0));
-    EXPECT_THROW(sim.SetTransmitRadio(3), VoiceClientError);
-    EXPECT_EQ(sim.TransmitRadio(), "1");
-    sim.UnlockMainPilotUser();
+    asPilot([&] {
+        EXPECT_THROW(sim.SetTransmitRadio(3), VoiceClientError);
+        EXPECT_EQ(sim.TransmitRadio(), "1");
+    });
     EXPECT_THROW(sim.advance(-1), std::invalid_argument);
 }
 

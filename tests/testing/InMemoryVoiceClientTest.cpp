@@ -1,5 +1,5 @@
 #include "testing/InMemoryVoiceClient.h"
-#include "support/CaseNames.h"
+#include "support/ReceiveBothCases.h"
 
 #include <gtest/gtest.h>
 
@@ -33,34 +33,18 @@ TEST_F(InMemoryVoiceClientTest, InjectedFailureHitsOnlyTheNextCallOfThatMember)
     EXPECT_THROW(client.failNext("Explode"), std::invalid_argument);
 }
 
-struct RadioSelection {
-    const char* receive;
-    const char* transmit;
-    bool both;
-    const char* receiveAfter;
-};
-
-void PrintTo(const RadioSelection& c, std::ostream* out)
-{
-    *out << "receive " << c.receive << " transmit " << c.transmit << (c.both ? " both" : " one");
-}
-
-class ReceiveBoth : public InMemoryVoiceClientTest, public ::testing::WithParamInterface<RadioSelection> { };
+class ReceiveBoth : public InMemoryVoiceClientTest, public ::testing::WithParamInterface<testing::ReceiveBothCase> { };
 
 TEST_P(ReceiveBoth, FollowsTheTransmitRadio)
 {
-    const RadioSelection& c = GetParam();
+    const testing::ReceiveBothCase& c = GetParam();
     client.setPilot(InMemoryVoiceClient::Pilot{c.receive, c.transmit, "122.800", "121.500"});
     ASSERT_TRUE(client.LockMainPilotUser(0));
     client.SetReceiveBoth(c.both);
     EXPECT_EQ(client.ReceiveRadio(), c.receiveAfter);
 }
 
-INSTANTIATE_TEST_SUITE_P(Selections, ReceiveBoth,
-    ::testing::Values(RadioSelection{"1", "2", true, "B"}, RadioSelection{"B", "2", false, "2"},
-        RadioSelection{"B", "1", false, "1"}, RadioSelection{"B", "B", false, "1"},
-        RadioSelection{"B", "", false, "1"}),
-    NamedAfterPrintTo());
+INSTANTIATE_TEST_SUITE_P(Selections, ReceiveBoth, testing::receiveBothCases(), NamedAfterPrintTo());
 
 // Reading without the matching lock fails, as against a real client, so that
 // a panel that forgets a lock fails its tests.
