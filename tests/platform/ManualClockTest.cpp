@@ -9,13 +9,20 @@
 namespace norvo {
 namespace {
 
-TEST(ManualClock, FiresOncePerFullIntervalElapsed)
-{
+// A 300 ms timer that counts its ticks.
+struct ManualClockTest : ::testing::Test {
+    ManualClockTest()
+    {
+        timer.onTimer = [this] { ++ticks; };
+        timer.setInterval(300);
+    }
     ManualClock clock;
-    Timer timer("BlinkTimer", clock);
+    Timer timer{"BlinkTimer", clock};
     int ticks = 0;
-    timer.onTimer = [&] { ++ticks; };
-    timer.setInterval(300);
+};
+
+TEST_F(ManualClockTest, FiresOncePerFullIntervalElapsed)
+{
     clock.advance(299);
     EXPECT_EQ(ticks, 0);
     clock.advance(1);
@@ -23,57 +30,47 @@ TEST(ManualClock, FiresOncePerFullIntervalElapsed)
     clock.advance(650);
     EXPECT_EQ(ticks, 3);
     EXPECT_EQ(clock.now(), 950);
+    EXPECT_THROW(clock.advance(-1), std::invalid_argument);
 }
 
-TEST(ManualClock, DisabledOrZeroIntervalTimersNeverFire)
+TEST_F(ManualClockTest, DisabledZeroIntervalOrDestroyedTimersNeverFire)
 {
-    ManualClock clock;
     Timer idle("Idle", clock);
-    Timer off("Off", clock);
-    int ticks = 0;
-    idle.onTimer = off.onTimer = [&] { ++ticks; };
-    off.setInterval(100);
-    off.setEnabled(false);
+    idle.onTimer = timer.onTimer;
+    {
+        Timer gone("Gone", clock);
+        gone.onTimer = timer.onTimer;
+        gone.setInterval(10);
+    }
+    timer.setEnabled(false);
     clock.advance(1000);
     EXPECT_EQ(ticks, 0);
-    EXPECT_EQ(clock.dueTime(off), -1);
+    EXPECT_EQ(clock.dueTime(timer), -1);
 }
 
-TEST(ManualClock, FiringsComeInTimeOrderAcrossTimers)
+TEST_F(ManualClockTest, FiringsComeInTimeOrderAcrossTimers)
 {
-    ManualClock clock;
-    Timer slow("Slow", clock);
     Timer fast("Fast", clock);
     std::vector<std::string> order;
-    slow.onTimer = [&] { order.push_back("slow@" + std::to_string(clock.now())); };
+    timer.onTimer = [&] { order.push_back("slow@" + std::to_string(clock.now())); };
     fast.onTimer = [&] { order.push_back("fast@" + std::to_string(clock.now())); };
-    slow.setInterval(300);
     fast.setInterval(200);
     clock.advance(600);
     EXPECT_EQ(order, (std::vector<std::string>{"fast@200", "slow@300", "fast@400", "slow@600", "fast@600"}));
 }
 
-TEST(ManualClock, HandlerThatStopsItsTimerEndsTheTicks)
+TEST_F(ManualClockTest, HandlerThatStopsItsTimerEndsTheTicks)
 {
-    ManualClock clock;
-    Timer timer("BlinkTimer", clock);
-    int ticks = 0;
     timer.onTimer = [&] {
         if (++ticks == 2)
             timer.setEnabled(false);
     };
-    timer.setInterval(300);
     clock.advance(3000);
     EXPECT_EQ(ticks, 2);
 }
 
-TEST(ManualClock, ReenablingRestartsTheCount)
+TEST_F(ManualClockTest, ReenablingRestartsTheCount)
 {
-    ManualClock clock;
-    Timer timer("BlinkTimer", clock);
-    int ticks = 0;
-    timer.onTimer = [&] { ++ticks; };
-    timer.setInterval(300);
     clock.advance(200);
     timer.setEnabled(false);
     timer.setEnabled(true);
@@ -81,17 +78,6 @@ TEST(ManualClock, ReenablingRestartsTheCount)
     EXPECT_EQ(ticks, 0);
     clock.advance(100);
     EXPECT_EQ(ticks, 1);
-}
-
-TEST(ManualClock, DestroyedTimerIsForgotten)
-{
-    ManualClock clock;
-    {
-        Timer timer("BlinkTimer", clock);
-        timer.setInterval(10);
-    }
-    EXPECT_NO_THROW(clock.advance(100));
-    EXPECT_THROW(clock.advance(-1), std::invalid_argument);
 }
 
 } // namespace
