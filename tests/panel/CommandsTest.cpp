@@ -5,26 +5,7 @@
 namespace norvo::testing {
 namespace {
 
-struct Commands : PanelTest {
-    void pressEnter(const std::string& text)
-    {
-        freeChannel().setText(text);
-        freeChannel().setSelStart(static_cast<std::int32_t>(text.size()));
-        std::int16_t enter = 13;
-        freeChannel().keyPress(enter);
-    }
-};
-
-TEST_F(Commands, ToggleWritesZeroForAnySetFlagThenRefreshesThatIndex)
-{
-    startBound();
-    voice.setLong(Handle, 18, -3);
-    control("COMTransmit", 2).click();
-    EXPECT_EQ(calls(),
-        (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(18) = -3", "Norvo.SetLong(18, 0)", "Norvo.UnlockObject()",
-            "Norvo.LockObject(7) = True", "Norvo.GetLong(18) = 0", "Norvo.UnlockObject()"}));
-    EXPECT_EQ(colour("COMTransmit", 2), 0x00C000u);
-}
+using Commands = PanelTest;
 
 // A button's key handler: Return and Space click it, other keys do nothing.
 TEST_F(Commands, ReturnAndSpaceOnAButtonAreItsClickOtherKeysNothing)

@@ -112,15 +112,8 @@ TEST_P(EventRaisedInsideACall, RunsAfterTheOutermostHandler)
     EXPECT_TRUE((raised + 2)->starts_with("Norvo." + std::string(entry.member) + "(")) << *(raised + 2);
 }
 
-void enter(PanelTest& t)
-{
-    t.freeChannel().setText("LFPG_TWR");
-    std::int16_t key = 13;
-    t.freeChannel().keyPress(key);
-}
-
 INSTANTIATE_TEST_SUITE_P(Entries, EventRaisedInsideACall,
-    ::testing::Values(Entry{"Enter", "SetString", enter},
+    ::testing::Values(Entry{"Enter", "SetString", [](PanelTest& t) { t.pressEnter("LFPG_TWR"); }},
         Entry{"RadioButton", "ReceiveRadio", [](PanelTest& t) { t.control("COMReceive", 0).click(); }},
         Entry{"Binding", "ObjectName", [](PanelTest& t) { t.panel->Norvo_ObjectCreated(7); }},
         Entry{"RadioEvent", "Com2Frequency", [](PanelTest& t) { t.panel->Norvo_MainPilotUserChanged(); }},

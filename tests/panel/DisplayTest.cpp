@@ -9,7 +9,6 @@ namespace norvo::testing {
 namespace {
 
 constexpr Colour Green = 0x00C000;
-constexpr Colour Brown = 0x004080;
 constexpr Colour Grey = 0x404040;
 constexpr Colour Purple = 0x800080;
 constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
@@ -61,44 +60,6 @@ TEST_F(Display, AnyNonZeroFlagCountsAsSet)
     EXPECT_EQ(colour("SendActivity"), Purple);
     EXPECT_EQ(colour("PriorityChannel", 0), Green);
     EXPECT_EQ(colour("COMReceive", 2), Grey);
-}
-
-TEST_F(Display, RoomNotConnectedShowsNoInformation)
-{
-    startBound();
-    control("Freq", 0).setToolTipText("old");
-    freeChannel().setToolTipText("old");
-    voice.setLong(Handle, 7, 1);
-    voice.setText(Handle, 10, "info");
-    panel->Norvo_ObjectTextChanged(Handle, 10);
-    voice.setLong(Handle, 9, 3);
-    panel->Norvo_ObjectValueChanged(Handle, 9);
-    EXPECT_EQ(control("Freq", 0).toolTipText(), "");
-    EXPECT_EQ(freeChannel().toolTipText(), "");
-}
-
-TEST_F(Display, RoomBackWithTheSameTextsShowsThemAgain)
-{
-    startBound();
-    for (const std::int32_t k : {0, 2}) {
-        voice.setText(Handle, 7 + k, "R");
-        voice.setText(Handle, 10 + k, "a\nb");
-        for (const std::int32_t state : {2, 0, 2}) {
-            voice.setLong(Handle, 7 + k, state);
-            panel->Norvo_ObjectValueChanged(Handle, 7 + k);
-        }
-    }
-    EXPECT_EQ(control("Freq", 0).toolTipText(), "R : a  b");
-    EXPECT_EQ(freeChannel().toolTipText(), "a  b");
-}
-
-TEST_F(Display, ReceiveBarStaysOnWhileAnyConnectedRoomIsActive)
-{
-    startBound();
-    for (const auto& [index, value] : {std::pair{7, 2}, std::pair{19, 1}, std::pair{8, 2}})
-        voice.setLong(Handle, index, value);
-    panel->Norvo_ObjectValueChanged(Handle, 20);
-    EXPECT_EQ(colour("RecvActivity"), Purple);
 }
 
 // Everything shown: rooms connected and named, speakers routed per slot.
@@ -166,44 +127,6 @@ INSTANTIATE_TEST_SUITE_P(Tips, RoomTip,
         // Breaks of either kind anywhere, alone or in runs.
         TipCase{"", "R", "a\rb\n\nc\r", "R : ab    c"}, TipCase{"R : a  b", "R", "\r\na\n\rb", "R :   a  b"},
         TipCase{"R : a    b", "R", "a\r\n\r\nb", "R : a    b"}),
-    NamedAfterPrintTo());
-
-struct Selection {
-    const char* receive;
-    const char* transmit;
-    bool bound;
-    std::int32_t mutes[4]; // receive slot 0, 1, transmit slot 0, 1
-    Colour expected[4]; // COMReceive(0), COMReceive(1), COMTransmit(0), COMTransmit(1)
-};
-
-void PrintTo(const Selection& c, std::ostream* out)
-{
-    *out << "receive " << c.receive << " transmit " << c.transmit << (c.bound ? " bound" : " unbound");
-}
-
-class RadioSelection : public PanelTest, public ::testing::WithParamInterface<Selection> { };
-
-TEST_P(RadioSelection, LightsTheSelectedRadiosThatAreNotMuted)
-{
-    const Selection& s = GetParam();
-    addObject(3, 7);
-    for (int i = 0; i < 4; ++i)
-        voice.setLong(Handle, i < 2 ? 13 + i : 16 + i - 2, s.mutes[i]);
-    if (s.bound)
-        panel->Norvo_ObjectCreated(Handle);
-    setPilot(s.receive, s.transmit);
-    panel->Norvo_MainPilotUserChanged();
-    for (int k = 0; k < 2; ++k) {
-        EXPECT_EQ(colour("COMReceive", k), s.expected[k]) << k;
-        EXPECT_EQ(colour("COMTransmit", k), s.expected[2 + k]) << k;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Selections, RadioSelection,
-    ::testing::Values(Selection{"1", "2", true, {1, 0, 0, 7}, {Brown, Brown, Brown, Brown}},
-        Selection{"B", "B", true, {1, 0, 0, 1}, {Brown, Green, Green, Brown}},
-        Selection{"B", "2", false, {1, 1, 1, 1}, {Green, Green, Brown, Green}},
-        Selection{"3", "B ", false, {0, 0, 0, 0}, {Brown, Brown, Brown, Brown}}),
     NamedAfterPrintTo());
 
 } // namespace

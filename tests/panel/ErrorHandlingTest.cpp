@@ -69,35 +69,31 @@ INSTANTIATE_TEST_SUITE_P(Handlers, FailingVoiceClient,
 
 // Every handler that locks, the first unlock failing: the error ends the
 // handler, and the unlock is not asked for again.
-INSTANTIATE_TEST_SUITE_P(FailedUnlock, FailingVoiceClient,
-    ::testing::Values(Failure{"UnlockObject", [](TOKA& p) { p.Norvo_ObjectCreated(8); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { value(p, 2); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { value(p, 3); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { value(p, 6); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { value(p, 9); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { value(p, 21); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { value(p, 24); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { value(p, 15); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { value(p, 18); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { value(p, 27); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { p.Norvo_ObjectTextChanged(7, 12); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { p.Norvo_MainPilotUserChanged(); }, nullptr},
-        Failure{"UnlockMainPilotUser", [](TOKA& p) { p.Norvo_MainPilotUserCreated(); }, nullptr},
-        Failure{"UnlockMainPilotUser", [](TOKA& p) { p.Norvo_MainPilotUserDeleted(); }, nullptr},
-        Failure{"UnlockMainPilotUser", [](TOKA& p) { p.Norvo_ObjectDeleted(7); }, nullptr},
-        Failure{"UnlockMainPilotUser", [](TOKA& p) { p.Norvo_Disconnected(); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { p.PriorityChannel_Click(2); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { p.ToSpeaker_Click(0); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { p.GeneralSpeaker_Click(); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { p.COMReceive_Click(2); }, nullptr},
-        Failure{"UnlockMainPilotUser", [](TOKA& p) { p.COMReceive_Click(0); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { p.COMTransmit_Click(2); }, nullptr},
-        Failure{"UnlockMainPilotUser", [](TOKA& p) { p.COMTransmit_Click(1); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { p.COMTransmit_Click(0); }, nullptr},
-        Failure{"UnlockObject", [](TOKA& p) { p.RoomStatus_Click(2); }, nullptr},
-        Failure{"UnlockObject", enter, nullptr},
-        Failure{"UnlockMainPilotUser", [](TOKA& p) { p.Initialize(); }, nullptr}),
-    caseName);
+std::vector<Failure> failedUnlocks()
+{
+    using Run = std::function<void(TOKA&)>;
+    std::vector<Failure> cases;
+    const auto add = [&](const char* unlock, std::initializer_list<Run> runs) {
+        for (const Run& run : runs)
+            cases.push_back({unlock, run, nullptr});
+    };
+    for (const std::int32_t index : {2, 3, 6, 9, 21, 24, 15, 18, 27})
+        add("UnlockObject", {[index](TOKA& p) { value(p, index); }});
+    add("UnlockObject",
+        {[](TOKA& p) { p.Norvo_ObjectCreated(8); }, [](TOKA& p) { p.Norvo_ObjectTextChanged(7, 12); },
+            [](TOKA& p) { p.Norvo_MainPilotUserChanged(); }, [](TOKA& p) { p.PriorityChannel_Click(2); },
+            [](TOKA& p) { p.ToSpeaker_Click(0); }, [](TOKA& p) { p.GeneralSpeaker_Click(); },
+            [](TOKA& p) { p.COMReceive_Click(2); }, [](TOKA& p) { p.COMTransmit_Click(2); },
+            [](TOKA& p) { p.COMTransmit_Click(0); }, [](TOKA& p) { p.RoomStatus_Click(2); }, enter});
+    add("UnlockMainPilotUser",
+        {[](TOKA& p) { p.Norvo_MainPilotUserCreated(); }, [](TOKA& p) { p.Norvo_MainPilotUserDeleted(); },
+            [](TOKA& p) { p.Norvo_ObjectDeleted(7); }, [](TOKA& p) { p.Norvo_Disconnected(); },
+            [](TOKA& p) { p.COMReceive_Click(0); }, [](TOKA& p) { p.COMTransmit_Click(1); },
+            [](TOKA& p) { p.Initialize(); }});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(FailedUnlock, FailingVoiceClient, ::testing::ValuesIn(failedUnlocks()), caseName);
 
 // A store that cannot keep the list ends the refresh; the host hears of the
 // problem first, once while it lasts, and the list stays in memory.

@@ -75,6 +75,14 @@ struct PanelTest : ::testing::Test {
     }
     Colour colour(std::string_view name, int index = Control::NoIndex) { return control(name, index).backColor(); }
     ComboBox& freeChannel() { return control<ComboBox>("FreqInfo", 2); }
+    // Typed into the free channel, the caret at the end, and Enter pressed.
+    void pressEnter(const std::string& text)
+    {
+        freeChannel().setText(text);
+        freeChannel().setSelStart(static_cast<std::int32_t>(text.size()));
+        std::int16_t enter = 13;
+        freeChannel().keyPress(enter);
+    }
 };
 
 // Everything a user could see of a control tree, one line per control.
