@@ -62,6 +62,17 @@ TEST_F(Display, AnyNonZeroFlagCountsAsSet)
     EXPECT_EQ(colour("COMReceive", 2), Grey);
 }
 
+// Information arriving for a room that is not connected clears the tooltip.
+TEST_F(Display, RoomNotConnectedShowsNoInformation)
+{
+    startBound();
+    control("Freq", 0).setToolTipText("old");
+    voice.setLong(Handle, 7, 1);
+    voice.setText(Handle, 10, "info");
+    panel->Norvo_ObjectTextChanged(Handle, 10);
+    EXPECT_EQ(control("Freq", 0).toolTipText(), "");
+}
+
 // Everything shown: rooms connected and named, speakers routed per slot.
 TEST_F(Display, RefreshFindingWhatIsShownRepaintsNothing)
 {
