@@ -37,12 +37,22 @@ public:
     // while one runs. Once closed, it is dropped.
     void receive(const VoiceEvent& event)
     {
-        if (closed_)
-            return;
-        if (depth_ > 0)
-            wait(event);
-        else
+        if (!heldBack(event))
             runHandler([&] { react_(event); });
+    }
+
+    // receive() in two steps, for an owner that reacts to the event itself
+    // (without the call through the stored reaction) when this is false: true
+    // when the event waits for the running handler or, once closed, was
+    // dropped.
+    bool heldBack(const VoiceEvent& event)
+    {
+        if (closed_)
+            return true;
+        if (depth_ == 0)
+            return false;
+        wait(event);
+        return true;
     }
 
     // The panel has shut down: the waiting events and every later one are
