@@ -1,4 +1,3 @@
-#include "panel/StateWords.h"
 #include "panel/TokaControls.h"
 
 #include <string>
@@ -54,12 +53,6 @@ void TOKA::describeControls()
     describe(*c.VATSIMWarning, AccessibleRole::StaticText, c.VATSIMWarning->caption());
     // A colour block behind the close button.
     c.Label2->setAccessibleRole(AccessibleRole::None);
-}
-
-void TOKA::showToggle(Control& control, bool on, const char* words)
-{
-    control.setCheckState(on ? CheckState::Checked : CheckState::Unchecked);
-    control.setAccessibleDescription(words ? words : on ? StateWords::On : StateWords::Off);
 }
 
 } // namespace norvo

@@ -2,16 +2,7 @@
 
 namespace norvo {
 
-void DeferredEvents::receive(const VoiceEvent& event)
-{
-    if (closed_)
-        return;
-    if (depth_ > 0) {
-        waiting_.push_back(event);
-        return;
-    }
-    runHandler([&] { react_(event); });
-}
+void DeferredEvents::wait(const VoiceEvent& event) { waiting_.push_back(event); }
 
 void DeferredEvents::close()
 {
@@ -19,7 +10,21 @@ void DeferredEvents::close()
     waiting_.clear();
 }
 
-void DeferredEvents::runWaiting(std::exception_ptr& error)
+void DeferredEvents::runWaiting()
+{
+    std::exception_ptr error;
+    runEachWaiting(error);
+    if (error)
+        std::rethrow_exception(error);
+}
+
+void DeferredEvents::runWaitingAfter(std::exception_ptr error)
+{
+    runEachWaiting(error);
+    std::rethrow_exception(error);
+}
+
+void DeferredEvents::runEachWaiting(std::exception_ptr& error)
 {
     while (!waiting_.empty()) {
         const VoiceEvent event = waiting_.front();

@@ -35,7 +35,25 @@ public:
 
     // An event from the voice client: it runs at once as a handler, or waits
     // while one runs. Once closed, it is dropped.
-    void receive(const VoiceEvent& event);
+    void receive(const VoiceEvent& event)
+    {
+        if (!heldBack(event))
+            runHandler([&] { react_(event); });
+    }
+
+    // receive() in two steps, for an owner that reacts to the event itself
+    // (without the call through the stored reaction) when this is false: true
+    // when the event waits for the running handler or, once closed, was
+    // dropped.
+    bool heldBack(const VoiceEvent& event)
+    {
+        if (closed_)
+            return true;
+        if (depth_ == 0)
+            return false;
+        wait(event);
+        return true;
+    }
 
     // The panel has shut down: the waiting events and every later one are
     // dropped, so that it makes no more calls on a client it has left.
@@ -57,9 +75,12 @@ private:
         int& depth_;
     };
 
-    // Runs the waiting events, those that arrive meanwhile included; error
-    // keeps the first failure.
-    void runWaiting(std::exception_ptr& error);
+    void wait(const VoiceEvent& event);
+    // Run the waiting events, those that arrive meanwhile included, then
+    // raise the first failure: the handler's error, else the first event's.
+    void runWaiting();
+    [[noreturn]] void runWaitingAfter(std::exception_ptr error);
+    void runEachWaiting(std::exception_ptr& error);
 
     Reaction react_;
     std::deque<VoiceEvent> waiting_;
@@ -75,15 +96,15 @@ template <class Body> void DeferredEvents::runHandler(Body&& body)
         body();
         return;
     }
-    std::exception_ptr error;
+    // Nothing but the body and a check runs when no event came meanwhile:
+    // every voice event enters here.
     try {
         body();
     } catch (...) {
-        error = std::current_exception();
+        runWaitingAfter(std::current_exception());
     }
-    runWaiting(error);
-    if (error)
-        std::rethrow_exception(error);
+    if (!waiting_.empty())
+        runWaiting();
 }
 
 } // namespace norvo

@@ -34,8 +34,8 @@ void TOKA::refreshRadios()
             c.Freq[k]->setAccessibleDescription("");
             c.COMReceive[k]->setBackColor(Brown);
             c.COMTransmit[k]->setBackColor(Brown);
-            showToggle(*c.COMReceive[k], false);
-            showToggle(*c.COMTransmit[k], false);
+            Controls::showToggle(*c.COMReceive[k], false);
+            Controls::showToggle(*c.COMTransmit[k], false);
         }
         return;
     }
@@ -61,7 +61,7 @@ void TOKA::showRadioSelection(char selection, bool bound, bool receive)
         const bool on
             = selected && (!bound || env_.voice.GetLong(layout_.index(mute, static_cast<std::int32_t>(k))) == 0);
         buttons[k]->setBackColor(on ? Green : Brown);
-        showToggle(*buttons[k], on, selected && !on ? StateWords::Muted : nullptr);
+        Controls::showToggle(*buttons[k], on, selected && !on ? StateWords::Muted : std::string_view{});
     };
     if (selection == '2') {
         paint(1, true);

@@ -5,6 +5,7 @@
 #include "panel/VoiceLock.h"
 
 #include <optional>
+#include <string_view>
 
 namespace norvo {
 
@@ -16,7 +17,7 @@ using Block = VoiceObjectLayout::Block;
 
 struct Look {
     Colour colour;
-    const char* text;
+    std::string_view text;
 };
 
 // How RoomStatus shows a room that is not connected; none for a value
@@ -141,19 +142,19 @@ void TOKA::showSpeakers()
             c.GeneralSpeaker->setVisible(false);
         } else if (voice.GetLong(HeaderIndex::AllToSpeaker) != 0) {
             c.GeneralSpeaker->Status(1);
-            showToggle(*c.GeneralSpeaker, true);
+            Controls::showToggle(*c.GeneralSpeaker, true);
             for (std::int32_t k = 0; k < rooms; ++k)
                 speaker(k).setVisible(false);
             c.GeneralSpeaker->setVisible(true);
         } else {
             c.GeneralSpeaker->Status(0);
-            showToggle(*c.GeneralSpeaker, false);
+            Controls::showToggle(*c.GeneralSpeaker, false);
             for (std::int32_t k = 0; k < rooms; ++k) {
                 UserLabelGraph& button = speaker(k);
                 button.setVisible(true);
                 const bool routed = voice.GetLong(layout_.index(Block::Info, k)) != 0;
                 button.Status(routed ? 1 : 0);
-                showToggle(button, routed);
+                Controls::showToggle(button, routed);
             }
             c.GeneralSpeaker->setVisible(true);
         }
@@ -226,7 +227,7 @@ void TOKA::showMute(bool receive, std::int32_t slot, std::int32_t index)
         PictureBox& button = Controls::element(buttons, slot, receive ? "COMReceive" : "COMTransmit");
         const bool muted = env_.voice.GetLong(index) != 0;
         button.setBackColor(muted ? DarkGrey : Green);
-        showToggle(button, !muted, muted ? StateWords::Muted : StateWords::On);
+        Controls::showToggle(button, !muted, muted ? StateWords::Muted : StateWords::On);
     });
 }
 
@@ -236,7 +237,7 @@ void TOKA::showPriority(std::int32_t slot, std::int32_t index)
         PictureBox& button = Controls::element(controls_->PriorityChannel, slot, "PriorityChannel");
         const bool priority = env_.voice.GetLong(index) != 0;
         button.setBackColor(priority ? Green : DarkGrey);
-        showToggle(button, priority);
+        Controls::showToggle(button, priority);
     });
 }
 

@@ -141,8 +141,13 @@ void TOKA::dragHostWindow()
     events_.runHandler([this] { Skin::DragWindow(env_.windows, hostingWindow_); });
 }
 
-// The one door for the voice client's events.
-void TOKA::receive(const VoiceEvent& event) { events_.receive(event); }
+// The one door for the voice client's events. The reaction is called here
+// directly: every event takes this path.
+void TOKA::receive(const VoiceEvent& event)
+{
+    if (!events_.heldBack(event))
+        events_.runHandler([&] { react(event); });
+}
 
 void TOKA::react(const VoiceEvent& event)
 {

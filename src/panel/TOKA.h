@@ -208,10 +208,8 @@ private:
     void buildForm();
     void routeInput();
     void tickAsHandlers(Control& container);
-    // Accessibility.cpp: what each control is to assistive technology, and
-    // how a toggle tells whether it is on (On or Off unless words are given).
+    // Accessibility.cpp: what each control is to assistive technology.
     void describeControls();
-    static void showToggle(Control& control, bool on, const char* words = nullptr);
 
     TokaEnvironment env_;
     std::int32_t hostingWindow_ = 0;

@@ -2,6 +2,7 @@
 
 #include "labels/UserLabel.h"
 #include "labels/UserLabelGraph.h"
+#include "panel/StateWords.h"
 #include "panel/TOKA.h"
 #include "platform/ComboBox.h"
 #include "platform/Frame.h"
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace norvo {
 
@@ -48,6 +50,14 @@ struct TOKA::Controls {
     // Raises NoSuchControl; out of line, so that a lookup stays a few
     // instructions.
     [[noreturn]] static void missing(const char* name, int slot);
+
+    // How a toggle tells assistive technology whether it is on: On or Off
+    // unless words are given. Inline, as a refresh mostly shows it as it is.
+    static void showToggle(Control& control, bool on, std::string_view words = {})
+    {
+        control.setCheckState(on ? CheckState::Checked : CheckState::Unchecked);
+        control.setAccessibleDescription(!words.empty() ? words : on ? StateWords::On : StateWords::Off);
+    }
 
     // The control whose tooltip shows slot k's room: Freq(k) for a radio
     // slot, FreqInfo(k) for the free channel.

@@ -154,12 +154,6 @@ void Control::setTabStop(bool value) { assign(tabStop_, value, Property::TabStop
 void Control::setHint(std::string_view value) { assign(hint_, value, Property::Hint); }
 void Control::setAccessibleRole(AccessibleRole value) { assign(accessibleRole_, value, Property::AccessibleRole); }
 void Control::setAccessibleName(std::string_view value) { assign(accessibleName_, value, Property::AccessibleName); }
-void Control::setCheckState(CheckState value) { assign(checkState_, value, Property::CheckState); }
-
-void Control::setAccessibleDescription(std::string_view value)
-{
-    assign(accessibleDescription_, value, Property::AccessibleDescription);
-}
 
 bool Control::canTakeFocus() const
 {

@@ -137,9 +137,14 @@ public:
     const std::string& accessibleName() const { return accessibleName_; }
     void setAccessibleName(std::string_view value);
     const std::string& accessibleDescription() const { return accessibleDescription_; }
-    void setAccessibleDescription(std::string_view value);
+    // Set on every refresh, mostly to what they hold: inline like the
+    // setters above.
+    void setAccessibleDescription(std::string_view value)
+    {
+        assign(accessibleDescription_, value, Property::AccessibleDescription);
+    }
     CheckState checkState() const { return checkState_; }
-    void setCheckState(CheckState value);
+    void setCheckState(CheckState value) { assign(checkState_, value, Property::CheckState); }
 
     // Whether the control and all its containers are visible.
     bool shownOnScreen() const;

@@ -27,7 +27,7 @@ VoiceObjectLayout::VoiceObjectLayout(std::int32_t slotCount, std::int32_t firstI
     last_ = narrowChecked(std::int64_t{base(Block::Priority)} + roomCount_ - 1);
 }
 
-std::int32_t VoiceObjectLayout::index(Block block, std::int32_t slot) const { return checkedAdd(base(block), slot); }
+std::int32_t VoiceObjectLayout::narrowIndex(std::int64_t index) { return narrowChecked(index); }
 
 std::optional<std::int32_t> VoiceObjectLayout::slotIn(Block block, std::int32_t index) const
 {

@@ -80,11 +80,18 @@ public:
     std::int32_t last() const { return last_; }
 
     // The index of a slot's property; ArithmeticOverflow beyond 32 bits.
-    std::int32_t index(Block block, std::int32_t slot) const;
+    // Inline: the refreshes ask for one per value they read.
+    std::int32_t index(Block block, std::int32_t slot) const
+    {
+        const std::int64_t index = std::int64_t{base(block)} + slot;
+        if (index >= std::numeric_limits<std::int32_t>::min() && index <= std::numeric_limits<std::int32_t>::max())
+            return static_cast<std::int32_t>(index);
+        return narrowIndex(index);
+    }
     // The slot whose property of that block the index is, if any.
     std::optional<std::int32_t> slotIn(Block block, std::int32_t index) const;
     // What a changed value stands for, first match wins; nothing for an index
-    // no refresh acts on. A few comparisons and one division whatever the
+    // no refresh acts on. A few comparisons and subtractions whatever the
     // index.
     std::optional<Place> locate(std::int32_t index) const;
 
@@ -97,6 +104,9 @@ public:
     bool operator==(const VoiceObjectLayout&) const = default;
 
 private:
+    // The index in 32 bits; ArithmeticOverflow beyond.
+    static std::int32_t narrowIndex(std::int64_t index);
+
     // What a value in each block stands for, in the blocks' order.
     static constexpr Value BlockValue[BlockCount] = {Value::RoomState, Value::Speaker, Value::ReceiveMute,
         Value::TransmitMute, Value::ReceiveActivity, Value::SendActivity, Value::Priority};
@@ -122,10 +132,16 @@ inline std::optional<VoiceObjectLayout::Place> VoiceObjectLayout::locate(std::in
     // speaker slot.
     const std::int64_t offset = std::int64_t{index} - firstIndex_;
     if (roomCount_ > 0 && offset >= 0 && offset < std::int64_t{BlockCount} * slotCount_) {
-        const auto slot = static_cast<std::int32_t>(offset % slotCount_);
-        const Value value = BlockValue[offset / slotCount_];
+        // Seven blocks: a few subtractions cost less than a 64-bit division.
+        std::size_t block = 0;
+        std::int64_t slot = offset;
+        while (slot >= slotCount_) {
+            slot -= slotCount_;
+            ++block;
+        }
+        const Value value = BlockValue[block];
         if (slot < roomCount_ && (value == Value::Speaker || index != HeaderIndex::Transmitting))
-            return Place{value, slot};
+            return Place{value, static_cast<std::int32_t>(slot)};
     }
     if (index == HeaderIndex::Transmitting)
         return Place{Value::Transmitting, 0};
