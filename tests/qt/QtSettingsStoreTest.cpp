@@ -38,7 +38,9 @@ struct QtSettingsStoreTest : ::testing::Test {
 // Values and keys that need escaping, as QSettings writes them and as this
 // store writes them: each reads the other's file, and both write the same
 // line.
-struct EscapingTest : QtSettingsStoreTest, ::testing::WithParamInterface<std::pair<std::string, std::string>> { };
+using KeyAndValue = std::pair<std::string, std::string>;
+
+struct EscapingTest : QtSettingsStoreTest, ::testing::WithParamInterface<KeyAndValue> { };
 
 TEST_P(EscapingTest, MatchesQSettingsBothWays)
 {
@@ -60,25 +62,12 @@ TEST_P(EscapingTest, MatchesQSettingsBothWays)
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, EscapingTest,
-    ::testing::Values(std::pair<std::string, std::string>{"CHANNEL0", ""},
-        std::pair<std::string, std::string>{"CHANNEL0", " EDDF_TWR "},
-        std::pair<std::string, std::string>{"CHANNEL0", "a,b"},
-        std::pair<std::string, std::string>{"CHANNEL0", "a;b=c"},
-        std::pair<std::string, std::string>{"CHANNEL0", "say \"hi\" \\ back"},
-        std::pair<std::string, std::string>{"CHANNEL0", "@at"},
-        std::pair<std::string, std::string>{"CHANNEL0", "line1\r\nline2\ttab"},
-        std::pair<std::string, std::string>{"CHANNEL0",
-            "bell\x07"
-            "7 ctl\x01"
-            "Af"},
-        std::pair<std::string, std::string>{"CHANNEL0",
-            std::string("nul\0"
-                        "7",
-                5)},
-        std::pair<std::string, std::string>{"CHANNEL0", "Zürich 東京 \U0001F6E9"},
-        std::pair<std::string, std::string>{"CHANNEL0", "[not a section]"},
-        std::pair<std::string, std::string>{"sub/key", "x"}, std::pair<std::string, std::string>{"with space%", "x"},
-        std::pair<std::string, std::string>{"Ünï东", "x"}));
+    ::testing::Values(KeyAndValue{"CHANNEL0", ""}, KeyAndValue{"CHANNEL0", " EDDF_TWR "},
+        KeyAndValue{"CHANNEL0", "a,b"}, KeyAndValue{"CHANNEL0", "a;b=c"}, KeyAndValue{"CHANNEL0", "say \"hi\" \\ back"},
+        KeyAndValue{"CHANNEL0", "@at"}, KeyAndValue{"CHANNEL0", "line1\r\nline2\ttab"},
+        KeyAndValue{"CHANNEL0", "bell\a7 ctl\001Af"}, KeyAndValue{"CHANNEL0", std::string("nul\0007", 5)},
+        KeyAndValue{"CHANNEL0", "Zürich 東京 \U0001F6E9"}, KeyAndValue{"CHANNEL0", "[not a section]"},
+        KeyAndValue{"sub/key", "x"}, KeyAndValue{"with space%", "x"}, KeyAndValue{"Ünï东", "x"}));
 
 // The store on a file that another program changes meanwhile.
 TEST_F(QtSettingsStoreTest, SavesKeepWhatOtherProgramsWriteAndWriteOnlyChanges)

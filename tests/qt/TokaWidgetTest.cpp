@@ -25,7 +25,9 @@
 namespace norvo::qt {
 namespace {
 
-// The panel at the size it asks for.
+// The panel at the size it asks for, its calls logged; bind() binds object 7
+// (three slots from index 7: state 7-9, speaker 10-12, priority 25-27) with
+// speakers routed per slot, and shows the panel active.
 struct PanelTest : ::testing::Test {
     PanelTest()
     {
@@ -34,17 +36,51 @@ struct PanelTest : ::testing::Test {
         panel().Sizing(0, width, height);
     }
 
+    void bind()
+    {
+        setUpObject();
+        panel().Norvo_ObjectCreated(7);
+        panel().Quit.connect([this] { log.add("raise Quit"); });
+        testing::showAndExpose(toka);
+        log.take();
+    }
+    void setUpObject()
+    {
+        voice.setPilot(InMemoryVoiceClient::Pilot{"1", "1", "122.800", "121.500"});
+        voice.addObject(7, "VOICE", "TOKA");
+        for (const auto& [index, value] : {std::pair{0, 3}, std::pair{1, 7}, std::pair{2, 1}, std::pair{3, 1},
+                 std::pair{4, 0}, std::pair{7, 2}, std::pair{8, 0}, std::pair{9, 0}, std::pair{10, 1}, std::pair{11, 0},
+                 std::pair{12, 0}, std::pair{25, 0}, std::pair{26, 1}, std::pair{27, 0}})
+            voice.setLong(7, index, value);
+    }
+
     norvo::TOKA& panel() { return toka.panel(); }
+    Control& control(const char* name, int index = Control::NoIndex) { return panel().form().at(name, index); }
+    ControlWidget& widgetOf(const Control& c) { return *toka.view().widgetFor(c); }
     QPoint centreOf(const char* name, int index = Control::NoIndex)
     {
-        const QWidget* widget = toka.view().widgetFor(panel().form().at(name, index));
-        return widget->mapTo(&toka, widget->rect().center());
+        const QWidget& widget = widgetOf(control(name, index));
+        return widget.mapTo(&toka, widget.rect().center());
+    }
+    QAccessibleInterface& accessibleOf(const char* name, int index = Control::NoIndex)
+    {
+        return *QAccessible::queryAccessibleInterface(&widgetOf(control(name, index)).face());
+    }
+    static void dropFocus()
+    {
+        if (QWidget* focus = QApplication::focusWidget())
+            focus->clearFocus();
     }
 
     CallLog log;
     InMemoryVoiceClient voice;
+    LoggingVoiceClient loggedVoice{voice, log.writer()};
     RecordingDockFrame dock{log};
-    TokaWidget toka{voice, dock, std::make_unique<MemorySettingsStore>()};
+    TokaWidget toka{loggedVoice, dock, std::make_unique<MemorySettingsStore>()};
+};
+
+struct BoundPanelTest : PanelTest {
+    BoundPanelTest() { bind(); }
 };
 
 TEST_F(PanelTest, WidgetTakesThePanelSizeAndPassesResizesOnToIt)
@@ -78,23 +114,20 @@ TEST_F(PanelTest, FailedStartUpIsLoggedAndLeavesAWidget)
     EXPECT_EQ(failing.view().size(), QSize(norvo::TOKA::DesignWidth, norvo::TOKA::DesignHeight));
 }
 
-// Rooms connected and named, speakers routed per slot: a second binding finds
-// all of it as shown and no widget repaints, the free channel's list included.
-TEST_F(PanelTest, RefreshFindingWhatIsShownRepaintsNoWidget)
+// Rooms connected and named: a second binding finds all of it as shown and
+// no widget repaints, the free channel's list included.
+TEST_F(BoundPanelTest, RefreshFindingWhatIsShownRepaintsNoWidget)
 {
-    voice.addObject(7, "VOICE", "TOKA");
-    for (const auto& [index, value] : {std::pair{0, 3}, std::pair{1, 7}, std::pair{2, 1}, std::pair{3, 1},
-             std::pair{9, 2}, std::pair{10, 1}, std::pair{11, 0}, std::pair{12, 1}})
-        voice.setLong(7, index, value);
+    voice.setLong(7, 9, 2);
+    voice.setLong(7, 12, 1);
     voice.setText(7, 9, "EDDF_TWR");
     panel().Norvo_ObjectCreated(7);
-    testing::showAndExpose(toka);
     QApplication::processEvents();
     testing::PaintCounter paints(toka.findChildren<QWidget*>());
     panel().Norvo_ObjectCreated(7);
     QApplication::processEvents();
     EXPECT_EQ(paints.paints, 0);
-    auto& freeChannel = static_cast<ComboBoxWidget*>(toka.view().widgetFor(panel().form().at("FreqInfo", 2)))->box();
+    auto& freeChannel = static_cast<ComboBoxWidget&>(widgetOf(control("FreqInfo", 2))).box();
     EXPECT_EQ(freeChannel.count(), 1);
     EXPECT_EQ(freeChannel.currentText(), QStringLiteral("EDDF_TWR"));
 }
@@ -104,54 +137,8 @@ TEST_F(PanelTest, SnapshotAtDoubleRatioHasTwiceThePixelsEachWay)
     const QImage image = PanelSnapshot::grab(panel(), 2.0);
     ASSERT_EQ(image.size(), QSize(1070, 42));
     const QPoint indicator = centreOf("COMTransmit", 0) * 2;
-    EXPECT_EQ(testing::colourAt(image, indicator.x(), indicator.y()), panel().form().at("COMTransmit", 0).backColor());
+    EXPECT_EQ(testing::colourAt(image, indicator.x(), indicator.y()), control("COMTransmit", 0).backColor());
 }
-
-// A bound panel (object 7, three slots from index 7: state 7-9, speaker
-// 10-12, priority 25-27) with speakers routed per slot, shown and active,
-// its calls logged.
-struct BoundPanelTest : ::testing::Test {
-    BoundPanelTest()
-    {
-        setUpObject();
-        panel().Norvo_ObjectCreated(7);
-        std::int32_t width = 0;
-        std::int32_t height = 0;
-        panel().Sizing(0, width, height);
-        panel().Quit.connect([this] { log.add("raise Quit"); });
-        testing::showAndExpose(toka);
-        log.take();
-    }
-
-    void setUpObject()
-    {
-        voice.setPilot(InMemoryVoiceClient::Pilot{"1", "1", "122.800", "121.500"});
-        voice.addObject(7, "VOICE", "TOKA");
-        for (const auto& [index, value] : {std::pair{0, 3}, std::pair{1, 7}, std::pair{2, 1}, std::pair{3, 1},
-                 std::pair{4, 0}, std::pair{7, 2}, std::pair{8, 0}, std::pair{9, 0}, std::pair{10, 1}, std::pair{11, 0},
-                 std::pair{12, 0}, std::pair{25, 0}, std::pair{26, 1}, std::pair{27, 0}})
-            voice.setLong(7, index, value);
-    }
-
-    norvo::TOKA& panel() { return toka.panel(); }
-    Control& control(const char* name, int index = Control::NoIndex) { return panel().form().at(name, index); }
-    ControlWidget& widgetOf(const Control& c) { return *toka.view().widgetFor(c); }
-    QAccessibleInterface& accessibleOf(const char* name, int index = Control::NoIndex)
-    {
-        return *QAccessible::queryAccessibleInterface(&widgetOf(control(name, index)).face());
-    }
-    static void dropFocus()
-    {
-        if (QWidget* focus = QApplication::focusWidget())
-            focus->clearFocus();
-    }
-
-    CallLog log;
-    InMemoryVoiceClient voice;
-    LoggingVoiceClient loggedVoice{voice, log.writer()};
-    RecordingDockFrame dock{log};
-    TokaWidget toka{loggedVoice, dock, std::make_unique<MemorySettingsStore>()};
-};
 
 // Every item offered is named, once, in a pilot's words; frames, backgrounds
 // and the labels' inner parts are not offered; each item's parent lists it.
@@ -226,6 +213,21 @@ TEST_F(BoundPanelTest, StateTextFollowsTheModelAndIsAnnounced)
     }
     panel().Norvo_ObjectValueChanged(7, 25);
     EXPECT_TRUE(events.seen.empty());
+}
+
+// From no focus, Tab stops at the controls a user acts on, in the form's
+// order: the activity boxes, bars, labels and frames are passed over.
+TEST_F(BoundPanelTest, TabStopsAtWhatAUserActsOnInTheFormsOrder)
+{
+    dropFocus();
+    for (const char* expected : {"COMReceive(0)", "COMTransmit(0)", "COMTransmit(1)", "COMReceive(1)", "RoomStatus(0)",
+             "RoomStatus(1)", "PriorityChannel(0)", "PriorityChannel(1)", "RoomStatus(2)", "COMTransmit(2)",
+             "COMReceive(2)", "PriorityChannel(2)", "FreqInfo(2)", "ToSpeaker(0)"}) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : &toka, Qt::Key_Tab);
+        ASSERT_NE(panel().form().focusedControl(), nullptr) << expected;
+        EXPECT_EQ(panel().form().focusedControl()->reference(), expected);
+    }
 }
 
 // Each kind of button: Space and Return make the calls a click makes, from

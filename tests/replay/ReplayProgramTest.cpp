@@ -84,6 +84,11 @@ TEST_F(ReplayProgramTest, EachFileRunsAgainstAFreshWorldAndAFailedOneFailsTheRun
     EXPECT_EQ(out, "\"CHANNEL0\" = \"A\"\n\"CHANNEL1\" = \"B\"\n");
     EXPECT_EQ(err, bad + ":1: error: usage: tick MS\n");
     EXPECT_EQ(run({first, second}), ReplayProgram::Success);
+    // A dash reads standard input.
+    EXPECT_EQ(run({"--png-dir", "shots", "-"}, "setting \"Z\" \"z\"\nprint settings\n"), ReplayProgram::Success);
+    EXPECT_EQ(out, "\"Z\" = \"z\"\n");
+    EXPECT_EQ(run({"-"}, "bogus\n"), ReplayProgram::ScriptFailed);
+    EXPECT_EQ(err, "-:1: error: unknown command bogus\n");
 }
 
 // Files that cannot be read, and a folder for snapshots that cannot be
@@ -100,14 +105,6 @@ TEST_F(ReplayProgramTest, WhatCannotBeReadOrWrittenExitsWithTwo)
             + ":1: error: usage: tick MS\n/nonexistent/missing.script: error: cannot read the file: No such file or "
               "directory\n"
             + folder + ": error: cannot read the file: it is a folder\n");
-}
-
-TEST_F(ReplayProgramTest, DashReadsStandardInput)
-{
-    EXPECT_EQ(run({"--png-dir", "shots", "-"}, "setting \"Z\" \"z\"\nprint settings\n"), ReplayProgram::Success);
-    EXPECT_EQ(out, "\"Z\" = \"z\"\n");
-    EXPECT_EQ(run({"-"}, "bogus\n"), ReplayProgram::ScriptFailed);
-    EXPECT_EQ(err, "-:1: error: unknown command bogus\n");
 }
 
 } // namespace

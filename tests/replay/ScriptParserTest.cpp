@@ -15,12 +15,8 @@ TEST(ScriptParser, SkipsBlankLinesAndComments)
     EXPECT_THROW(ScriptParser::parse("tick 300 # three hundred"), ScriptError);
 }
 
-TEST(ScriptParser, ReadsControlAndPropertyReferences)
+TEST(ScriptParser, ReadsChildReferencesAndHexadecimalIndices)
 {
-    const ControlRef plain = ScriptParser::parseControl("btnQuit");
-    EXPECT_EQ(plain.name, "btnQuit");
-    EXPECT_FALSE(plain.index);
-
     const ControlRef child = ScriptParser::parseControl("ToSpeaker(&H1).shpCaption");
     EXPECT_EQ(child.name, "ToSpeaker");
     EXPECT_EQ(child.index, 1);
@@ -31,19 +27,6 @@ TEST(ScriptParser, ReadsControlAndPropertyReferences)
     EXPECT_EQ(ofChild.control.child, "lblCaption");
     EXPECT_EQ(ofChild.control.written, "btnQuit.lblCaption");
     EXPECT_EQ(ofChild.member, "Caption");
-}
-
-TEST(ScriptParser, PrintSortsItsItemsIntoFieldsFocusSettingsAndProperties)
-{
-    const auto command = ScriptParser::parse("print VoiceHandle focus settings TOKA.Width");
-    ASSERT_TRUE(command);
-    ASSERT_EQ(command->arguments.size(), 4u);
-    const auto kind = [&](std::size_t i) { return std::get<PrintItem>(command->arguments[i]).kind; };
-    EXPECT_EQ(kind(0), PrintItem::Kind::Field);
-    EXPECT_EQ(kind(1), PrintItem::Kind::Focus);
-    EXPECT_EQ(kind(2), PrintItem::Kind::Settings);
-    EXPECT_EQ(kind(3), PrintItem::Kind::Property);
-    EXPECT_EQ(std::get<PrintItem>(command->arguments[3]).property.member, "Width");
 }
 
 TEST(ScriptParser, GroupsOptionalArgumentsAndLiterals)
