@@ -42,7 +42,12 @@ class RecordingBridgePlugin : public QAccessibleBridgePlugin {
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "RecordingBridge.json")
 
 public:
-    QAccessibleBridge* create(const QString&) override { return new RecordingBridge; }
+    // Qt keeps the bridge it is given to the end and never deletes it: the
+    // plugin, which lives as long, owns it.
+    QAccessibleBridge* create(const QString&) override { return &bridge_; }
+
+private:
+    RecordingBridge bridge_;
 };
 
 Q_IMPORT_PLUGIN(RecordingBridgePlugin)
