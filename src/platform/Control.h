@@ -183,9 +183,31 @@ protected:
         changed(property);
         return true;
     }
+    // A text is mostly set to the few letters it holds: the length first,
+    // then the bytes in a loop, which takes no library call.
+    bool assign(std::string& field, std::string_view value, Property property)
+    {
+        if (sameText(field, value))
+            return false;
+        field = value;
+        changed(property);
+        return true;
+    }
 
 private:
+    static bool sameText(std::string_view held, std::string_view value)
+    {
+        if (held.size() != value.size())
+            return false;
+        for (std::size_t i = 0; i < held.size(); ++i) {
+            if (held[i] != value[i])
+                return false;
+        }
+        return true;
+    }
+
     void adopt(std::unique_ptr<Control> child);
+    void markHeard();
     void tellObservers(Control& source, Property property);
     std::string describe(std::string_view name, int index) const;
 
@@ -197,6 +219,9 @@ private:
     std::vector<ControlObserver*> observers_;
     // Nesting depth of tellObservers on this control.
     int notifying_ = 0;
+    // Set once this control or one of its containers has had an observer;
+    // until then a change has no one to tell and walks no containers.
+    bool heard_ = false;
 
     bool visible_ = true;
     bool enabled_ = true;
