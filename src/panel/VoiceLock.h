@@ -12,7 +12,8 @@ namespace detail {
 // when the lock is refused. The unlock is asked for exactly once: when body
 // throws, an unlock error is dropped and body's error goes on; otherwise an
 // unlock error reaches the caller.
-template <class Lock, class Unlock, class Body> bool runLocked(Lock&& lock, Unlock&& unlock, Body&& body)
+template <class Lock, class Unlock, class Body>
+[[gnu::always_inline]] inline bool runLocked(Lock&& lock, Unlock&& unlock, Body&& body)
 {
     if (!lock())
         return false;

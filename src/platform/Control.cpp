@@ -200,6 +200,12 @@ void Control::removeObserver(ControlObserver* observer)
         std::erase(observers_, observer);
 }
 
+void Control::replaceText(std::string& field, std::string_view value, Property property)
+{
+    field = value;
+    changed(property);
+}
+
 void Control::changed(Property property)
 {
     propertyChanged(property);

@@ -7,6 +7,7 @@
 #include <NorvoUITOKA/platform/Property.h>
 
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -183,27 +184,51 @@ protected:
         changed(property);
         return true;
     }
-    // A text is mostly set to the few letters it holds: the length first,
-    // then the bytes in a loop, which takes no library call.
+    // A text is mostly set to the few letters it holds: they compare inline,
+    // without a library call.
     bool assign(std::string& field, std::string_view value, Property property)
     {
         if (sameText(field, value))
             return false;
-        field = value;
-        changed(property);
+        replaceText(field, value, property);
         return true;
     }
 
 private:
+    // Out of line: a real change is the rare case.
+    void replaceText(std::string& field, std::string_view value, Property property);
+    // Texts of four to sixteen bytes compare as two words that may overlap,
+    // shorter ones byte by byte, longer ones through the library.
     static bool sameText(std::string_view held, std::string_view value)
     {
-        if (held.size() != value.size())
+        const std::size_t size = held.size();
+        if (size != value.size())
             return false;
-        for (std::size_t i = 0; i < held.size(); ++i) {
+        if (size >= 8 && size <= 16)
+            return sameEnds<std::uint64_t>(held, value);
+        if (size >= 4 && size < 8)
+            return sameEnds<std::uint32_t>(held, value);
+        if (size > 16)
+            return held == value;
+        for (std::size_t i = 0; i < size; ++i) {
             if (held[i] != value[i])
                 return false;
         }
         return true;
+    }
+    // The first and the last sizeof(Word) bytes of two texts of one length
+    // of at least that many bytes.
+    template <class Word> static bool sameEnds(std::string_view held, std::string_view value)
+    {
+        const std::size_t last = held.size() - sizeof(Word);
+        return word<Word>(held.data()) == word<Word>(value.data())
+            && word<Word>(held.data() + last) == word<Word>(value.data() + last);
+    }
+    template <class Word> static Word word(const char* bytes)
+    {
+        Word value;
+        std::memcpy(&value, bytes, sizeof(Word));
+        return value;
     }
 
     void adopt(std::unique_ptr<Control> child);
