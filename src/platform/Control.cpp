@@ -200,7 +200,7 @@ void Control::removeObserver(ControlObserver* observer)
         std::erase(observers_, observer);
 }
 
-void Control::replaceText(std::string& field, std::string_view value, Property property)
+void Control::storeText(std::string& field, std::string_view value, Property property)
 {
     field = value;
     changed(property);

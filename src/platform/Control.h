@@ -190,13 +190,13 @@ protected:
     {
         if (sameText(field, value))
             return false;
-        replaceText(field, value, property);
+        storeText(field, value, property);
         return true;
     }
 
 private:
     // Out of line: a real change is the rare case.
-    void replaceText(std::string& field, std::string_view value, Property property);
+    void storeText(std::string& field, std::string_view value, Property property);
     // Texts of four to sixteen bytes compare as two words that may overlap,
     // shorter ones byte by byte, longer ones through the library.
     static bool sameText(std::string_view held, std::string_view value)
