@@ -33,8 +33,10 @@ template <class Lock, class Unlock, class Body>
 } // namespace detail
 
 // LockObject / UnlockObject around body. The handle goes by reference, as the
-// client expects it.
-template <class Body> bool withObjectLock(VoiceClient& voice, std::int32_t& handle, Body&& body)
+// client expects it. Always inlined, with runLocked: a one-value refresh then
+// builds no closure and makes no call beside the client's.
+template <class Body>
+[[gnu::always_inline]] inline bool withObjectLock(VoiceClient& voice, std::int32_t& handle, Body&& body)
 {
     return detail::runLocked([&] { return voice.LockObject(handle); }, [&] { voice.UnlockObject(); }, body);
 }
