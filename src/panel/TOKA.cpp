@@ -149,6 +149,16 @@ void TOKA::receive(const VoiceEvent& event)
         events_.runHandler([&] { react(event); });
 }
 
+void TOKA::Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index)
+{
+    if (events_.heldBack({VoiceEvent::Kind::ObjectValueChanged, handle, index}))
+        return;
+    events_.runHandler([&] {
+        if (handle == voiceHandle_)
+            refreshValue(index);
+    });
+}
+
 void TOKA::react(const VoiceEvent& event)
 {
     using Kind = VoiceEvent::Kind;

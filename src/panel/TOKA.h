@@ -131,8 +131,11 @@ public:
     const Form& form() const { return *form_; }
 
     // The voice client's events enter through the Norvo_ members of
-    // VoiceEventReceiver, all of them through receive(); the panel's own code
-    // runs the reactions directly, never through these.
+    // VoiceEventReceiver, all of them through receive() but the value change,
+    // which comes most: it waits or is dropped alike, and otherwise goes
+    // straight to its refresh, without the dispatch on the event's kind; the
+    // panel's own code runs the reactions directly, never through these.
+    void Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index) override;
 
     // Input handlers, as the form routes input to them.
     void PriorityChannel_Click(std::int16_t index);

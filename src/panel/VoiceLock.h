@@ -12,7 +12,8 @@ namespace detail {
 // when the lock is refused. The unlock is asked for exactly once: when body
 // throws, an unlock error is dropped and body's error goes on; otherwise an
 // unlock error reaches the caller.
-template <class Lock, class Unlock, class Body> bool runLocked(Lock&& lock, Unlock&& unlock, Body&& body)
+template <class Lock, class Unlock, class Body>
+[[gnu::always_inline]] inline bool runLocked(Lock&& lock, Unlock&& unlock, Body&& body)
 {
     if (!lock())
         return false;
@@ -32,8 +33,10 @@ template <class Lock, class Unlock, class Body> bool runLocked(Lock&& lock, Unlo
 } // namespace detail
 
 // LockObject / UnlockObject around body. The handle goes by reference, as the
-// client expects it.
-template <class Body> bool withObjectLock(VoiceClient& voice, std::int32_t& handle, Body&& body)
+// client expects it. Always inlined, with runLocked: a one-value refresh then
+// builds no closure and makes no call beside the client's.
+template <class Body>
+[[gnu::always_inline]] inline bool withObjectLock(VoiceClient& voice, std::int32_t& handle, Body&& body)
 {
     return detail::runLocked([&] { return voice.LockObject(handle); }, [&] { voice.UnlockObject(); }, body);
 }

@@ -63,7 +63,16 @@ Control& Control::root()
 void Control::adopt(std::unique_ptr<Control> child)
 {
     child->parent_ = this;
+    if (heard_)
+        child->markHeard();
     children_.push_back(std::move(child));
+}
+
+void Control::markHeard()
+{
+    heard_ = true;
+    for (const auto& child : children_)
+        child->markHeard();
 }
 
 const Control* Control::find(std::string_view name, int index) const
@@ -178,6 +187,7 @@ void Control::addObserver(ControlObserver* observer)
 {
     if (std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
         observers_.push_back(observer);
+    markHeard();
 }
 
 void Control::removeObserver(ControlObserver* observer)
@@ -190,9 +200,17 @@ void Control::removeObserver(ControlObserver* observer)
         std::erase(observers_, observer);
 }
 
+void Control::storeText(std::string& field, std::string_view value, Property property)
+{
+    field = value;
+    changed(property);
+}
+
 void Control::changed(Property property)
 {
     propertyChanged(property);
+    if (!heard_)
+        return;
     for (Control* c = this; c; c = c->parent_)
         if (!c->observers_.empty())
             c->tellObservers(*this, property);

@@ -7,6 +7,7 @@
 #include <NorvoUITOKA/platform/Property.h>
 
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -183,9 +184,55 @@ protected:
         changed(property);
         return true;
     }
+    // A text is mostly set to the few letters it holds: they compare inline,
+    // without a library call.
+    bool assign(std::string& field, std::string_view value, Property property)
+    {
+        if (sameText(field, value))
+            return false;
+        storeText(field, value, property);
+        return true;
+    }
 
 private:
+    // Out of line: a real change is the rare case.
+    void storeText(std::string& field, std::string_view value, Property property);
+    // Texts of four to sixteen bytes compare as two words that may overlap,
+    // shorter ones byte by byte, longer ones through the library.
+    static bool sameText(std::string_view held, std::string_view value)
+    {
+        const std::size_t size = held.size();
+        if (size != value.size())
+            return false;
+        if (size >= 8 && size <= 16)
+            return sameEnds<std::uint64_t>(held, value);
+        if (size >= 4 && size < 8)
+            return sameEnds<std::uint32_t>(held, value);
+        if (size > 16)
+            return held == value;
+        for (std::size_t i = 0; i < size; ++i) {
+            if (held[i] != value[i])
+                return false;
+        }
+        return true;
+    }
+    // The first and the last sizeof(Word) bytes of two texts of one length
+    // of at least that many bytes.
+    template <class Word> static bool sameEnds(std::string_view held, std::string_view value)
+    {
+        const std::size_t last = held.size() - sizeof(Word);
+        return word<Word>(held.data()) == word<Word>(value.data())
+            && word<Word>(held.data() + last) == word<Word>(value.data() + last);
+    }
+    template <class Word> static Word word(const char* bytes)
+    {
+        Word value;
+        std::memcpy(&value, bytes, sizeof(Word));
+        return value;
+    }
+
     void adopt(std::unique_ptr<Control> child);
+    void markHeard();
     void tellObservers(Control& source, Property property);
     std::string describe(std::string_view name, int index) const;
 
@@ -197,6 +244,9 @@ private:
     std::vector<ControlObserver*> observers_;
     // Nesting depth of tellObservers on this control.
     int notifying_ = 0;
+    // Set once this control or one of its containers has had an observer;
+    // until then a change has no one to tell and walks no containers.
+    bool heard_ = false;
 
     bool visible_ = true;
     bool enabled_ = true;

@@ -19,7 +19,8 @@ public:
     void Norvo_ObjectCreated(std::int32_t handle) final;
     void Norvo_ObjectDeleted(std::int32_t handle) final;
     void Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t index) final;
-    void Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index) final;
+    // The one member a sink may take over, for the event that comes most.
+    void Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index) override;
 
 protected:
     virtual void receive(const VoiceEvent& event) = 0;

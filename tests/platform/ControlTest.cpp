@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <utility>
 
 namespace norvo {
@@ -64,6 +65,30 @@ TEST_F(ControlTree, ObserverOfAControlSeesOnlyItsSubtree)
     caption->setToolTipText("EDDF : info");
     EXPECT_EQ(roomPaints.count(), 1u);
     EXPECT_EQ(roomPaints.count(*status), 1u);
+    // A child that joins after the observer is heard as well.
+    auto& joined = form.at("Room", 2).addChild(std::make_unique<PictureBox>("RoomSendActivity", 2));
+    joined.setBackColor(0x00C000);
+    EXPECT_EQ(roomPaints.count(joined), 1u);
+}
+
+// Texts of every length up to past sixteen bytes: a change at any position is
+// seen, the same text again is not.
+TEST_F(ControlTree, TextChangeAtAnyPositionNotifies)
+{
+    testing::ChangeCounter paints(form);
+    std::size_t expected = 0;
+    for (std::size_t length = 1; length <= 20; ++length) {
+        const std::string plain(length, 'a');
+        for (std::size_t position = 0; position < length; ++position) {
+            std::string marked = plain;
+            marked[position] = 'b';
+            status->setAccessibleDescription(plain);
+            status->setAccessibleDescription(marked);
+            status->setAccessibleDescription(marked);
+            expected += 2;
+            ASSERT_EQ(paints.count(), expected) << "length " << length << ", position " << position;
+        }
+    }
 }
 
 // An observer that runs something the first time it is told.
