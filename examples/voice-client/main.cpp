@@ -21,8 +21,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
-    const QCommandLineOption quitAfter(QStringLiteral("quit-after"), QStringLiteral("Close after MS milliseconds."),
-        QStringLiteral("MS"));
+    const QCommandLineOption quitAfter(
+        QStringLiteral("quit-after"), QStringLiteral("Close after MS milliseconds."), QStringLiteral("MS"));
     parser.addOption(quitAfter);
     parser.process(app);
 
