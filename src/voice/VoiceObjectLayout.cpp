@@ -25,6 +25,11 @@ VoiceObjectLayout::VoiceObjectLayout(std::int32_t slotCount, std::int32_t firstI
     for (std::int32_t k = 0; k < BlockCount; ++k)
         bases_[static_cast<std::size_t>(k)] = narrowChecked(std::int64_t{k} * slotCount + firstIndex);
     last_ = narrowChecked(std::int64_t{base(Block::Priority)} + roomCount_ - 1);
+    if (slotCount > 0) {
+        const std::int64_t blockedOffsets = std::int64_t{BlockCount} * slotCount;
+        for (std::int64_t offset = 0; offset < QuickOffsets && offset < blockedOffsets; ++offset)
+            quickBlock_[static_cast<std::size_t>(offset)] = static_cast<std::uint8_t>(offset / slotCount);
+    }
 }
 
 std::int32_t VoiceObjectLayout::narrowIndex(std::int64_t index) { return narrowChecked(index); }

@@ -90,6 +90,8 @@ INSTANTIATE_TEST_SUITE_P(Layouts, Locate,
         LocateCase{3, 3, 6, Place{Value::Speaker, 0}},
         // Slots past the rooms shown are no one's; a block far out is found.
         LocateCase{5, 10, 13, std::nullopt}, LocateCase{10'000'000, 7, 20'000'009, Place{Value::ReceiveMute, 2}},
+        // Offsets 31 and 32 from the first index: on either side of the look-up's end.
+        LocateCase{5, 10, 41, Place{Value::Priority, 1}}, LocateCase{5, 10, 42, Place{Value::Priority, 2}},
         // Without slots every block is empty.
         LocateCase{0, 2, 3, Place{Value::Speaker, 0}}, LocateCase{-3, 20, 20, std::nullopt},
         LocateCase{0, 2, 7, std::nullopt}),
