@@ -1,5 +1,6 @@
 #include "panel/PanelText.h"
 #include "panel/TokaControls.h"
+#include "platform/SameText.h"
 
 #include <algorithm>
 #include <string>
@@ -49,7 +50,8 @@ void TOKA::rememberChannel(ComboBox& box)
     // A room already listed moves to the top in one change, and one already
     // on top changes nothing.
     const std::vector<std::string>& items = box.items();
-    const auto listed = std::find(items.begin(), items.end(), name);
+    const auto listed
+        = std::find_if(items.begin(), items.end(), [name](const std::string& item) { return sameText(item, name); });
     if (listed == items.end())
         box.addItem(std::string(name), 0);
     else if (listed != items.begin())

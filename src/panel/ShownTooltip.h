@@ -1,6 +1,7 @@
 #pragma once
 
 #include <NorvoUITOKA/platform/Control.h>
+#include <NorvoUITOKA/platform/SameText.h>
 
 #include <string>
 #include <string_view>
@@ -31,7 +32,8 @@ private:
     // cleared it since.
     bool shows(const Control& control, bool named, std::string_view name, std::string_view info) const
     {
-        return named == named_ && name == name_ && info == info_ && control.toolTipText() == tip_;
+        return named == named_ && sameText(name, name_) && sameText(info, info_)
+            && sameText(control.toolTipText(), tip_);
     }
     void rebuild(Control& control, bool named, std::string_view name, std::string_view info);
 

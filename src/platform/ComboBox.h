@@ -3,6 +3,7 @@
 #include <NorvoUITOKA/norvouitoka_export.h>
 #include <NorvoUITOKA/platform/Control.h>
 #include <NorvoUITOKA/platform/Font.h>
+#include <NorvoUITOKA/platform/SameText.h>
 
 #include <cstdint>
 #include <string>
@@ -19,7 +20,7 @@ public:
     // Inline: a refresh sets the text, mostly to what it is.
     void setText(const std::string& value)
     {
-        if (text_ != value)
+        if (!sameText(text_, value))
             replaceText(value);
     }
     // Caret position and selection length, in characters of the text.

@@ -5,9 +5,9 @@
 #include <NorvoUITOKA/platform/Colour.h>
 #include <NorvoUITOKA/platform/ControlObserver.h>
 #include <NorvoUITOKA/platform/Property.h>
+#include <NorvoUITOKA/platform/SameText.h>
 
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -197,39 +197,6 @@ protected:
 private:
     // Out of line: a real change is the rare case.
     void storeText(std::string& field, std::string_view value, Property property);
-    // Texts of four to sixteen bytes compare as two words that may overlap,
-    // shorter ones byte by byte, longer ones through the library.
-    static bool sameText(std::string_view held, std::string_view value)
-    {
-        const std::size_t size = held.size();
-        if (size != value.size())
-            return false;
-        if (size >= 8 && size <= 16)
-            return sameEnds<std::uint64_t>(held, value);
-        if (size >= 4 && size < 8)
-            return sameEnds<std::uint32_t>(held, value);
-        if (size > 16)
-            return held == value;
-        for (std::size_t i = 0; i < size; ++i) {
-            if (held[i] != value[i])
-                return false;
-        }
-        return true;
-    }
-    // The first and the last sizeof(Word) bytes of two texts of one length
-    // of at least that many bytes.
-    template <class Word> static bool sameEnds(std::string_view held, std::string_view value)
-    {
-        const std::size_t last = held.size() - sizeof(Word);
-        return word<Word>(held.data()) == word<Word>(value.data())
-            && word<Word>(held.data() + last) == word<Word>(value.data() + last);
-    }
-    template <class Word> static Word word(const char* bytes)
-    {
-        Word value;
-        std::memcpy(&value, bytes, sizeof(Word));
-        return value;
-    }
 
     void adopt(std::unique_ptr<Control> child);
     void markHeard();
