@@ -141,13 +141,9 @@ void TOKA::dragHostWindow()
     events_.runHandler([this] { Skin::DragWindow(env_.windows, hostingWindow_); });
 }
 
-// The one door for the voice client's events. The reaction is called here
-// directly: every event takes this path.
-void TOKA::receive(const VoiceEvent& event)
-{
-    if (!events_.heldBack(event))
-        events_.runHandler([&] { react(event); });
-}
+// The door for the voice client's events; value changes, by far the most
+// frequent, have their own below.
+void TOKA::receive(const VoiceEvent& event) { events_.receive(event); }
 
 void TOKA::Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index)
 {
