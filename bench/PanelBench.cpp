@@ -7,12 +7,13 @@
 #include "panel/TOKA.h"
 #include "platform/Control.h"
 #include "platform/ManualClock.h"
-#include "testing/CallLog.h"
-#include "testing/InMemoryVoiceClient.h"
-#include "testing/LoggingVoiceClient.h"
-#include "testing/MemorySettingsStore.h"
-#include "testing/RecordingDockFrame.h"
-#include "testing/RecordingWindowSystem.h"
+#include "recording/CallLog.h"
+#include "recording/InMemoryVoiceClient.h"
+#include "recording/LoggingVoiceClient.h"
+#include "recording/MemorySettingsStore.h"
+#include "recording/RecordingDockFrame.h"
+#include "recording/RecordingWindowSystem.h"
+#include "voice/VoiceObjectLayout.h"
 
 #include <benchmark/benchmark.h>
 
@@ -78,7 +79,7 @@ struct Rig {
             settings.SaveSetting(
                 TOKA::SettingsApplication, TOKA::SettingsSection, "CHANNEL" + std::to_string(n), roomName(n));
         panel.Initialize();
-        panel.Norvo_ObjectCreated(Handle);
+        panel.eventSink().receive({VoiceEvent::Kind::ObjectCreated, Handle});
         log.take();
     }
 };
@@ -245,7 +246,10 @@ struct Handler {
     void (*bare)(VoiceClient&);
 };
 
-template <std::int32_t Index> void valueChanged(TOKA& panel) { panel.Norvo_ObjectValueChanged(Handle, Index); }
+template <std::int32_t Index> void valueChanged(TOKA& panel)
+{
+    panel.eventSink().receive({VoiceEvent::Kind::ObjectValueChanged, Handle, Index});
+}
 
 const std::vector<Handler>& handlers()
 {
@@ -269,10 +273,15 @@ const std::vector<Handler>& handlers()
         {"priority", valueChanged<at(Block::Priority, FreeChannel)>,
             [](VoiceClient& v) { bare::oneValue(v, at(Block::Priority, FreeChannel)); }},
         {"no_branch", valueChanged<5>, [](VoiceClient&) {}},
-        {"binding", [](TOKA& panel) { panel.Norvo_ObjectCreated(Handle); }, bare::binding},
-        {"priority_click", [](TOKA& panel) { panel.PriorityChannel_Click(FreeChannel); },
+        {"binding",
+            [](TOKA& panel) {
+                panel.eventSink().receive({VoiceEvent::Kind::ObjectCreated, Handle});
+            },
+            bare::binding},
+        {"priority_click", [](TOKA& panel) { panel.form().at("PriorityChannel", FreeChannel).click(); },
             [](VoiceClient& v) { bare::flip(v, at(Block::Priority, FreeChannel)); }},
-        {"room_status_click", [](TOKA& panel) { panel.RoomStatus_Click(FreeChannel); }, bare::connectRequest},
+        {"room_status_click", [](TOKA& panel) { panel.form().at("RoomStatus", FreeChannel).click(); },
+            bare::connectRequest},
     };
     return all;
 }
@@ -372,7 +381,7 @@ void BM_BindWithFullRefresh(benchmark::State& state)
 {
     Rig rig(Rig::Client::Plain, static_cast<std::int32_t>(state.range(0)));
     for (auto _ : state)
-        rig.panel.Norvo_ObjectCreated(Handle);
+        rig.panel.eventSink().receive({VoiceEvent::Kind::ObjectCreated, Handle});
 }
 BENCHMARK(BM_BindWithFullRefresh)->Arg(3)->Arg(1'000)->Arg(10'000'000);
 

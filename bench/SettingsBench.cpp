@@ -5,10 +5,10 @@
 #include "panel/TOKA.h"
 #include "platform/ManualClock.h"
 #include "qt/QtSettingsStore.h"
-#include "testing/CallLog.h"
-#include "testing/InMemoryVoiceClient.h"
-#include "testing/RecordingDockFrame.h"
-#include "testing/RecordingWindowSystem.h"
+#include "recording/CallLog.h"
+#include "recording/InMemoryVoiceClient.h"
+#include "recording/RecordingDockFrame.h"
+#include "recording/RecordingWindowSystem.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -43,14 +43,14 @@ struct JoinRig {
         voice.setLong(Handle, 1, 7);
         voice.setLong(Handle, 2, 1);
         panel->Initialize();
-        panel->Norvo_ObjectCreated(Handle);
+        panel->eventSink().receive({VoiceEvent::Kind::ObjectCreated, Handle});
         voice.setLong(Handle, FreeChannel, 2);
     }
 
     void join(const std::string& room)
     {
         voice.setText(Handle, FreeChannel, room);
-        panel->Norvo_ObjectValueChanged(Handle, FreeChannel);
+        panel->eventSink().receive({VoiceEvent::Kind::ObjectValueChanged, Handle, FreeChannel});
         log.take();
     }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "host/StandaloneDockFrame.h"
+#include "recording/LoggingVoiceClient.h"
 #include "sim/SimulatedVoiceClient.h"
-#include "testing/LoggingVoiceClient.h"
 
 #include <QElapsedTimer>
 #include <QObject>

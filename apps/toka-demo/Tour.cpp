@@ -100,7 +100,7 @@ void Tour::typeAndEnter(const QString& name)
 QImage Tour::rememberedList()
 {
     // The list as the user opens it: the real drop-down of the combo box.
-    norvo::qt::FormView& view = host_->panel().view();
+    norvo::qt::FormView& view = *host_->panel().findChild<norvo::qt::FormView*>();
     const norvo::Control& control = view.form().at("FreqInfo", 2);
     auto* widget = dynamic_cast<norvo::qt::ComboBoxWidget*>(view.widgetFor(control));
     if (!widget)
@@ -279,7 +279,7 @@ int Tour::run()
         shootPicture(QStringLiteral("12-keyboard-focus"),
             QStringLiteral(
                 "By keyboard: Tab has reached the COM1 room button (the dotted mark); Space or Return joins"),
-            norvo::qt::PanelSnapshot::grab(host_->panel().view()));
+            norvo::qt::PanelSnapshot::grab(*host_->panel().findChild<norvo::qt::FormView*>()));
     else {
         std::fprintf(stderr, "toka-demo: Tab did not reach the COM1 room button\n");
         failed_ = true;

@@ -3,8 +3,8 @@
 #include "PanelFields.h"
 #include "ScriptError.h"
 
-#include "testing/InMemoryVoiceClient.h"
-#include "testing/RecordingDockFrame.h"
+#include "recording/InMemoryVoiceClient.h"
+#include "recording/RecordingDockFrame.h"
 
 #include <algorithm>
 

@@ -11,12 +11,12 @@
 #include "panel/TOKA.h"
 #include "platform/ComboBox.h"
 #include "platform/ManualClock.h"
-#include "testing/CallLog.h"
-#include "testing/InMemoryVoiceClient.h"
-#include "testing/LoggingVoiceClient.h"
-#include "testing/MemorySettingsStore.h"
-#include "testing/RecordingDockFrame.h"
-#include "testing/RecordingWindowSystem.h"
+#include "recording/CallLog.h"
+#include "recording/InMemoryVoiceClient.h"
+#include "recording/LoggingVoiceClient.h"
+#include "recording/MemorySettingsStore.h"
+#include "recording/RecordingDockFrame.h"
+#include "recording/RecordingWindowSystem.h"
 
 #include <algorithm>
 #include <array>
@@ -293,10 +293,10 @@ void ScriptSession::World::stop()
 void ScriptSession::World::deliverEvent(const ScriptCommand& command)
 {
     // Straight to the panel: an event is no call the log should show.
-    VoiceEvents* sink = loggedVoice.eventSink();
+    VoiceEventSink* sink = loggedVoice.eventSink();
     guarded([&] {
         if (sink)
-            argument<VoiceEvent>(command, 0).deliverTo(*sink);
+            sink->receive(argument<VoiceEvent>(command, 0));
     });
 }
 

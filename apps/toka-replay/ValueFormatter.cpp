@@ -1,6 +1,6 @@
 #include "ValueFormatter.h"
 
-#include "testing/CallLog.h"
+#include "recording/CallLog.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -9,6 +9,7 @@ namespace {
 constexpr std::int32_t FirstRoom = 7;
 constexpr std::int32_t FirstInfo = 10;
 constexpr std::int32_t Com1Activity = 19;
+using Kind = norvo::VoiceEvent::Kind;
 } // namespace
 
 ThreadedVoiceClient::ThreadedVoiceClient()
@@ -24,17 +25,17 @@ ThreadedVoiceClient::ThreadedVoiceClient()
 
 ThreadedVoiceClient::~ThreadedVoiceClient() { Detach(); }
 
-void ThreadedVoiceClient::setEventSink(norvo::VoiceEvents* sink)
+void ThreadedVoiceClient::setEventSink(norvo::VoiceEventSink* sink)
 {
     const std::lock_guard lock(sinkMutex_);
     sink_ = sink;
 }
 
-template <class Raise> void ThreadedVoiceClient::raise(Raise&& event)
+void ThreadedVoiceClient::raise(const norvo::VoiceEvent& event)
 {
     const std::lock_guard lock(sinkMutex_);
     if (sink_)
-        event(*sink_);
+        sink_->receive(event);
 }
 
 void ThreadedVoiceClient::Attach()
@@ -94,16 +95,14 @@ void ThreadedVoiceClient::work()
             announce = std::exchange(announce_, false);
         }
         if (announce) {
-            raise([](norvo::VoiceEvents& sink) {
-                sink.Norvo_MainPilotUserCreated();
-                sink.Norvo_ObjectCreated(Handle);
-            });
+            raise({Kind::MainPilotUserCreated});
+            raise({Kind::ObjectCreated, Handle});
             continue;
         }
         {
             const std::lock_guard data(data_);
             longs_[Com1Activity] = longs_[Com1Activity] == 0 ? 1 : 0;
         }
-        raise([](norvo::VoiceEvents& sink) { sink.Norvo_ObjectValueChanged(Handle, Com1Activity); });
+        raise({Kind::ObjectValueChanged, Handle, Com1Activity});
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <NorvoUITOKA/voice/VoiceClient.h>
-#include <NorvoUITOKA/voice/VoiceEvents.h>
+#include <NorvoUITOKA/voice/VoiceEventSink.h>
 
 #include <condition_variable>
 #include <cstdint>
@@ -23,7 +23,7 @@ public:
     ThreadedVoiceClient();
     ~ThreadedVoiceClient() override;
 
-    void setEventSink(norvo::VoiceEvents* sink) override;
+    void setEventSink(norvo::VoiceEventSink* sink) override;
     void Attach() override;
     void BeginUpdates() override { }
     void RequestRefresh() override;
@@ -53,8 +53,9 @@ private:
     static constexpr std::int32_t Handle = 1;
 
     void work();
-    // Calls the sink, if any, under sinkMutex_: setEventSink waits for it.
-    template <class Raise> void raise(Raise&& event);
+    // Hands the event to the sink, if any, under sinkMutex_: setEventSink
+    // waits for it.
+    void raise(const norvo::VoiceEvent& event);
 
     // The voice object and the pilot, guarded by data_.
     std::mutex data_;
@@ -64,7 +65,7 @@ private:
     std::string transmit_ = "1";
 
     std::mutex sinkMutex_;
-    norvo::VoiceEvents* sink_ = nullptr;
+    norvo::VoiceEventSink* sink_ = nullptr;
 
     // The worker's orders.
     std::mutex orders_;

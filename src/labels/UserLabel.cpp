@@ -1,6 +1,7 @@
 #include "labels/UserLabel.h"
 
 #include "labels/PropertyBag.h"
+#include "platform/ScopedValue.h"
 #include "skin/Skin.h"
 
 #include <stdexcept>
@@ -11,20 +12,6 @@ namespace {
 
 constexpr std::int32_t CustomPointer = 99;
 constexpr std::int32_t DefaultPointer = 0;
-
-struct ResizeGuard {
-    explicit ResizeGuard(bool& flag)
-        : flag_(flag)
-    {
-        flag_ = true;
-    }
-    ~ResizeGuard() { flag_ = false; }
-    ResizeGuard(const ResizeGuard&) = delete;
-    ResizeGuard& operator=(const ResizeGuard&) = delete;
-
-private:
-    bool& flag_;
-};
 
 } // namespace
 
@@ -39,7 +26,7 @@ UserLabel::UserLabel(
 {
     // The design-time layout is in place before any handler may run.
     {
-        const ResizeGuard guard(inResize_);
+        const ScopedValue resizing(inResize_, true);
         setSize(designWidth, designHeight);
     }
     setBackColor(DesignBackColor);
@@ -204,7 +191,7 @@ void UserLabel::resized()
 {
     if (inResize_)
         return;
-    const ResizeGuard guard(inResize_);
+    const ScopedValue resizing(inResize_, true);
     resizeChildren();
 }
 

@@ -1,58 +1,65 @@
-#include "panel/TokaControls.h"
+#include "panel/Accessibility.h"
+
+#include "panel/PanelControls.h"
+#include "panel/StateWords.h"
 
 #include <string>
 
-namespace norvo {
+namespace norvo::Accessibility {
 
 namespace {
 
 // The rows as a pilot names them.
-constexpr const char* RowNames[] = {"COM1", "COM2", "Free channel"};
+constexpr const char* RowNames[Slots::Shown] = {"COM1", "COM2", "Free channel"};
 
-void describe(Control& control, AccessibleRole role, const std::string& name)
+void describeAs(Control& control, AccessibleRole role, const std::string& name)
 {
     control.setAccessibleRole(role);
     control.setAccessibleName(name);
 }
 
-// Off until the first refresh shows it.
 void describeToggle(Control& control, const std::string& name)
 {
-    describe(control, AccessibleRole::Button, name);
+    describeAs(control, AccessibleRole::Button, name);
     control.setCheckState(CheckState::Unchecked);
 }
 
 } // namespace
 
-void TOKA::describeControls()
+void describe(Control& form, const PanelControls& c)
 {
-    Controls& c = *controls_;
-    form_->setAccessibleName("Voice panel");
-    for (std::size_t i = 0; i < Controls::Slots; ++i) {
+    form.setAccessibleName("Voice panel");
+    for (std::size_t i = 0; i < Slots::Shown; ++i) {
         const std::string row = RowNames[i];
-        describe(*c.RoomStatus[i], AccessibleRole::Button, row + " room");
+        describeAs(*c.RoomStatus[i], AccessibleRole::Button, row + " room");
         describeToggle(*c.COMReceive[i], row + " receive");
         describeToggle(*c.COMTransmit[i], row + " transmit");
         describeToggle(*c.PriorityChannel[i], row + " priority");
         describeToggle(*c.ToSpeaker[i], row + " to speaker");
         // The activity boxes only show: no tab stops.
-        describe(*c.RoomRecvActivity[i], AccessibleRole::Indicator, row + " receive activity");
-        describe(*c.RoomSendActivity[i], AccessibleRole::Indicator, row + " send activity");
+        describeAs(*c.RoomRecvActivity[i], AccessibleRole::Indicator, row + " receive activity");
+        describeAs(*c.RoomSendActivity[i], AccessibleRole::Indicator, row + " send activity");
         c.RoomRecvActivity[i]->setTabStop(false);
         c.RoomSendActivity[i]->setTabStop(false);
         if (c.Freq[i])
-            describe(*c.Freq[i], AccessibleRole::StaticText, row + " frequency");
+            describeAs(*c.Freq[i], AccessibleRole::StaticText, row + " frequency");
     }
-    ComboBox& freeChannel = *c.FreqInfo[2];
-    describe(freeChannel, AccessibleRole::ComboBox, "Free channel room name");
+    ComboBox& freeChannel = *c.FreqInfo[Slots::FreeChannel];
+    describeAs(freeChannel, AccessibleRole::ComboBox, "Free channel room name");
     freeChannel.setHint("Type a room name or frequency, then press Enter to join it");
     describeToggle(*c.GeneralSpeaker, "All channels to speaker");
-    describe(*c.btnQuit, AccessibleRole::Button, "Close panel");
-    describe(*c.RecvActivity, AccessibleRole::Indicator, "Receive activity");
-    describe(*c.SendActivity, AccessibleRole::Indicator, "Send activity");
-    describe(*c.VATSIMWarning, AccessibleRole::StaticText, c.VATSIMWarning->caption());
+    describeAs(*c.btnQuit, AccessibleRole::Button, "Close panel");
+    describeAs(*c.RecvActivity, AccessibleRole::Indicator, "Receive activity");
+    describeAs(*c.SendActivity, AccessibleRole::Indicator, "Send activity");
+    describeAs(*c.VATSIMWarning, AccessibleRole::StaticText, c.VATSIMWarning->caption());
     // A colour block behind the close button.
     c.Label2->setAccessibleRole(AccessibleRole::None);
 }
 
-} // namespace norvo
+void showToggle(Control& control, bool on, std::string_view words)
+{
+    control.setCheckState(on ? CheckState::Checked : CheckState::Unchecked);
+    control.setAccessibleDescription(!words.empty() ? words : on ? StateWords::On : StateWords::Off);
+}
+
+} // namespace norvo::Accessibility

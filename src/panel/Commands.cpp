@@ -1,5 +1,7 @@
-#include "panel/TokaControls.h"
-#include "panel/VoiceLock.h"
+#include "panel/Commands.h"
+
+#include "panel/RadioDisplay.h"
+#include "panel/RoomDisplay.h"
 #include "platform/CheckedMath.h"
 
 #include <string>
@@ -8,136 +10,118 @@ namespace norvo {
 
 namespace {
 
-using Block = VoiceObjectLayout::Block;
+using Block = VoiceObject::Block;
 
 // The radio a button of a radio row stands for: "1" for slot 0, "2" for slot 1.
 std::string radioDigit(std::int16_t slot) { return std::to_string(slot + 1); }
 
 } // namespace
 
-void TOKA::PriorityChannel_Click(std::int16_t index)
+void Commands::PriorityChannel_Click(std::int16_t index) { toggleFlag(voice_.layout().base(Block::Priority), index); }
+
+void Commands::ToSpeaker_Click(std::int16_t index) { toggleFlag(voice_.layout().base(Block::Info), index); }
+
+void Commands::GeneralSpeaker_Click() { toggleFlag(HeaderIndex::AllToSpeaker, 0); }
+
+void Commands::COMReceive_Click(std::int16_t index)
 {
-    events_.runHandler([&] { toggleFlag(layout_.base(Block::Priority), index); });
+    if (Slots::isRadio(index))
+        radioReceiveCommand(index);
+    else
+        toggleFlag(voice_.layout().base(Block::ReceiveMute), index);
 }
 
-void TOKA::ToSpeaker_Click(std::int16_t index)
+void Commands::COMTransmit_Click(std::int16_t index)
 {
-    events_.runHandler([&] { toggleFlag(layout_.base(Block::Info), index); });
+    if (Slots::isRadio(index))
+        radioTransmitCommand(index);
+    else
+        toggleFlag(voice_.layout().base(Block::TransmitMute), index);
 }
 
-void TOKA::GeneralSpeaker_Click()
+void Commands::RoomStatus_Click(std::int16_t index)
 {
-    events_.runHandler([&] { toggleFlag(HeaderIndex::AllToSpeaker, 0); });
-}
-
-void TOKA::COMReceive_Click(std::int16_t index)
-{
-    events_.runHandler([&] {
-        if (index >= 2)
-            toggleFlag(layout_.base(Block::ReceiveMute), index);
-        else
-            radioReceiveCommand(index);
+    VoiceClient& client = voice_.client();
+    std::int32_t state = 0;
+    const bool bound = voice_.whileObjectLocked([&] {
+        state = voice_.index(Block::Room, index);
+        if (voice_.value(state) != RoomState::Connected) {
+            client.SetLong(state, RoomState::Pending);
+            // Only the free channel hands over a room name, as typed.
+            if (!Slots::isRadio(index))
+                client.SetString(
+                    voice_.index(Block::Room, index), PanelControls::element(c_.FreqInfo, index, "FreqInfo").text());
+        } else {
+            client.SetLong(state, RoomState::Offline);
+        }
     });
+    if (bound)
+        rooms_.Norvo_ObjectValueChanged(voice_.handle(), state);
 }
 
-void TOKA::COMTransmit_Click(std::int16_t index)
-{
-    events_.runHandler([&] {
-        if (index >= 2)
-            toggleFlag(layout_.base(Block::TransmitMute), index);
-        else
-            radioTransmitCommand(index);
-    });
-}
-
-void TOKA::toggleFlag(std::int32_t base, std::int16_t slot)
+void Commands::toggleFlag(std::int32_t base, std::int16_t slot)
 {
     std::int32_t index = 0;
-    const bool bound = withObjectLock(env_.voice, voiceHandle_, [&] {
+    const bool bound = voice_.whileObjectLocked([&] {
         index = checkedAdd(base, slot);
         flipFlag(index);
     });
     if (bound)
-        refreshValue(index);
+        rooms_.Norvo_ObjectValueChanged(voice_.handle(), index);
 }
 
-void TOKA::flipFlag(std::int32_t index) { env_.voice.SetLong(index, env_.voice.GetLong(index) != 0 ? 0 : 1); }
+void Commands::flipFlag(std::int32_t index) { voice_.client().SetLong(index, voice_.flag(index) ? 0 : 1); }
 
 // A click on a heard radio mutes or unmutes it when it is the only one heard
 // or the transmit radio; otherwise it switches between one radio and both.
-void TOKA::radioReceiveCommand(std::int16_t index)
+void Commands::radioReceiveCommand(std::int16_t index)
 {
-    VoiceClient& voice = env_.voice;
+    VoiceClient& client = voice_.client();
     const std::string digit = radioDigit(index);
     bool toggleMute = false;
-    const bool pilotPresent = withPilotLock(voice, [&] {
-        const std::string receive = voice.ReceiveRadio();
-        const std::string transmit = voice.TransmitRadio();
+    const bool pilotPresent = voice_.whilePilotLocked([&] {
+        const std::string receive = client.ReceiveRadio();
+        const std::string transmit = client.TransmitRadio();
         toggleMute = receive == digit || (receive == "B" && transmit == digit);
         if (!toggleMute)
-            voice.SetReceiveBoth(receive != "B");
+            client.SetReceiveBoth(receive != "B");
     });
     if (!pilotPresent)
         return;
     // Never both locks at once: the mute is changed after the pilot's unlock.
     if (toggleMute)
         changeRadioMute(Block::ReceiveMute, index, true);
-    refreshRadios();
+    radios_.Norvo_MainPilotUserChanged();
 }
 
 // A click on the transmit radio mutes or unmutes it; on the other radio it
 // makes that one the transmit radio, never muted.
-void TOKA::radioTransmitCommand(std::int16_t index)
+void Commands::radioTransmitCommand(std::int16_t index)
 {
-    VoiceClient& voice = env_.voice;
+    VoiceClient& client = voice_.client();
     const std::string digit = radioDigit(index);
     bool isTransmitRadio = false;
-    const bool pilotPresent = withPilotLock(voice, [&] {
-        const std::string transmit = voice.TransmitRadio();
+    const bool pilotPresent = voice_.whilePilotLocked([&] {
+        const std::string transmit = client.TransmitRadio();
         isTransmitRadio = transmit == digit || transmit == "B";
         if (!isTransmitRadio)
-            voice.SetTransmitRadio(index + 1);
+            client.SetTransmitRadio(index + 1);
     });
     if (!pilotPresent)
         return;
     changeRadioMute(Block::TransmitMute, index, isTransmitRadio);
-    refreshRadios();
+    radios_.Norvo_MainPilotUserChanged();
 }
 
-void TOKA::changeRadioMute(Block block, std::int16_t slot, bool toggle)
+void Commands::changeRadioMute(Block block, std::int16_t slot, bool toggle)
 {
-    withObjectLock(env_.voice, voiceHandle_, [&] {
-        const std::int32_t mute = layout_.index(block, slot);
+    voice_.whileObjectLocked([&] {
+        const std::int32_t mute = voice_.index(block, slot);
         if (toggle)
             flipFlag(mute);
-        else if (env_.voice.GetLong(mute) != 0)
-            env_.voice.SetLong(mute, 0);
+        else if (voice_.flag(mute))
+            voice_.client().SetLong(mute, 0);
     });
-}
-
-void TOKA::RoomStatus_Click(std::int16_t index)
-{
-    events_.runHandler([&] { roomCommand(index); });
-}
-
-void TOKA::roomCommand(std::int16_t index)
-{
-    VoiceClient& voice = env_.voice;
-    std::int32_t state = 0;
-    const bool bound = withObjectLock(voice, voiceHandle_, [&] {
-        state = layout_.index(Block::Room, index);
-        if (voice.GetLong(state) != RoomState::Connected) {
-            voice.SetLong(state, RoomState::Pending);
-            // Only the free channel hands over a room name, as typed.
-            if (index >= 2)
-                voice.SetString(layout_.index(Block::Room, index),
-                    Controls::element(controls_->FreqInfo, index, "FreqInfo").text());
-        } else {
-            voice.SetLong(state, RoomState::Offline);
-        }
-    });
-    if (bound)
-        refreshValue(state);
 }
 
 } // namespace norvo

@@ -2,7 +2,15 @@
 
 namespace norvo {
 
-void DeferredEvents::wait(const VoiceEvent& event) { waiting_.push_back(event); }
+void DeferredEvents::receive(const VoiceEvent& event)
+{
+    if (closed_)
+        return;
+    if (handling_)
+        waiting_.push_back(event);
+    else
+        runHandler([&] { dispatch_(event); });
+}
 
 void DeferredEvents::close()
 {
@@ -10,32 +18,20 @@ void DeferredEvents::close()
     waiting_.clear();
 }
 
-void DeferredEvents::runWaiting()
-{
-    std::exception_ptr error;
-    runEachWaiting(error);
-    if (error)
-        std::rethrow_exception(error);
-}
-
-void DeferredEvents::runWaitingAfter(std::exception_ptr error)
-{
-    runEachWaiting(error);
-    std::rethrow_exception(error);
-}
-
-void DeferredEvents::runEachWaiting(std::exception_ptr& error)
+void DeferredEvents::dispatchWaiting(std::exception_ptr error)
 {
     while (!waiting_.empty()) {
         const VoiceEvent event = waiting_.front();
         waiting_.pop_front();
         try {
-            react_(event);
+            dispatch_(event);
         } catch (...) {
             if (!error)
                 error = std::current_exception();
         }
     }
+    if (error)
+        std::rethrow_exception(error);
 }
 
 } // namespace norvo

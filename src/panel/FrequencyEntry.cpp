@@ -1,52 +1,45 @@
-#include "panel/PanelText.h"
-#include "panel/TokaControls.h"
-#include "panel/VoiceLock.h"
+#include "panel/FrequencyEntry.h"
+
+#include "panel/RoomDisplay.h"
+#include "platform/KeyAscii.h"
+#include "platform/TrimSpaces.h"
+
+#include <string>
 
 namespace norvo {
 
-namespace {
+void FrequencyEntry::FreqInfo_Click(std::int16_t) { }
 
-constexpr std::int16_t Enter = 13;
-using Block = VoiceObjectLayout::Block;
-
-} // namespace
-
-// Picking a remembered room only fills the box; Enter sends it.
-void TOKA::FreqInfo_Click(std::int16_t) { }
-
-void TOKA::FreqInfo_KeyPress(std::int16_t index, std::int16_t& keyAscii)
+void FrequencyEntry::FreqInfo_KeyPress(std::int16_t index, std::int16_t& keyAscii)
 {
-    if (keyAscii == Enter)
-        events_.runHandler([&] { joinTypedRoom(index); });
-}
-
-void TOKA::joinTypedRoom(std::int16_t index)
-{
-    VoiceClient& voice = env_.voice;
-    const auto box = [&]() -> ComboBox& { return Controls::element(controls_->FreqInfo, index, "FreqInfo"); };
+    if (keyAscii != KeyAscii::Enter)
+        return;
+    using Block = VoiceObject::Block;
+    VoiceClient& client = voice_.client();
+    const auto box = [&]() -> ComboBox& { return PanelControls::element(c_.FreqInfo, index, "FreqInfo"); };
 
     // Leave the current room first, and show that.
     std::int32_t state = 0;
     bool left = false;
-    withObjectLock(voice, voiceHandle_, [&] {
+    voice_.whileObjectLocked([&] {
         box().setSelStart(0);
         box().setSelLength(0);
-        state = layout_.index(Block::Room, index);
-        left = voice.GetLong(state) == RoomState::Connected;
+        state = voice_.index(Block::Room, index);
+        left = voice_.value(state) == RoomState::Connected;
         if (left)
-            voice.SetLong(state, RoomState::Offline);
+            client.SetLong(state, RoomState::Offline);
     });
     if (left)
-        refreshValue(state);
+        rooms_.Norvo_ObjectValueChanged(voice_.handle(), state);
 
     // Then ask for the typed room, also when it is the one just left.
-    const bool bound = withObjectLock(voice, voiceHandle_, [&] {
-        state = layout_.index(Block::Room, index);
-        voice.SetLong(state, RoomState::Pending);
-        voice.SetString(layout_.index(Block::Room, index), std::string(trimSpaces(box().text())));
+    const bool bound = voice_.whileObjectLocked([&] {
+        state = voice_.index(Block::Room, index);
+        client.SetLong(state, RoomState::Pending);
+        client.SetString(voice_.index(Block::Room, index), std::string(trimSpaces(box().text())));
     });
     if (bound)
-        refreshValue(state);
+        rooms_.Norvo_ObjectValueChanged(voice_.handle(), state);
 }
 
 } // namespace norvo

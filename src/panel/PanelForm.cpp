@@ -1,8 +1,13 @@
-#include "labels/PropertyBag.h"
-#include "panel/PanelPalette.h"
-#include "panel/TokaControls.h"
-#include "platform/Timer.h"
+#include "panel/PanelForm.h"
 
+#include "labels/PropertyBag.h"
+#include "panel/Accessibility.h"
+#include "panel/PanelPalette.h"
+#include "panel/TOKA.h"
+#include "platform/Surface.h"
+
+#include <memory>
+#include <string>
 #include <utility>
 
 namespace norvo {
@@ -12,26 +17,17 @@ using namespace PanelPalette;
 namespace {
 
 constexpr int NoIndex = Control::NoIndex;
-constexpr std::int16_t KeyEnter = 13;
-constexpr std::int16_t KeySpace = 32;
 constexpr const char* ReceptionActivityTip = "Voice Reception Activity";
 constexpr const char* SpeakerTip = "Voice to Speaker";
 
-struct Box {
-    std::int32_t left;
-    std::int32_t top;
-    std::int32_t width;
-    std::int32_t height;
-};
-
-template <class T> T& place(Control& container, std::unique_ptr<T> control, Box box)
+template <class T> T& place(Control& container, std::unique_ptr<T> control, Rect box)
 {
     T& added = container.addChild(std::move(control));
-    added.setGeometry(box.left, box.top, box.width, box.height);
+    added.setGeometry(box.x, box.y, box.width, box.height);
     return added;
 }
 
-Frame& addFrame(Control& container, const char* name, int index, Box box)
+Frame& addFrame(Control& container, const char* name, int index, Rect box)
 {
     auto& frame = place(container, std::make_unique<Frame>(name, index), box);
     frame.setBackColor(Black);
@@ -39,7 +35,7 @@ Frame& addFrame(Control& container, const char* name, int index, Box box)
     return frame;
 }
 
-PictureBox& addIndicator(Control& container, const char* name, int index, Box box, Colour back, const char* tip)
+PictureBox& addIndicator(Control& container, const char* name, int index, Rect box, Colour back, const char* tip)
 {
     auto& indicator = place(container, std::make_unique<PictureBox>(name, index), box);
     indicator.setBackColor(back);
@@ -48,7 +44,7 @@ PictureBox& addIndicator(Control& container, const char* name, int index, Box bo
     return indicator;
 }
 
-Label& addLabel(Control& container, const char* name, int index, Box box, Colour back)
+Label& addLabel(Control& container, const char* name, int index, Rect box, Colour back)
 {
     auto& label = place(container, std::make_unique<Label>(name, index), box);
     label.setBackColor(back);
@@ -82,7 +78,7 @@ PropertyBag storedProperties(const StoredLabel& stored)
 // Sized first, as the container does, so that the first picture is drawn at
 // the instance's own size.
 template <class T>
-T& addSkinned(Control& container, const char* name, int index, Clock& clock, Box box, const StoredLabel& stored)
+T& addSkinned(Control& container, const char* name, int index, Clock& clock, Rect box, const StoredLabel& stored)
 {
     auto& label = place(container, std::make_unique<T>(name, index, clock), box);
     label.ReadProperties(storedProperties(stored));
@@ -105,18 +101,11 @@ constexpr std::pair<const char*, int> TabOrder[] = {{"Label2", NoIndex}, {"chann
 // added here in the reverse of the designer's listing, so the control listed
 // first in a container ends on top (VATSIMWarning, for one, lies beneath
 // Room(2) and shows only while that frame is hidden).
-void TOKA::Controls::missing(const char* name, int slot)
+PanelControls buildPanelForm(Form& form, Clock& clock)
 {
-    throw NoSuchControl(std::string("no control ") + name + "(" + std::to_string(slot) + ") in TOKA");
-}
-
-void TOKA::buildForm()
-{
-    Form& form = *form_;
-    Controls& c = *controls_;
-    Clock& clock = env_.clock;
+    PanelControls c;
     form.setBackColor(Black);
-    form.setSize(DesignWidth, DesignHeight);
+    form.setSize(TOKA::DesignWidth, TOKA::DesignHeight);
 
     c.Label2 = &addLabel(form, "Label2", NoIndex, {510, 0, 41, 50}, Cyan);
     c.SendActivity = &addLabel(form, "SendActivity", NoIndex, {0, 0, 7, 72}, Purple);
@@ -154,7 +143,8 @@ void TOKA::buildForm()
     }
 
     // The free channel row: everything but the warning inside Room(2).
-    Frame& row = *c.channel[2];
+    const std::size_t free = Slots::FreeChannel;
+    Frame& row = *c.channel[free];
     c.VATSIMWarning = &addLabel(row, "VATSIMWarning", NoIndex, {2, 4, 217, 14}, Black);
     c.VATSIMWarning->setTransparent(true);
     c.VATSIMWarning->setForeColor(White);
@@ -162,80 +152,29 @@ void TOKA::buildForm()
     c.VATSIMWarning->setAlignment(Alignment::Center);
     c.VATSIMWarning->setFont(Font{"Verdana", 6, false});
     Frame& room = addFrame(row, "Room", 2, {0, 0, 220, 20});
-    c.Room[2] = &room;
-    c.ToSpeaker[2] = &addSkinned<UserLabelGraph>(room, "ToSpeaker", 2, clock, {201, 3, 18, 15}, {"", 0, 6, SpeakerTip});
-    c.PriorityChannel[2] = &addIndicator(room, "PriorityChannel", 2, {190, 0, 11, 20}, Green, "Channel Prioritary");
-    c.RoomSendActivity[2] = &addIndicator(room, "RoomSendActivity", 2, {170, 9, 21, 11}, Green, ReceptionActivityTip);
-    c.RoomRecvActivity[2] = &addIndicator(room, "RoomRecvActivity", 2, {170, 0, 21, 10}, Green, ReceptionActivityTip);
-    c.RoomStatus[2] = &addIndicator(room, "RoomStatus", 2, {155, 0, 16, 20}, Green, "Connection");
-    c.COMReceive[2] = &addIndicator(room, "COMReceive", 2, {148, 0, 8, 20}, Brown, "Receive mute");
-    c.COMTransmit[2] = &addIndicator(room, "COMTransmit", 2, {141, 0, 8, 20}, Green, "Transmit mute");
+    c.Room[free] = &room;
+    c.ToSpeaker[free]
+        = &addSkinned<UserLabelGraph>(room, "ToSpeaker", 2, clock, {201, 3, 18, 15}, {"", 0, 6, SpeakerTip});
+    c.PriorityChannel[free] = &addIndicator(room, "PriorityChannel", 2, {190, 0, 11, 20}, Green, "Channel Prioritary");
+    c.RoomSendActivity[free]
+        = &addIndicator(room, "RoomSendActivity", 2, {170, 9, 21, 11}, Green, ReceptionActivityTip);
+    c.RoomRecvActivity[free]
+        = &addIndicator(room, "RoomRecvActivity", 2, {170, 0, 21, 10}, Green, ReceptionActivityTip);
+    c.RoomStatus[free] = &addIndicator(room, "RoomStatus", 2, {155, 0, 16, 20}, Green, "Connection");
+    c.COMReceive[free] = &addIndicator(room, "COMReceive", 2, {148, 0, 8, 20}, Brown, "Receive mute");
+    c.COMTransmit[free] = &addIndicator(room, "COMTransmit", 2, {141, 0, 8, 20}, Green, "Transmit mute");
     auto& freqInfo = place(room, std::make_unique<ComboBox>("FreqInfo", 2), {0, 0, 141, 20});
     freqInfo.setBackColor(Black);
     freqInfo.setForeColor(Olive);
     freqInfo.setFont(Font{"Verdana", 6.75, false});
-    c.FreqInfo[2] = &freqInfo;
+    c.FreqInfo[free] = &freqInfo;
 
     std::int32_t tabIndex = 0;
     for (const auto& [name, index] : TabOrder)
         form.at(name, index).setTabIndex(tabIndex++);
 
-    describeControls();
-    routeInput();
-}
-
-void TOKA::routeInput()
-{
-    Controls& c = *controls_;
-    const auto drag = [this](const MouseEvent&) { dragHostWindow(); };
-    form_->onMouseDown = drag;
-    for (Label* surface : {c.Freq[0], c.Freq[1], c.RecvActivity, c.SendActivity, c.VATSIMWarning})
-        surface->onMouseDown = drag;
-
-    for (int k = 0; k < Controls::Slots; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        const auto slot = static_cast<std::int16_t>(k);
-        c.channel[i]->onMouseDown = drag;
-        c.RoomRecvActivity[i]->onMouseDown = drag;
-        c.RoomSendActivity[i]->onMouseDown = drag;
-        c.PriorityChannel[i]->onClick = [this, slot] { PriorityChannel_Click(slot); };
-        c.COMReceive[i]->onClick = [this, slot] { COMReceive_Click(slot); };
-        c.COMTransmit[i]->onClick = [this, slot] { COMTransmit_Click(slot); };
-        c.RoomStatus[i]->onClick = [this, slot] { RoomStatus_Click(slot); };
-        c.ToSpeaker[i]->Click.connect([this, slot] { ToSpeaker_Click(slot); });
-    }
-    c.GeneralSpeaker->Click.connect([this] { GeneralSpeaker_Click(); });
-    c.btnQuit->Click.connect([this] { btnQuit_Click(); });
-    c.FreqInfo[2]->onClick = [this] { FreqInfo_Click(2); };
-    c.FreqInfo[2]->onKeyPress = [this](std::int16_t& keyAscii) { FreqInfo_KeyPress(2, keyAscii); };
-
-    // Return and Space on a focused button do what a click on it does.
-    const auto clickByKey = [](Control& button) {
-        button.onKeyPress = [&button](std::int16_t& keyAscii) {
-            if (keyAscii == KeyEnter || keyAscii == KeySpace)
-                button.click();
-        };
-    };
-    for (std::size_t i = 0; i < Controls::Slots; ++i) {
-        clickByKey(*c.PriorityChannel[i]);
-        clickByKey(*c.COMReceive[i]);
-        clickByKey(*c.COMTransmit[i]);
-        clickByKey(*c.RoomStatus[i]);
-        clickByKey(*c.ToSpeaker[i]);
-    }
-    clickByKey(*c.GeneralSpeaker);
-    clickByKey(*c.btnQuit);
-    tickAsHandlers(*form_);
-}
-
-// The labels' timers tick as handlers of the panel, as all its input does.
-void TOKA::tickAsHandlers(Control& container)
-{
-    for (const auto& child : container.children()) {
-        if (auto* timer = dynamic_cast<Timer*>(child.get()))
-            timer->onTimer = [this, tick = std::move(timer->onTimer)] { events_.runHandler(tick); };
-        tickAsHandlers(*child);
-    }
+    Accessibility::describe(form, c);
+    return c;
 }
 
 } // namespace norvo

@@ -5,10 +5,6 @@
 
 namespace norvo {
 
-// The text without leading and trailing spaces, a view into it; tabs and
-// other blanks stay.
-std::string_view trimSpaces(std::string_view text);
-
 // A room's information text on one line: carriage returns dropped, then each
 // line feed shown as two spaces.
 std::string oneLineInfo(std::string_view text);

@@ -1,7 +1,10 @@
+#include "panel/RadioDisplay.h"
+
+#include "panel/Accessibility.h"
 #include "panel/PanelPalette.h"
 #include "panel/StateWords.h"
-#include "panel/TokaControls.h"
-#include "panel/VoiceLock.h"
+
+#include <string>
 
 namespace norvo {
 
@@ -15,53 +18,52 @@ char selectionCode(const std::string& selection) { return selection.size() == 1 
 
 } // namespace
 
-void TOKA::refreshRadios()
+void RadioDisplay::Norvo_MainPilotUserChanged()
 {
-    Controls& c = *controls_;
-    VoiceClient& voice = env_.voice;
+    VoiceClient& client = voice_.client();
     char receive = 0;
     char transmit = 0;
-    const bool pilotPresent = withPilotLock(voice, [&] {
-        receive = selectionCode(voice.ReceiveRadio());
-        transmit = selectionCode(voice.TransmitRadio());
-        c.Freq[0]->setCaption(voice.Com1Frequency());
-        c.Freq[1]->setCaption(voice.Com2Frequency());
+    const bool pilotPresent = voice_.whilePilotLocked([&] {
+        receive = selectionCode(client.ReceiveRadio());
+        transmit = selectionCode(client.TransmitRadio());
+        c_.Freq[0]->setCaption(client.Com1Frequency());
+        c_.Freq[1]->setCaption(client.Com2Frequency());
     });
     if (!pilotPresent) {
-        c.Freq[0]->setCaption("COMM1");
-        c.Freq[1]->setCaption("COMM2");
+        c_.Freq[0]->setCaption("COMM1");
+        c_.Freq[1]->setCaption("COMM2");
         for (std::size_t k = 0; k < 2; ++k) {
-            c.Freq[k]->setAccessibleDescription("");
-            c.COMReceive[k]->setBackColor(Brown);
-            c.COMTransmit[k]->setBackColor(Brown);
-            Controls::showToggle(*c.COMReceive[k], false);
-            Controls::showToggle(*c.COMTransmit[k], false);
+            c_.Freq[k]->setAccessibleDescription("");
+            c_.COMReceive[k]->setBackColor(Brown);
+            c_.COMTransmit[k]->setBackColor(Brown);
+            Accessibility::showToggle(*c_.COMReceive[k], false);
+            Accessibility::showToggle(*c_.COMTransmit[k], false);
         }
         return;
     }
     // Read for the screen as for the ear: the frequency is the caption.
-    for (Label* frequency : {c.Freq[0], c.Freq[1]})
+    for (Label* frequency : {c_.Freq[0], c_.Freq[1]})
         frequency->setAccessibleDescription(frequency->caption());
     const auto show = [&](bool bound) {
-        showRadioSelection(receive, bound, true);
-        showRadioSelection(transmit, bound, false);
+        showSelection(receive, bound, true);
+        showSelection(transmit, bound, false);
     };
-    if (!withObjectLock(voice, voiceHandle_, [&] { show(true); }))
+    if (!voice_.whileObjectLocked([&] { show(true); }))
         show(false);
 }
 
 // Lights the buttons of the selected radios; while an object is bound, only
 // those whose slot is not muted.
-void TOKA::showRadioSelection(char selection, bool bound, bool receive)
+void RadioDisplay::showSelection(char selection, bool bound, bool receive)
 {
-    using Block = VoiceObjectLayout::Block;
-    auto& buttons = receive ? controls_->COMReceive : controls_->COMTransmit;
+    using Block = VoiceObject::Block;
+    const auto& buttons = receive ? c_.COMReceive : c_.COMTransmit;
     const Block mute = receive ? Block::ReceiveMute : Block::TransmitMute;
-    const auto paint = [&](std::size_t k, bool selected) {
-        const bool on
-            = selected && (!bound || env_.voice.GetLong(layout_.index(mute, static_cast<std::int32_t>(k))) == 0);
-        buttons[k]->setBackColor(on ? Green : Brown);
-        Controls::showToggle(*buttons[k], on, selected && !on ? StateWords::Muted : std::string_view{});
+    const auto paint = [&](std::int32_t k, bool selected) {
+        const bool on = selected && (!bound || voice_.value(mute, k) == 0);
+        PictureBox& button = *buttons[static_cast<std::size_t>(k)];
+        button.setBackColor(on ? Green : Brown);
+        Accessibility::showToggle(button, on, selected && !on ? StateWords::Muted : std::string_view{});
     };
     if (selection == '2') {
         paint(1, true);

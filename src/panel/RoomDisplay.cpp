@@ -1,8 +1,12 @@
+#include "panel/RoomDisplay.h"
+
+#include "panel/Accessibility.h"
 #include "panel/PanelPalette.h"
 #include "panel/PanelText.h"
+#include "panel/RadioDisplay.h"
+#include "panel/RememberedChannels.h"
 #include "panel/StateWords.h"
-#include "panel/TokaControls.h"
-#include "panel/VoiceLock.h"
+#include "platform/TrimSpaces.h"
 
 #include <optional>
 #include <string_view>
@@ -13,7 +17,7 @@ using namespace PanelPalette;
 
 namespace {
 
-using Block = VoiceObjectLayout::Block;
+using Block = VoiceObject::Block;
 
 struct Look {
     Colour colour;
@@ -33,20 +37,20 @@ std::optional<Look> unconnectedLook(std::int32_t state)
     }
 }
 
+void showLook(PictureBox& box, const Look& look)
+{
+    box.setBackColor(look.colour);
+    box.setToolTipText(look.text);
+    box.setAccessibleDescription(look.text);
+}
+
 // A connected room's activity box; an unknown activity leaves it as it is.
-// Each look is set from its own literal: comparing it with what the box shows
-// then takes no call.
 void showActivity(PictureBox& box, std::int32_t activity)
 {
-    if (activity == 1) {
-        box.setBackColor(Orange);
-        box.setToolTipText(StateWords::Active);
-        box.setAccessibleDescription(StateWords::Active);
-    } else if (activity == 0) {
-        box.setBackColor(Cyan);
-        box.setToolTipText(StateWords::Inactive);
-        box.setAccessibleDescription(StateWords::Inactive);
-    }
+    if (activity == 1)
+        showLook(box, {Orange, StateWords::Active});
+    else if (activity == 0)
+        showLook(box, {Cyan, StateWords::Inactive});
 }
 
 void showIdle(PictureBox& box)
@@ -62,18 +66,13 @@ void showBar(Label& bar, bool active)
     bar.setAccessibleDescription(active ? StateWords::Active : StateWords::Inactive);
 }
 
-void showRoomLook(PictureBox& status, const Look& look)
-{
-    status.setBackColor(look.colour);
-    status.setToolTipText(look.text);
-    status.setAccessibleDescription(look.text);
-}
-
 } // namespace
 
-void TOKA::refreshValue(std::int32_t index)
+void RoomDisplay::Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index)
 {
-    const auto place = layout_.locate(index);
+    if (handle != voice_.handle())
+        return;
+    const auto place = voice_.layout().locate(index);
     if (!place)
         return;
     const std::int32_t slot = place->slot;
@@ -91,183 +90,185 @@ void TOKA::refreshValue(std::int32_t index)
     }
 }
 
-void TOKA::refreshText(std::int32_t index)
+void RoomDisplay::Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t index)
 {
-    const auto slot = layout_.slotIn(Block::Info, index);
+    if (handle != voice_.handle())
+        return;
+    const auto slot = voice_.layout().slotIn(Block::Info, index);
     if (!slot)
         return;
-    VoiceClient& voice = env_.voice;
-    withObjectLock(voice, voiceHandle_, [&] {
-        if (voice.GetLong(layout_.index(Block::Room, *slot)) == RoomState::Connected)
+    voice_.whileObjectLocked([&] {
+        if (voice_.value(Block::Room, *slot) == RoomState::Connected)
             showRoomInfo(*slot);
         else
-            controls_->roomTip(*slot).setToolTipText("");
+            c_.roomTip(*slot).setToolTipText("");
     });
 }
 
-void TOKA::showVoiceEnabled()
+void RoomDisplay::hideRooms()
 {
-    Controls& c = *controls_;
-    std::int32_t enabled = 0;
-    // Unlocked before repainting: the speaker refresh below locks anew.
-    if (!withObjectLock(env_.voice, voiceHandle_, [&] { enabled = env_.voice.GetLong(HeaderIndex::VoiceEnabled); }))
-        return;
-    if (enabled != 0) {
-        c.RecvActivity->setVisible(true);
-        c.SendActivity->setVisible(true);
-        for (std::int32_t k = 0; k < layout_.roomCount(); ++k)
-            Controls::element(c.Room, k, "Room").setVisible(true);
-        refreshValue(HeaderIndex::SpeakerRouting);
-        return;
-    }
-    for (Frame* room : c.Room)
+    for (Frame* room : c_.Room)
         room->setVisible(false);
-    c.RecvActivity->setVisible(false);
-    c.SendActivity->setVisible(false);
-    c.GeneralSpeaker->setVisible(false);
+    c_.RecvActivity->setVisible(false);
+    c_.SendActivity->setVisible(false);
+    c_.GeneralSpeaker->setVisible(false);
 }
 
-void TOKA::showSpeakers()
+void RoomDisplay::showVoiceEnabled()
 {
-    Controls& c = *controls_;
-    VoiceClient& voice = env_.voice;
+    bool enabled = false;
+    // Unlocked before repainting: the speaker refresh below locks anew.
+    if (!voice_.whileObjectLocked([&] { enabled = voice_.flag(HeaderIndex::VoiceEnabled); }))
+        return;
+    if (!enabled) {
+        hideRooms();
+        return;
+    }
+    c_.RecvActivity->setVisible(true);
+    c_.SendActivity->setVisible(true);
+    for (std::int32_t k = 0; k < voice_.layout().roomCount(); ++k)
+        PanelControls::element(c_.Room, k, "Room").setVisible(true);
+    Norvo_ObjectValueChanged(voice_.handle(), HeaderIndex::SpeakerRouting);
+}
+
+void RoomDisplay::showSpeakers()
+{
     const auto speaker
-        = [&](std::int32_t k) -> UserLabelGraph& { return Controls::element(c.ToSpeaker, k, "ToSpeaker"); };
-    const std::int32_t rooms = layout_.roomCount();
-    withObjectLock(voice, voiceHandle_, [&] {
+        = [&](std::int32_t k) -> UserLabelGraph& { return PanelControls::element(c_.ToSpeaker, k, "ToSpeaker"); };
+    const std::int32_t rooms = voice_.layout().roomCount();
+    voice_.whileObjectLocked([&] {
         // 3 is read only when 2 is set, 4 only when 3 is set.
-        if (voice.GetLong(HeaderIndex::VoiceEnabled) == 0 || voice.GetLong(HeaderIndex::SpeakerRouting) == 0) {
+        if (!voice_.flag(HeaderIndex::VoiceEnabled) || !voice_.flag(HeaderIndex::SpeakerRouting)) {
             for (std::int32_t k = 0; k < rooms; ++k)
                 speaker(k).setVisible(false);
-            c.GeneralSpeaker->setVisible(false);
-        } else if (voice.GetLong(HeaderIndex::AllToSpeaker) != 0) {
-            c.GeneralSpeaker->Status(1);
-            Controls::showToggle(*c.GeneralSpeaker, true);
+            c_.GeneralSpeaker->setVisible(false);
+        } else if (voice_.flag(HeaderIndex::AllToSpeaker)) {
+            c_.GeneralSpeaker->Status(1);
+            Accessibility::showToggle(*c_.GeneralSpeaker, true);
             for (std::int32_t k = 0; k < rooms; ++k)
                 speaker(k).setVisible(false);
-            c.GeneralSpeaker->setVisible(true);
+            c_.GeneralSpeaker->setVisible(true);
         } else {
-            c.GeneralSpeaker->Status(0);
-            Controls::showToggle(*c.GeneralSpeaker, false);
+            c_.GeneralSpeaker->Status(0);
+            Accessibility::showToggle(*c_.GeneralSpeaker, false);
             for (std::int32_t k = 0; k < rooms; ++k) {
                 UserLabelGraph& button = speaker(k);
                 button.setVisible(true);
-                const bool routed = voice.GetLong(layout_.index(Block::Info, k)) != 0;
+                const bool routed = voice_.value(Block::Info, k) != 0;
                 button.Status(routed ? 1 : 0);
-                Controls::showToggle(button, routed);
+                Accessibility::showToggle(button, routed);
             }
-            c.GeneralSpeaker->setVisible(true);
+            c_.GeneralSpeaker->setVisible(true);
         }
     });
 }
 
-void TOKA::showSendBar()
+void RoomDisplay::showSendBar()
 {
-    withObjectLock(env_.voice, voiceHandle_,
-        [&] { showBar(*controls_->SendActivity, env_.voice.GetLong(HeaderIndex::Transmitting) != 0); });
+    voice_.whileObjectLocked([&] { showBar(*c_.SendActivity, voice_.flag(HeaderIndex::Transmitting)); });
 }
 
-void TOKA::showRoomState(std::int32_t slot, std::int32_t index)
+void RoomDisplay::showRoomState(std::int32_t slot, std::int32_t index)
 {
-    Controls& c = *controls_;
-    VoiceClient& voice = env_.voice;
-    withObjectLock(voice, voiceHandle_, [&] {
-        const std::int32_t state = voice.GetLong(index);
-        PictureBox& status = Controls::element(c.RoomStatus, slot, "RoomStatus");
-        PictureBox& sending = Controls::element(c.RoomSendActivity, slot, "RoomSendActivity");
-        PictureBox& receiving = Controls::element(c.RoomRecvActivity, slot, "RoomRecvActivity");
+    voice_.whileObjectLocked([&] {
+        const std::int32_t state = voice_.value(index);
+        PictureBox& status = PanelControls::element(c_.RoomStatus, slot, "RoomStatus");
+        PictureBox& sending = PanelControls::element(c_.RoomSendActivity, slot, "RoomSendActivity");
+        PictureBox& receiving = PanelControls::element(c_.RoomRecvActivity, slot, "RoomRecvActivity");
         if (state == RoomState::Connected) {
-            showRoomLook(status, Look{Green, StateWords::Connected});
-            showActivity(sending, voice.GetLong(layout_.index(Block::SendActivity, slot)));
-            showActivity(receiving, voice.GetLong(layout_.index(Block::ReceiveActivity, slot)));
+            showLook(status, {Green, StateWords::Connected});
+            showActivity(sending, voice_.value(Block::SendActivity, slot));
+            showActivity(receiving, voice_.value(Block::ReceiveActivity, slot));
             showJoinedRoom(slot);
         } else if (const auto look = unconnectedLook(state)) {
-            showRoomLook(status, *look);
+            showLook(status, *look);
             showIdle(sending);
             showIdle(receiving);
-            c.roomTip(slot).setToolTipText("");
+            c_.roomTip(slot).setToolTipText("");
         }
     });
 }
 
-void TOKA::showRoomActivity(bool receive, std::int32_t slot, std::int32_t index)
+void RoomDisplay::showRoomActivity(bool receive, std::int32_t slot, std::int32_t index)
 {
-    VoiceClient& voice = env_.voice;
-    const auto connected
-        = [&](std::int32_t k) { return voice.GetLong(layout_.index(Block::Room, k)) == RoomState::Connected; };
-    withObjectLock(voice, voiceHandle_, [&] {
-        auto& boxes = receive ? controls_->RoomRecvActivity : controls_->RoomSendActivity;
-        PictureBox& box = Controls::element(boxes, slot, receive ? "RoomRecvActivity" : "RoomSendActivity");
+    const auto connected = [&](std::int32_t k) { return voice_.value(Block::Room, k) == RoomState::Connected; };
+    voice_.whileObjectLocked([&] {
+        const auto& boxes = receive ? c_.RoomRecvActivity : c_.RoomSendActivity;
+        PictureBox& box = PanelControls::element(boxes, slot, receive ? "RoomRecvActivity" : "RoomSendActivity");
         if (!connected(slot))
             showIdle(box);
         else
-            showActivity(box, voice.GetLong(index));
+            showActivity(box, voice_.value(index));
         if (!receive)
             return;
         // The bar sums up every connected room; the scan reads them all.
         bool anyActive = false;
-        for (std::int32_t k = 0; k < layout_.roomCount(); ++k) {
-            if (connected(k) && voice.GetLong(layout_.index(Block::ReceiveActivity, k)) == 1)
+        for (std::int32_t k = 0; k < voice_.layout().roomCount(); ++k) {
+            if (connected(k) && voice_.value(Block::ReceiveActivity, k) == 1)
                 anyActive = true;
         }
-        showBar(*controls_->RecvActivity, anyActive);
+        showBar(*c_.RecvActivity, anyActive);
     });
 }
 
-void TOKA::showMute(bool receive, std::int32_t slot, std::int32_t index)
+void RoomDisplay::showMute(bool receive, std::int32_t slot, std::int32_t index)
 {
-    // The radio rows' buttons also show the radio selection: theirs is the
-    // radio refresh.
-    if (slot < 2) {
-        refreshRadios();
+    // The radios' buttons also show the radio selection: theirs is the radio
+    // refresh.
+    if (Slots::isRadio(slot)) {
+        radios_.Norvo_MainPilotUserChanged();
         return;
     }
-    withObjectLock(env_.voice, voiceHandle_, [&] {
-        auto& buttons = receive ? controls_->COMReceive : controls_->COMTransmit;
-        PictureBox& button = Controls::element(buttons, slot, receive ? "COMReceive" : "COMTransmit");
-        const bool muted = env_.voice.GetLong(index) != 0;
+    voice_.whileObjectLocked([&] {
+        const auto& buttons = receive ? c_.COMReceive : c_.COMTransmit;
+        PictureBox& button = PanelControls::element(buttons, slot, receive ? "COMReceive" : "COMTransmit");
+        const bool muted = voice_.flag(index);
         button.setBackColor(muted ? DarkGrey : Green);
-        Controls::showToggle(button, !muted, muted ? StateWords::Muted : StateWords::On);
+        Accessibility::showToggle(button, !muted, muted ? StateWords::Muted : StateWords::On);
     });
 }
 
-void TOKA::showPriority(std::int32_t slot, std::int32_t index)
+void RoomDisplay::showPriority(std::int32_t slot, std::int32_t index)
 {
-    withObjectLock(env_.voice, voiceHandle_, [&] {
-        PictureBox& button = Controls::element(controls_->PriorityChannel, slot, "PriorityChannel");
-        const bool priority = env_.voice.GetLong(index) != 0;
+    voice_.whileObjectLocked([&] {
+        PictureBox& button = PanelControls::element(c_.PriorityChannel, slot, "PriorityChannel");
+        const bool priority = voice_.flag(index);
         button.setBackColor(priority ? Green : DarkGrey);
-        Controls::showToggle(button, priority);
+        Accessibility::showToggle(button, priority);
     });
 }
 
-void TOKA::showRoomInfo(std::int32_t slot)
+void RoomDisplay::showRoomInfo(std::int32_t slot)
 {
-    VoiceClient& voice = env_.voice;
-    const std::string info = voice.GetString(layout_.index(Block::Info, slot));
-    if (slot < 2) {
-        const std::string name = voice.GetString(layout_.index(Block::Room, slot));
-        Control& tip = controls_->roomTip(slot);
-        shownTips_[static_cast<std::size_t>(slot)].showRoom(tip, name, info);
+    VoiceClient& client = voice_.client();
+    const std::string info = client.GetString(voice_.index(Block::Info, slot));
+    if (Slots::isRadio(slot)) {
+        const std::string name = client.GetString(voice_.index(Block::Room, slot));
+        c_.roomTip(slot).setToolTipText(roomTip(name, info));
         return;
     }
-    ComboBox& box = Controls::element(controls_->FreqInfo, slot, "FreqInfo");
-    shownTips_[static_cast<std::size_t>(slot)].showInformation(box, info);
+    PanelControls::element(c_.FreqInfo, slot, "FreqInfo").setToolTipText(oneLineInfo(info));
 }
 
-void TOKA::showJoinedRoom(std::int32_t slot)
+void RoomDisplay::showJoinedRoom(std::int32_t slot)
 {
-    if (slot < 2) {
-        showRoomInfo(slot);
+    showRoomInfo(slot);
+    if (Slots::isRadio(slot))
         return;
-    }
-    VoiceClient& voice = env_.voice;
-    const std::string info = voice.GetString(layout_.index(Block::Info, slot));
-    ComboBox& box = Controls::element(controls_->FreqInfo, slot, "FreqInfo");
-    const std::string name = voice.GetString(layout_.index(Block::Room, slot));
-    shownTips_[static_cast<std::size_t>(slot)].showInformation(box, info);
-    box.setText(name);
-    rememberChannel(box);
+    ComboBox& box = PanelControls::element(c_.FreqInfo, slot, "FreqInfo");
+    box.setText(voice_.client().GetString(voice_.index(Block::Room, slot)));
+    // A view of the box's text, which a change of the list leaves alone.
+    const std::string_view name = trimSpaces(box.text());
+    if (name.empty())
+        return;
+    // The first room ever joined only joins the list; any later one also
+    // leaves the box without its spaces.
+    const bool first = channels_.rooms().empty();
+    if (channels_.remember(name))
+        box.setItems(channels_.rooms());
+    if (!first)
+        box.setText(std::string(name));
+    channels_.save();
 }
 
 } // namespace norvo

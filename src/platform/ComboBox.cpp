@@ -17,8 +17,10 @@ std::int32_t ComboBox::textLength() const
         text_.begin(), text_.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-void ComboBox::replaceText(const std::string& value)
+void ComboBox::setText(const std::string& value)
 {
+    if (text_ == value)
+        return;
     text_ = value;
     changed(Property::Text);
     // A new text keeps the caret inside it.
@@ -63,51 +65,7 @@ const std::string& ComboBox::list(std::int32_t position) const
     return items_[static_cast<std::size_t>(position)];
 }
 
-void ComboBox::addItem(const std::string& item, std::int32_t position)
-{
-    if (position < 0) {
-        items_.push_back(item);
-    } else {
-        checkPosition(position, listCount(), "list position");
-        items_.insert(items_.begin() + position, item);
-    }
-    listChanged();
-}
-
-void ComboBox::removeItem(std::int32_t position)
-{
-    checkPosition(position, listCount() - 1, "list position");
-    items_.erase(items_.begin() + position);
-    listChanged();
-}
-
-void ComboBox::moveItem(std::int32_t from, std::int32_t to)
-{
-    checkPosition(from, listCount() - 1, "list position");
-    checkPosition(to, listCount() - 1, "list position");
-    if (from == to)
-        return;
-    const auto first = items_.begin();
-    if (from < to)
-        std::rotate(first + from, first + from + 1, first + to + 1);
-    else
-        std::rotate(first + to, first + from, first + from + 1);
-    listChanged();
-}
-
-void ComboBox::clear()
-{
-    if (items_.empty())
-        return;
-    items_.clear();
-    listChanged();
-}
-
-void ComboBox::listChanged()
-{
-    ++listChanges_;
-    changed(Property::List);
-}
+void ComboBox::setItems(const std::vector<std::string>& items) { assign(items_, items, Property::List); }
 
 void ComboBox::setFont(const Font& value) { assign(font_, value, Property::Font); }
 

@@ -1,5 +1,7 @@
 #include "platform/Control.h"
 
+#include "platform/ScopedValue.h"
+
 #include <algorithm>
 
 namespace norvo {
@@ -63,16 +65,7 @@ Control& Control::root()
 void Control::adopt(std::unique_ptr<Control> child)
 {
     child->parent_ = this;
-    if (heard_)
-        child->markHeard();
     children_.push_back(std::move(child));
-}
-
-void Control::markHeard()
-{
-    heard_ = true;
-    for (const auto& child : children_)
-        child->markHeard();
 }
 
 const Control* Control::find(std::string_view name, int index) const
@@ -125,6 +118,7 @@ std::vector<Control*> Control::array(std::string_view name)
     return elements;
 }
 
+void Control::setVisible(bool value) { assign(visible_, value, Property::Visible); }
 void Control::setEnabled(bool value) { assign(enabled_, value, Property::Enabled); }
 void Control::setLeft(std::int32_t value) { assign(left_, value, Property::Left); }
 void Control::setTop(std::int32_t value) { assign(top_, value, Property::Top); }
@@ -156,6 +150,8 @@ void Control::setGeometry(std::int32_t left, std::int32_t top, std::int32_t widt
     setSize(width, height);
 }
 
+void Control::setToolTipText(std::string_view value) { assign(toolTipText_, value, Property::ToolTipText); }
+void Control::setBackColor(Colour value) { assign(backColor_, value, Property::BackColor); }
 void Control::setForeColor(Colour value) { assign(foreColor_, value, Property::ForeColor); }
 void Control::setMousePointer(std::int32_t value) { assign(mousePointer_, value, Property::MousePointer); }
 void Control::setTabIndex(std::int32_t value) { assign(tabIndex_, value, Property::TabIndex); }
@@ -163,6 +159,11 @@ void Control::setTabStop(bool value) { assign(tabStop_, value, Property::TabStop
 void Control::setHint(std::string_view value) { assign(hint_, value, Property::Hint); }
 void Control::setAccessibleRole(AccessibleRole value) { assign(accessibleRole_, value, Property::AccessibleRole); }
 void Control::setAccessibleName(std::string_view value) { assign(accessibleName_, value, Property::AccessibleName); }
+void Control::setAccessibleDescription(std::string_view value)
+{
+    assign(accessibleDescription_, value, Property::AccessibleDescription);
+}
+void Control::setCheckState(CheckState value) { assign(checkState_, value, Property::CheckState); }
 
 bool Control::canTakeFocus() const
 {
@@ -187,7 +188,6 @@ void Control::addObserver(ControlObserver* observer)
 {
     if (std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
         observers_.push_back(observer);
-    markHeard();
 }
 
 void Control::removeObserver(ControlObserver* observer)
@@ -200,17 +200,9 @@ void Control::removeObserver(ControlObserver* observer)
         std::erase(observers_, observer);
 }
 
-void Control::storeText(std::string& field, std::string_view value, Property property)
-{
-    field = value;
-    changed(property);
-}
-
 void Control::changed(Property property)
 {
     propertyChanged(property);
-    if (!heard_)
-        return;
     for (Control* c = this; c; c = c->parent_)
         if (!c->observers_.empty())
             c->tellObservers(*this, property);
@@ -218,29 +210,19 @@ void Control::changed(Property property)
 
 void Control::tellObservers(Control& source, Property property)
 {
-    struct Telling {
-        explicit Telling(Control& control)
-            : control_(control)
-        {
-            ++control_.notifying_;
-        }
-        ~Telling()
-        {
-            if (--control_.notifying_ == 0)
-                std::erase(control_.observers_, nullptr);
-        }
-        Telling(const Telling&) = delete;
-        Telling& operator=(const Telling&) = delete;
-
-    private:
-        Control& control_;
-    } telling(*this);
-    // By position, without a copy: an observer added meanwhile hears from the
-    // next change on, one removed meanwhile hears nothing more.
-    const std::size_t count = observers_.size();
-    for (std::size_t i = 0; i < count; ++i)
-        if (ControlObserver* observer = observers_[i])
-            observer->controlChanged(source, property);
+    {
+        const ScopedValue telling(notifying_, notifying_ + 1);
+        // By position, without a copy: an observer added meanwhile hears from
+        // the next change on, one removed meanwhile hears nothing more.
+        const std::size_t count = observers_.size();
+        for (std::size_t i = 0; i < count; ++i)
+            if (ControlObserver* observer = observers_[i])
+                observer->controlChanged(source, property);
+    }
+    // Observers that left meanwhile were blanked; an observer's error leaves
+    // them to the next telling.
+    if (notifying_ == 0)
+        std::erase(observers_, nullptr);
 }
 
 void Control::click()

@@ -5,7 +5,6 @@
 #include <NorvoUITOKA/platform/Colour.h>
 #include <NorvoUITOKA/platform/ControlObserver.h>
 #include <NorvoUITOKA/platform/Property.h>
-#include <NorvoUITOKA/platform/SameText.h>
 
 #include <cstdint>
 #include <functional>
@@ -90,10 +89,8 @@ public:
     // Every descendant with that name, in index order (a control array).
     std::vector<Control*> array(std::string_view name);
 
-    // The setters a refresh calls most, mostly with the value they hold, are
-    // inline: the unchanged case is a comparison.
     bool visible() const { return visible_; }
-    void setVisible(bool value) { assign(visible_, value, Property::Visible); }
+    void setVisible(bool value);
     bool enabled() const { return enabled_; }
     void setEnabled(bool value);
     std::int32_t left() const { return left_; }
@@ -107,9 +104,9 @@ public:
     void setGeometry(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
     void setSize(std::int32_t width, std::int32_t height);
     const std::string& toolTipText() const { return toolTipText_; }
-    void setToolTipText(std::string_view value) { assign(toolTipText_, value, Property::ToolTipText); }
+    void setToolTipText(std::string_view value);
     Colour backColor() const { return backColor_; }
-    void setBackColor(Colour value) { assign(backColor_, value, Property::BackColor); }
+    void setBackColor(Colour value);
     Colour foreColor() const { return foreColor_; }
     void setForeColor(Colour value);
     // 0 default arrow, 99 custom (the skinned labels' hand).
@@ -138,14 +135,9 @@ public:
     const std::string& accessibleName() const { return accessibleName_; }
     void setAccessibleName(std::string_view value);
     const std::string& accessibleDescription() const { return accessibleDescription_; }
-    // Set on every refresh, mostly to what they hold: inline like the
-    // setters above.
-    void setAccessibleDescription(std::string_view value)
-    {
-        assign(accessibleDescription_, value, Property::AccessibleDescription);
-    }
+    void setAccessibleDescription(std::string_view value);
     CheckState checkState() const { return checkState_; }
-    void setCheckState(CheckState value) { assign(checkState_, value, Property::CheckState); }
+    void setCheckState(CheckState value);
 
     // Whether the control and all its containers are visible.
     bool shownOnScreen() const;
@@ -184,22 +176,9 @@ protected:
         changed(property);
         return true;
     }
-    // A text is mostly set to the few letters it holds: they compare inline,
-    // without a library call.
-    bool assign(std::string& field, std::string_view value, Property property)
-    {
-        if (sameText(field, value))
-            return false;
-        storeText(field, value, property);
-        return true;
-    }
 
 private:
-    // Out of line: a real change is the rare case.
-    void storeText(std::string& field, std::string_view value, Property property);
-
     void adopt(std::unique_ptr<Control> child);
-    void markHeard();
     void tellObservers(Control& source, Property property);
     std::string describe(std::string_view name, int index) const;
 
@@ -211,9 +190,6 @@ private:
     std::vector<ControlObserver*> observers_;
     // Nesting depth of tellObservers on this control.
     int notifying_ = 0;
-    // Set once this control or one of its containers has had an observer;
-    // until then a change has no one to tell and walks no containers.
-    bool heard_ = false;
 
     bool visible_ = true;
     bool enabled_ = true;

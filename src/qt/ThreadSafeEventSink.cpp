@@ -7,7 +7,7 @@
 
 namespace norvo::qt {
 
-ThreadSafeEventSink::ThreadSafeEventSink(VoiceEvents& sink)
+ThreadSafeEventSink::ThreadSafeEventSink(VoiceEventSink& sink)
     : sink_(sink)
     , thread_(QThread::currentThread())
 {
@@ -18,7 +18,7 @@ ThreadSafeEventSink::~ThreadSafeEventSink() = default;
 void ThreadSafeEventSink::receive(const VoiceEvent& event)
 {
     if (QThread::currentThread() == thread_ && onTheWay_.load() == 0) {
-        event.deliverTo(sink_);
+        sink_.receive(event);
         return;
     }
     onTheWay_.fetch_add(1);
@@ -26,7 +26,7 @@ void ThreadSafeEventSink::receive(const VoiceEvent& event)
         &context_,
         [this, event] {
             onTheWay_.fetch_sub(1);
-            deliver("voice event", [&] { event.deliverTo(sink_); });
+            deliver("voice event", [&] { sink_.receive(event); });
         },
         Qt::QueuedConnection);
 }

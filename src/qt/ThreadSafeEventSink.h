@@ -1,7 +1,7 @@
 #pragma once
 
 #include <NorvoUITOKA/norvouitoka_qt_export.h>
-#include <NorvoUITOKA/voice/VoiceEventReceiver.h>
+#include <NorvoUITOKA/voice/VoiceEventSink.h>
 
 #include <QObject>
 
@@ -23,17 +23,17 @@ namespace norvo::qt {
 // Thread-safe, except for destruction: the voice client must have stopped
 // raising events into it (setEventSink(nullptr) returned) before it goes.
 // Events still on the way then are dropped.
-class NORVOUITOKA_QT_EXPORT ThreadSafeEventSink final : public VoiceEventReceiver {
+class NORVOUITOKA_QT_EXPORT ThreadSafeEventSink final : public VoiceEventSink {
 public:
-    explicit ThreadSafeEventSink(VoiceEvents& sink);
+    explicit ThreadSafeEventSink(VoiceEventSink& sink);
     ~ThreadSafeEventSink() override;
     ThreadSafeEventSink(const ThreadSafeEventSink&) = delete;
     ThreadSafeEventSink& operator=(const ThreadSafeEventSink&) = delete;
 
-private:
     void receive(const VoiceEvent& event) override;
 
-    VoiceEvents& sink_;
+private:
+    VoiceEventSink& sink_;
     QThread* const thread_;
     // Receives the posted deliveries on the sink's thread.
     QObject context_;

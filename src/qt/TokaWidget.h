@@ -16,17 +16,14 @@ class VoiceClient;
 
 namespace norvo::qt {
 
-class FormView;
-class QtClock;
-class QtWindowSystem;
-class ThreadSafeEventSink;
+class TokaWidgetPrivate;
 
 // The voice panel as a widget for a Qt host: the core panel on Qt timers,
-// the user's settings file and Qt windows, shown by a view of its form. The
-// host passes the voice client and dock-frame client, which must outlive the
+// the user's settings file and Qt windows, shown by real widgets. The host
+// passes the voice client and dock-frame client, which must outlive the
 // widget; the panel starts up when the widget is created and shuts down when
-// it is destroyed. The voice client is given a ThreadSafeEventSink as its
-// event sink: it may raise events from any of its threads. The host talks to the panel itself (panel(): Sizing,
+// it is destroyed. The voice client may raise its events from any of its
+// threads. The host talks to the panel itself (panel(): Sizing,
 // CanDeactivate, ...); the widget only shows it.
 class NORVOUITOKA_QT_EXPORT TokaWidget : public QWidget {
     Q_OBJECT
@@ -39,11 +36,10 @@ public:
     ~TokaWidget() override;
 
     // The panel, and through it the docking host's interface.
-    norvo::TOKA& panel() { return *panel_; }
+    norvo::TOKA& panel();
     // Registers the host window (WindowRegistry::global()) and gives the
     // panel its handle (HostinghWnd); returns the handle.
     std::int32_t setHostWindow(QWidget* window);
-    FormView& view() { return *view_; }
 
     QSize sizeHint() const override;
 
@@ -60,15 +56,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    friend class TokaWidgetPrivate;
     void followForm(QSize size);
 
-    std::unique_ptr<SettingsStore> settings_;
-    std::unique_ptr<QtClock> clock_;
-    std::unique_ptr<QtWindowSystem> windows_;
-    // Goes after the panel, whose shutdown stops the client's events.
-    std::unique_ptr<ThreadSafeEventSink> events_;
-    std::unique_ptr<norvo::TOKA> panel_;
-    FormView* view_ = nullptr;
+    const std::unique_ptr<TokaWidgetPrivate> d;
 };
 
 } // namespace norvo::qt

@@ -45,7 +45,6 @@ public:
 
     bool held(Lock lock) const { return holder(lock).has_value(); }
     const std::vector<ContractViolation>& violations() const { return violations_; }
-    void clearViolations() { violations_.clear(); }
 
 private:
     // Who holds a lock: the call that took it and the handler it ran in.

@@ -77,7 +77,7 @@ std::size_t SimulatedVoiceClient::deliverEvents()
         if (!sink_)
             continue;
         contract_.setHandler(event.describe());
-        event.deliverTo(*sink_);
+        sink_->receive(event);
         ++delivered;
         endHandler();
     }

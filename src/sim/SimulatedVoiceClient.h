@@ -4,7 +4,7 @@
 #include <NorvoUITOKA/sim/ContractChecker.h>
 #include <NorvoUITOKA/voice/VoiceClient.h>
 #include <NorvoUITOKA/voice/VoiceEvent.h>
-#include <NorvoUITOKA/voice/VoiceEvents.h>
+#include <NorvoUITOKA/voice/VoiceEventSink.h>
 #include <NorvoUITOKA/voice/VoiceObjectLayout.h>
 
 #include <cstdint>
@@ -90,7 +90,6 @@ public:
     // What the network holds.
     const VoiceObjectLayout& layout() const { return layout_; }
     bool networkUp() const { return networkUp_; }
-    bool attached() const { return attached_; }
     // The voice object's handle; 0 when there is none.
     std::int32_t voiceHandle() const { return voiceHandle_; }
     // Values of the voice object; 0 and "" when there is none.
@@ -131,7 +130,7 @@ public:
     bool createVoiceObject();
 
     // VoiceClient
-    void setEventSink(VoiceEvents* sink) override { sink_ = sink; }
+    void setEventSink(VoiceEventSink* sink) override { sink_ = sink; }
     void Attach() override;
     void BeginUpdates() override;
     void RequestRefresh() override;
@@ -214,7 +213,7 @@ private:
     // Properties 0 to propertyCount_ - 1.
     std::int32_t propertyCount_ = 0;
     ContractChecker contract_;
-    VoiceEvents* sink_ = nullptr;
+    VoiceEventSink* sink_ = nullptr;
     std::deque<VoiceEvent> queue_;
     std::mt19937 random_;
     std::int64_t now_ = 0;

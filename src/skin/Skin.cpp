@@ -1,6 +1,7 @@
 #include "skin/Skin.h"
 
 #include "platform/HexDigit.h"
+#include "platform/TrimSpaces.h"
 
 #include <cstddef>
 #include <string>
@@ -9,19 +10,6 @@ namespace norvo::Skin {
 
 std::array<Colour, ColourCount> SkinColours{};
 bool SkinColoursLoaded = false;
-
-namespace {
-
-std::string_view trimBlanks(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
-} // namespace
 
 void LoadSkinColours()
 {
@@ -40,10 +28,10 @@ void LoadSkinColours()
 Colour ParseSkinColour(std::string_view text)
 {
     std::string withoutHash;
-    for (char c : trimBlanks(text))
+    for (char c : trimSpaces(text))
         if (c != '#')
             withoutHash += c;
-    const std::string_view digits = trimBlanks(withoutHash);
+    const std::string_view digits = trimSpaces(withoutHash);
 
     std::uint64_t value = 0;
     for (char c : digits) {

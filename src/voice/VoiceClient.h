@@ -8,7 +8,7 @@
 
 namespace norvo {
 
-class VoiceEvents;
+class VoiceEventSink;
 
 // Raised by a voice client whose call failed.
 class NORVOUITOKA_EXPORT VoiceClientError : public std::runtime_error {
@@ -26,7 +26,7 @@ public:
     virtual ~VoiceClient() = default;
 
     // Where the client delivers its events; nullptr stops delivery.
-    virtual void setEventSink(VoiceEvents* sink) = 0;
+    virtual void setEventSink(VoiceEventSink* sink) = 0;
 
     virtual void Attach() = 0; // 43
     virtual void BeginUpdates() = 0; // 132

@@ -7,30 +7,28 @@
 
 namespace norvo {
 
-class VoiceEvents;
-
-// One event of the voice client as a value, so that it can wait in a queue or
-// cross to another thread. handle and index are 0 where the event has none.
+// One event of the voice client, as a value that can wait in a queue or cross
+// to another thread. The numbers are the events' places in the client's
+// event interface; the panel handles event X in its member Norvo_X. handle
+// and index are 0 where the event has none.
 struct NORVOUITOKA_EXPORT VoiceEvent {
     enum class Kind {
-        Disconnected,
-        Connected,
-        MainPilotUserDeleted,
-        MainPilotUserChanged,
-        MainPilotUserCreated,
-        ObjectCreated,
-        ObjectDeleted,
-        ObjectTextChanged,
-        ObjectValueChanged,
+        Disconnected, // 9
+        Connected, // 10
+        MainPilotUserDeleted, // 25
+        MainPilotUserChanged, // 26
+        MainPilotUserCreated, // 28
+        ObjectCreated, // 57: handle
+        ObjectDeleted, // 59: handle
+        ObjectTextChanged, // 60: handle, index
+        ObjectValueChanged, // 61: handle, index
     };
 
     Kind kind = Kind::Connected;
     std::int32_t handle = 0;
     std::int32_t index = 0;
 
-    // Calls the matching Norvo_ member of the sink.
-    void deliverTo(VoiceEvents& sink) const;
-    // "ObjectValueChanged(7, 9)", "Disconnected".
+    // "ObjectValueChanged(7, 9)", "ObjectCreated(7)", "Disconnected".
     std::string describe() const;
 
     bool operator==(const VoiceEvent&) const = default;

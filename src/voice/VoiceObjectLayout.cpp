@@ -25,14 +25,35 @@ VoiceObjectLayout::VoiceObjectLayout(std::int32_t slotCount, std::int32_t firstI
     for (std::int32_t k = 0; k < BlockCount; ++k)
         bases_[static_cast<std::size_t>(k)] = narrowChecked(std::int64_t{k} * slotCount + firstIndex);
     last_ = narrowChecked(std::int64_t{base(Block::Priority)} + roomCount_ - 1);
-    if (slotCount > 0) {
-        const std::int64_t blockedOffsets = std::int64_t{BlockCount} * slotCount;
-        for (std::int64_t offset = 0; offset < QuickOffsets && offset < blockedOffsets; ++offset)
-            quickBlock_[static_cast<std::size_t>(offset)] = static_cast<std::uint8_t>(offset / slotCount);
-    }
 }
 
-std::int32_t VoiceObjectLayout::narrowIndex(std::int64_t index) { return narrowChecked(index); }
+std::int32_t VoiceObjectLayout::index(Block block, std::int32_t slot) const
+{
+    return narrowChecked(std::int64_t{base(block)} + slot);
+}
+
+std::optional<VoiceObjectLayout::Place> VoiceObjectLayout::locate(std::int32_t index) const
+{
+    if (index == HeaderIndex::VoiceEnabled)
+        return Place{Value::VoiceEnabled, 0};
+    if (index == HeaderIndex::SpeakerRouting || index == HeaderIndex::AllToSpeaker)
+        return Place{Value::Speaker, 0};
+    // Blocks of a positive slot count lie one after the other without
+    // overlapping, so at most one of them holds the index; without slots
+    // every block is empty. Index 6 is the send bar's unless it is a
+    // speaker slot.
+    const std::int64_t offset = std::int64_t{index} - firstIndex_;
+    if (roomCount_ > 0 && offset >= 0 && offset < std::int64_t{BlockCount} * slotCount_) {
+        const auto block = static_cast<std::size_t>(offset / slotCount_);
+        const std::int64_t slot = offset % slotCount_;
+        const Value value = BlockValue[block];
+        if (slot < roomCount_ && (value == Value::Speaker || index != HeaderIndex::Transmitting))
+            return Place{value, static_cast<std::int32_t>(slot)};
+    }
+    if (index == HeaderIndex::Transmitting)
+        return Place{Value::Transmitting, 0};
+    return std::nullopt;
+}
 
 std::optional<std::int32_t> VoiceObjectLayout::slotIn(Block block, std::int32_t index) const
 {

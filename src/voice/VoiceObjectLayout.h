@@ -80,19 +80,12 @@ public:
     std::int32_t last() const { return last_; }
 
     // The index of a slot's property; ArithmeticOverflow beyond 32 bits.
-    // Inline: the refreshes ask for one per value they read.
-    std::int32_t index(Block block, std::int32_t slot) const
-    {
-        const std::int64_t index = std::int64_t{base(block)} + slot;
-        if (index >= std::numeric_limits<std::int32_t>::min() && index <= std::numeric_limits<std::int32_t>::max())
-            return static_cast<std::int32_t>(index);
-        return narrowIndex(index);
-    }
+    std::int32_t index(Block block, std::int32_t slot) const;
     // The slot whose property of that block the index is, if any.
     std::optional<std::int32_t> slotIn(Block block, std::int32_t index) const;
     // What a changed value stands for, first match wins; nothing for an index
-    // no refresh acts on. A few comparisons and subtractions whatever the
-    // index.
+    // no refresh acts on. As cheap for the last slot of a large object as for
+    // the first.
     std::optional<Place> locate(std::int32_t index) const;
 
     // The lowest index from `from` on that locate() places, or that lies in
@@ -104,9 +97,6 @@ public:
     bool operator==(const VoiceObjectLayout&) const = default;
 
 private:
-    // The index in 32 bits; ArithmeticOverflow beyond.
-    static std::int32_t narrowIndex(std::int64_t index);
-
     // What a value in each block stands for, in the blocks' order.
     static constexpr Value BlockValue[BlockCount] = {Value::RoomState, Value::Speaker, Value::ReceiveMute,
         Value::TransmitMute, Value::ReceiveActivity, Value::SendActivity, Value::Priority};
@@ -116,43 +106,6 @@ private:
     std::int32_t roomCount_ = 0;
     std::array<std::int32_t, BlockCount> bases_{};
     std::int32_t last_ = -1;
-    // The block of each offset from the first index below QuickOffsets: the
-    // usual object of a few slots finds any block in one look-up.
-    static constexpr std::int64_t QuickOffsets = 32;
-    std::array<std::uint8_t, QuickOffsets> quickBlock_{};
 };
-
-// Inline, and returning as soon as it knows: every event of the voice object
-// comes through here, and the optional it returns then stays in registers.
-inline std::optional<VoiceObjectLayout::Place> VoiceObjectLayout::locate(std::int32_t index) const
-{
-    if (index == HeaderIndex::VoiceEnabled)
-        return Place{Value::VoiceEnabled, 0};
-    if (index == HeaderIndex::SpeakerRouting || index == HeaderIndex::AllToSpeaker)
-        return Place{Value::Speaker, 0};
-    // Blocks of a positive slot count lie one after the other without
-    // overlapping, so at most one of them holds the index; without slots
-    // every block is empty. Index 6 is the send bar's unless it is a
-    // speaker slot.
-    const std::int64_t offset = std::int64_t{index} - firstIndex_;
-    if (roomCount_ > 0 && offset >= 0 && offset < std::int64_t{BlockCount} * slotCount_) {
-        // Beyond the look-up, seven blocks: a few subtractions cost less
-        // than a 64-bit division.
-        std::size_t block = 0;
-        if (offset < QuickOffsets) {
-            block = quickBlock_[static_cast<std::size_t>(offset)];
-        } else {
-            for (std::int64_t rest = offset; rest >= slotCount_; rest -= slotCount_)
-                ++block;
-        }
-        const std::int64_t slot = std::int64_t{index} - bases_[block];
-        const Value value = BlockValue[block];
-        if (slot < roomCount_ && (value == Value::Speaker || index != HeaderIndex::Transmitting))
-            return Place{value, static_cast<std::int32_t>(slot)};
-    }
-    if (index == HeaderIndex::Transmitting)
-        return Place{Value::Transmitting, 0};
-    return std::nullopt;
-}
 
 } // namespace norvo

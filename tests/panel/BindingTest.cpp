@@ -1,4 +1,5 @@
 #include "PanelFixture.h"
+#include "support/PanelEvents.h"
 
 #include "platform/CheckedMath.h"
 #include "support/CaseNames.h"
@@ -33,7 +34,7 @@ TEST_P(LoopEquivalence, BindingMakesTheCallsOfTheFullLoop)
     addObject(a, b);
     fillObject(voice, Handle, 60);
     setPilot("B", "1");
-    panel->Norvo_ObjectCreated(Handle);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectCreated, Handle);
     const Lines optimised = calls();
     const Lines after = snapshot(panel->form());
 
@@ -41,9 +42,9 @@ TEST_P(LoopEquivalence, BindingMakesTheCallsOfTheFullLoop)
     const TokaFields f = panel->fields();
     const std::int32_t last = checkedAdd(f.PriorityBase, f.RoomCount - 1);
     for (std::int32_t i = 0; i <= last; ++i)
-        panel->Norvo_ObjectValueChanged(f.VoiceHandle, i);
+        raiseEvent(*panel, VoiceEvent::Kind::ObjectValueChanged, f.VoiceHandle, i);
     for (std::int32_t i = 0; i <= last; ++i)
-        panel->Norvo_ObjectTextChanged(f.VoiceHandle, i);
+        raiseEvent(*panel, VoiceEvent::Kind::ObjectTextChanged, f.VoiceHandle, i);
     const Lines naive = calls();
 
     ASSERT_GE(optimised.size(), 6u);
@@ -59,10 +60,10 @@ INSTANTIATE_TEST_SUITE_P(Layouts, LoopEquivalence,
 TEST_F(Binding, HugeSlotCountCostsWhatThreeCost)
 {
     addObject(3, 7);
-    panel->Norvo_ObjectCreated(Handle);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectCreated, Handle);
     const std::size_t three = calls().size();
     addObject(10'000'000, 7, 8);
-    panel->Norvo_ObjectCreated(8);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectCreated, 8);
     EXPECT_EQ(calls().size(), three);
 }
 
@@ -85,9 +86,9 @@ TEST_F(Binding, ObjectAnnouncedMidBindingIsBoundAfterIt)
         TOKA rebound(TokaEnvironment{logged, dock, settings, windows, clock});
         if (announcedMidway)
             client.raiseDuring("GetString", VoiceEvent{VoiceEvent::Kind::ObjectCreated, 8});
-        rebound.Norvo_ObjectCreated(7);
+        raiseEvent(rebound, VoiceEvent::Kind::ObjectCreated, 7);
         if (!announcedMidway)
-            rebound.Norvo_ObjectCreated(8);
+            raiseEvent(rebound, VoiceEvent::Kind::ObjectCreated, 8);
         EXPECT_EQ(rebound.fields().VoiceHandle, 8);
         return calls.take();
     };
@@ -106,7 +107,7 @@ TEST_P(HostileLayout, IsRefusedAfterUnlockingAndChangesNothing)
     const TokaFields before = panel->fields();
     const Lines shown = snapshot(panel->form());
 
-    EXPECT_THROW(panel->Norvo_ObjectCreated(8), ArithmeticOverflow);
+    EXPECT_THROW(raiseEvent(*panel, VoiceEvent::Kind::ObjectCreated, 8), ArithmeticOverflow);
     EXPECT_EQ(calls(),
         (Lines{"Norvo.LockObject(8) = True", "Norvo.ObjectType() = \"VOICE\"", "Norvo.ObjectName() = \"TOKA\"",
             "Norvo.GetLong(0) = " + std::to_string(a), "Norvo.GetLong(1) = " + std::to_string(b),
@@ -115,7 +116,7 @@ TEST_P(HostileLayout, IsRefusedAfterUnlockingAndChangesNothing)
     EXPECT_EQ(snapshot(panel->form()), shown);
 
     auto unbound = makePanel();
-    EXPECT_THROW(unbound->Norvo_ObjectCreated(8), ArithmeticOverflow);
+    EXPECT_THROW(raiseEvent(*unbound, VoiceEvent::Kind::ObjectCreated, 8), ArithmeticOverflow);
     EXPECT_EQ(unbound->fields(), TokaFields{});
 }
 
@@ -128,7 +129,7 @@ TEST_F(Binding, LayoutsAtTheLimitsBind)
 {
     for (const auto& [a, b] : {std::pair{0, Max}, std::pair{3, Max - 20}, std::pair{-1, 0}, std::pair{-5, Min + 36}}) {
         addObject(a, b);
-        EXPECT_NO_THROW(panel->Norvo_ObjectCreated(Handle)) << a << ", " << b;
+        EXPECT_NO_THROW(raiseEvent(*panel, VoiceEvent::Kind::ObjectCreated, Handle)) << a << ", " << b;
         EXPECT_EQ(panel->fields().SlotCount, a);
     }
     EXPECT_TRUE(contains(log.lines(), "Norvo.GetLong(2147483647) = 0"));

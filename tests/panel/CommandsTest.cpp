@@ -1,4 +1,5 @@
 #include "PanelFixture.h"
+#include "support/PanelEvents.h"
 
 #include "support/ChangeCounter.h"
 
@@ -47,7 +48,7 @@ TEST_F(Commands, FirstRoomEverJoinedIsStoredAtOnce)
     startBound();
     voice.setLong(Handle, 9, 2);
     voice.setText(Handle, 9, " EDDF_TWR ");
-    panel->Norvo_ObjectValueChanged(Handle, 9);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectValueChanged, Handle, 9);
     EXPECT_EQ(freeChannel().items(), Lines{"EDDF_TWR"});
     EXPECT_EQ(settings.GetSetting("NORVOUITOKA", "PRIVATE", "CHANNEL0", ""), "EDDF_TWR");
     EXPECT_EQ(settings.writeCount(), 1u);
@@ -61,17 +62,17 @@ TEST_F(Commands, RoomAlreadyOnTopIsNeitherMovedNorWritten)
     startBound();
     voice.setLong(Handle, 9, 2);
     voice.setText(Handle, 9, "B");
-    panel->Norvo_ObjectValueChanged(Handle, 9);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectValueChanged, Handle, 9);
     const std::size_t writes = settings.writeCount();
     ChangeCounter changes(freeChannel());
-    panel->Norvo_ObjectValueChanged(Handle, 9);
-    panel->Norvo_ObjectCreated(Handle);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectValueChanged, Handle, 9);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectCreated, Handle);
     EXPECT_EQ(changes.count(), 0u);
     EXPECT_EQ(settings.writeCount(), writes);
     EXPECT_EQ(freeChannel().items(), (Lines{"B", "A"}));
     // Changed from outside, the store gets the list again.
     settings.SaveSetting("NORVOUITOKA", "PRIVATE", "CHANNEL1", "C");
-    panel->Norvo_ObjectValueChanged(Handle, 9);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectValueChanged, Handle, 9);
     EXPECT_EQ(settings.GetSetting("NORVOUITOKA", "PRIVATE", "CHANNEL1", ""), "A");
 }
 

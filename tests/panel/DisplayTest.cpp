@@ -1,4 +1,5 @@
 #include "PanelFixture.h"
+#include "support/PanelEvents.h"
 
 #include "support/CaseNames.h"
 #include "support/ChangeCounter.h"
@@ -21,11 +22,11 @@ TEST_F(Display, EventsOutsideTheLayoutOrOfAnotherObjectReadNothing)
     startBound();
     const Lines shown = snapshot(panel->form());
     for (const std::int32_t index : {0, 1, 5, 28, -1, Max, Min})
-        panel->Norvo_ObjectValueChanged(Handle, index);
+        raiseEvent(*panel, VoiceEvent::Kind::ObjectValueChanged, Handle, index);
     for (const std::int32_t index : {0, 9, 13, -1, Max, Min})
-        panel->Norvo_ObjectTextChanged(Handle, index);
-    panel->Norvo_ObjectValueChanged(5, 2);
-    panel->Norvo_ObjectTextChanged(8, 10);
+        raiseEvent(*panel, VoiceEvent::Kind::ObjectTextChanged, Handle, index);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectValueChanged, 5, 2);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectTextChanged, 8, 10);
     EXPECT_TRUE(calls().empty());
     EXPECT_EQ(snapshot(panel->form()), shown);
 }
@@ -37,14 +38,14 @@ TEST_F(Display, TwoRoomsNeverTouchTheFreeChannel)
         voice.setLong(Handle, i, i % 3 == 0 ? 1 : 2);
     panel->Initialize();
     ChangeCounter paints(control("Room", 2));
-    panel->Norvo_ObjectCreated(Handle);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectCreated, Handle);
     EXPECT_EQ(paints.count(), 0u);
 }
 
 TEST_F(Display, SpeakerFlagsAreReadOnlyWhenTheFlagBeforeIsSet)
 {
     startBound();
-    panel->Norvo_ObjectValueChanged(Handle, 3);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectValueChanged, Handle, 3);
     EXPECT_EQ(calls(), (Lines{"Norvo.LockObject(7) = True", "Norvo.GetLong(2) = 0", "Norvo.UnlockObject()"}));
 }
 
@@ -55,7 +56,7 @@ TEST_F(Display, AnyNonZeroFlagCountsAsSet)
         {std::pair{2, 5}, std::pair{3, 7}, std::pair{10, -2}, std::pair{6, 3}, std::pair{25, -1}, std::pair{15, 9}})
         voice.setLong(Handle, index, value);
     for (const std::int32_t index : {10, 6, 25, 15})
-        panel->Norvo_ObjectValueChanged(Handle, index);
+        raiseEvent(*panel, VoiceEvent::Kind::ObjectValueChanged, Handle, index);
     EXPECT_EQ(control<UserLabelGraph>("ToSpeaker", 0).Status(), 1);
     EXPECT_EQ(colour("SendActivity"), Purple);
     EXPECT_EQ(colour("PriorityChannel", 0), Green);
@@ -69,7 +70,7 @@ TEST_F(Display, RoomNotConnectedShowsNoInformation)
     control("Freq", 0).setToolTipText("old");
     voice.setLong(Handle, 7, 1);
     voice.setText(Handle, 10, "info");
-    panel->Norvo_ObjectTextChanged(Handle, 10);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectTextChanged, Handle, 10);
     EXPECT_EQ(control("Freq", 0).toolTipText(), "");
 }
 
@@ -87,7 +88,7 @@ TEST_F(Display, RefreshFindingWhatIsShownRepaintsNothing)
         voice.setLong(Handle, 19 + k, 1);
     }
     panel->Initialize();
-    panel->Norvo_ObjectCreated(Handle);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectCreated, Handle);
     const auto pictureDraws = [&] {
         std::uint64_t draws = control<UserLabelGraph>("GeneralSpeaker").pictureDraws();
         for (int k = 0; k < 3; ++k)
@@ -96,9 +97,9 @@ TEST_F(Display, RefreshFindingWhatIsShownRepaintsNothing)
     };
     const std::uint64_t drawn = pictureDraws();
     ChangeCounter paints(panel->form());
-    panel->Norvo_ObjectCreated(Handle);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectCreated, Handle);
     for (std::int32_t index = 2; index < 28; ++index)
-        panel->Norvo_ObjectValueChanged(Handle, index);
+        raiseEvent(*panel, VoiceEvent::Kind::ObjectValueChanged, Handle, index);
     EXPECT_EQ(paints.count(), 0u);
     EXPECT_EQ(pictureDraws(), drawn);
     EXPECT_EQ(freeChannel().items(), Lines{"ROOM2"});
@@ -125,7 +126,7 @@ TEST_P(RoomTip, IsRewrittenOnlyWhenItReadsOtherwise)
     voice.setText(Handle, 10, c.info);
     control("Freq", 0).setToolTipText(c.shown);
     ChangeCounter paints(control("Freq", 0));
-    panel->Norvo_ObjectTextChanged(Handle, 10);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectTextChanged, Handle, 10);
     EXPECT_EQ(control("Freq", 0).toolTipText(), c.expected);
     EXPECT_EQ(paints.count(), std::string(c.shown) == c.expected ? 0u : 1u);
 }

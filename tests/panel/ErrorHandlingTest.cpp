@@ -1,4 +1,5 @@
 #include "PanelFixture.h"
+#include "support/PanelEvents.h"
 
 #include "platform/CheckedMath.h"
 
@@ -45,7 +46,7 @@ TEST_P(FailingVoiceClient, ErrorReachesTheCallerAndTheLockIsReleasedOnce)
 const char* const UnlockObject = "Norvo.UnlockObject()";
 const char* const UnlockPilot = "Norvo.UnlockMainPilotUser()";
 
-void value(TOKA& panel, std::int32_t index) { panel.Norvo_ObjectValueChanged(7, index); }
+void value(TOKA& panel, std::int32_t index) { raiseEvent(panel, VoiceEvent::Kind::ObjectValueChanged, 7, index); }
 std::string caseName(const ::testing::TestParamInfo<Failure>& info)
 {
     return std::string(info.param.member) + std::to_string(info.index);
@@ -53,17 +54,18 @@ std::string caseName(const ::testing::TestParamInfo<Failure>& info)
 void enter(TOKA& panel)
 {
     std::int16_t key = 13;
-    panel.FreqInfo_KeyPress(2, key);
+    panel.form().at("FreqInfo", 2).keyPress(key);
 }
 
 INSTANTIATE_TEST_SUITE_P(Handlers, FailingVoiceClient,
-    ::testing::Values(Failure{"ObjectName", [](TOKA& p) { p.Norvo_ObjectCreated(8); }, UnlockObject},
+    ::testing::Values(
+        Failure{"ObjectName", [](TOKA& p) { raiseEvent(p, VoiceEvent::Kind::ObjectCreated, 8); }, UnlockObject},
         Failure{"GetLong", [](TOKA& p) { value(p, 25); }, UnlockObject},
         Failure{"GetString", [](TOKA& p) { value(p, 9); }, UnlockObject},
-        Failure{"GetString", [](TOKA& p) { p.Norvo_ObjectTextChanged(7, 12); }, UnlockObject},
-        Failure{"Com2Frequency", [](TOKA& p) { p.Norvo_MainPilotUserChanged(); }, UnlockPilot},
-        Failure{"SetReceiveBoth", [](TOKA& p) { p.COMReceive_Click(1); }, UnlockPilot},
-        Failure{"SetLong", [](TOKA& p) { p.RoomStatus_Click(2); }, UnlockObject},
+        Failure{"GetString", [](TOKA& p) { raiseEvent(p, VoiceEvent::Kind::ObjectTextChanged, 7, 12); }, UnlockObject},
+        Failure{"Com2Frequency", [](TOKA& p) { raiseEvent(p, VoiceEvent::Kind::MainPilotUserChanged); }, UnlockPilot},
+        Failure{"SetReceiveBoth", [](TOKA& p) { p.form().at("COMReceive", 1).click(); }, UnlockPilot},
+        Failure{"SetLong", [](TOKA& p) { p.form().at("RoomStatus", 2).click(); }, UnlockObject},
         Failure{"SetLong", enter, UnlockObject}),
     caseName);
 
@@ -80,16 +82,23 @@ std::vector<Failure> failedUnlocks()
     for (const std::int32_t index : {2, 3, 6, 9, 21, 24, 15, 18, 27})
         add("UnlockObject", {[index](TOKA& p) { value(p, index); }});
     add("UnlockObject",
-        {[](TOKA& p) { p.Norvo_ObjectCreated(8); }, [](TOKA& p) { p.Norvo_ObjectTextChanged(7, 12); },
-            [](TOKA& p) { p.Norvo_MainPilotUserChanged(); }, [](TOKA& p) { p.PriorityChannel_Click(2); },
-            [](TOKA& p) { p.ToSpeaker_Click(0); }, [](TOKA& p) { p.GeneralSpeaker_Click(); },
-            [](TOKA& p) { p.COMReceive_Click(2); }, [](TOKA& p) { p.COMTransmit_Click(2); },
-            [](TOKA& p) { p.COMTransmit_Click(0); }, [](TOKA& p) { p.RoomStatus_Click(2); }, enter});
+        {[](TOKA& p) { raiseEvent(p, VoiceEvent::Kind::ObjectCreated, 8); },
+            [](TOKA& p) { raiseEvent(p, VoiceEvent::Kind::ObjectTextChanged, 7, 12); },
+            [](TOKA& p) { raiseEvent(p, VoiceEvent::Kind::MainPilotUserChanged); },
+            [](TOKA& p) { p.form().at("PriorityChannel", 2).click(); },
+            [](TOKA& p) { p.form().at("ToSpeaker", 0).click(); },
+            [](TOKA& p) { p.form().at("GeneralSpeaker").click(); },
+            [](TOKA& p) { p.form().at("COMReceive", 2).click(); },
+            [](TOKA& p) { p.form().at("COMTransmit", 2).click(); },
+            [](TOKA& p) { p.form().at("COMTransmit", 0).click(); },
+            [](TOKA& p) { p.form().at("RoomStatus", 2).click(); }, enter});
     add("UnlockMainPilotUser",
-        {[](TOKA& p) { p.Norvo_MainPilotUserCreated(); }, [](TOKA& p) { p.Norvo_MainPilotUserDeleted(); },
-            [](TOKA& p) { p.Norvo_ObjectDeleted(7); }, [](TOKA& p) { p.Norvo_Disconnected(); },
-            [](TOKA& p) { p.COMReceive_Click(0); }, [](TOKA& p) { p.COMTransmit_Click(1); },
-            [](TOKA& p) { p.Initialize(); }});
+        {[](TOKA& p) { raiseEvent(p, VoiceEvent::Kind::MainPilotUserCreated); },
+            [](TOKA& p) { raiseEvent(p, VoiceEvent::Kind::MainPilotUserDeleted); },
+            [](TOKA& p) { raiseEvent(p, VoiceEvent::Kind::ObjectDeleted, 7); },
+            [](TOKA& p) { raiseEvent(p, VoiceEvent::Kind::Disconnected); },
+            [](TOKA& p) { p.form().at("COMReceive", 0).click(); },
+            [](TOKA& p) { p.form().at("COMTransmit", 1).click(); }, [](TOKA& p) { p.Initialize(); }});
     return cases;
 }
 
@@ -109,7 +118,7 @@ TEST_F(PanelTest, FailedSaveKeepsTheListAndTellsTheHostFirst)
     for (const char* room : {"A", "B"}) {
         voice.setText(Handle, 9, room);
         try {
-            panel->Norvo_ObjectValueChanged(Handle, 9);
+            raiseEvent(*panel, VoiceEvent::Kind::ObjectValueChanged, Handle, 9);
         } catch (const SettingsError& error) {
             thrownBeforeReport = thrownBeforeReport || reported.empty();
             EXPECT_EQ(error.problem(), problem);
@@ -122,7 +131,7 @@ TEST_F(PanelTest, FailedSaveKeepsTheListAndTellsTheHostFirst)
     EXPECT_FALSE(voice.lockedObject());
 
     settings.failWrites(std::nullopt);
-    panel->Norvo_ObjectValueChanged(Handle, 9);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectValueChanged, Handle, 9);
     EXPECT_EQ(panel->settingsProblem(), std::nullopt);
     EXPECT_EQ(settings.GetAllSettings("NORVOUITOKA", "PRIVATE").front(),
         (std::pair<std::string, std::string>{"CHANNEL0", "B"}));
@@ -134,7 +143,7 @@ TEST_F(PanelTest, FailedUnlockAfterAFailedCallIsDroppedForTheFirstError)
     voice.failNext("GetLong");
     voice.failNext("UnlockObject");
     EXPECT_THROW(
-        try { panel->PriorityChannel_Click(0); } catch (const VoiceClientError& error) {
+        try { panel->form().at("PriorityChannel", 0).click(); } catch (const VoiceClientError& error) {
             EXPECT_STREQ(error.what(), "Norvo.GetLong failed: failure injected");
             throw;
         },
@@ -146,8 +155,8 @@ TEST_F(PanelTest, FailedUnlockAfterAFailedCallIsDroppedForTheFirstError)
 TEST_F(PanelTest, SlotIndexBeyond32BitsIsAnErrorAndWritesNothing)
 {
     startBound(0, std::numeric_limits<std::int32_t>::max());
-    EXPECT_THROW(panel->RoomStatus_Click(2), ArithmeticOverflow);
-    EXPECT_THROW(panel->PriorityChannel_Click(1), ArithmeticOverflow);
+    EXPECT_THROW(panel->form().at("RoomStatus", 2).click(), ArithmeticOverflow);
+    EXPECT_THROW(panel->form().at("PriorityChannel", 1).click(), ArithmeticOverflow);
     EXPECT_EQ(calls(),
         (Lines{"Norvo.LockObject(7) = True", "Norvo.UnlockObject()", "Norvo.LockObject(7) = True",
             "Norvo.UnlockObject()"}));

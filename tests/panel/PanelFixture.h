@@ -5,12 +5,13 @@
 #include "platform/ComboBox.h"
 #include "platform/Label.h"
 #include "platform/ManualClock.h"
-#include "testing/CallLog.h"
-#include "testing/InMemoryVoiceClient.h"
-#include "testing/LoggingVoiceClient.h"
-#include "testing/MemorySettingsStore.h"
-#include "testing/RecordingDockFrame.h"
-#include "testing/RecordingWindowSystem.h"
+#include "recording/CallLog.h"
+#include "recording/InMemoryVoiceClient.h"
+#include "recording/LoggingVoiceClient.h"
+#include "recording/MemorySettingsStore.h"
+#include "recording/RecordingDockFrame.h"
+#include "recording/RecordingWindowSystem.h"
+#include "support/PanelEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +65,7 @@ struct PanelTest : ::testing::Test {
     {
         addObject(a, b);
         panel->Initialize();
-        panel->Norvo_ObjectCreated(Handle);
+        raiseEvent(*panel, VoiceEvent::Kind::ObjectCreated, Handle);
         log.take();
     }
     Lines calls() { return log.take(); }

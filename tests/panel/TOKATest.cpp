@@ -9,7 +9,7 @@ using Lifecycle = PanelTest;
 
 TEST_F(Lifecycle, ShutdownRunsOnceAndOnlyAfterAStartUpEvenAFailedOne)
 {
-    EXPECT_EQ(loggedVoice.eventSink(), panel.get());
+    EXPECT_EQ(loggedVoice.eventSink(), &panel->eventSink());
     panel.reset();
     EXPECT_TRUE(calls().empty());
     EXPECT_EQ(loggedVoice.eventSink(), nullptr);

@@ -3,11 +3,11 @@
 #include "panel/TOKA.h"
 #include "qt/ThreadSafeEventSink.h"
 #include "qt/TokaWidget.h"
+#include "recording/CallLog.h"
+#include "recording/InMemoryVoiceClient.h"
+#include "recording/MemorySettingsStore.h"
+#include "recording/RecordingDockFrame.h"
 #include "support/EventRecorder.h"
-#include "testing/CallLog.h"
-#include "testing/InMemoryVoiceClient.h"
-#include "testing/MemorySettingsStore.h"
-#include "testing/RecordingDockFrame.h"
 
 #include <QThread>
 
@@ -28,11 +28,11 @@ TEST(ThreadSafeEventSinkTest, EventsFromAnyThreadReachTheSinkOnItsThreadInOrder)
     ThreadSafeEventSink sink(recorder);
     std::thread worker([&] {
         for (int index = 0; index < 100; ++index)
-            sink.Norvo_ObjectValueChanged(1, index);
+            sink.receive({VoiceEvent::Kind::ObjectValueChanged, 1, index});
     });
     worker.join();
     // Raised on the sink's thread while the worker's are on the way: behind them.
-    sink.Norvo_ObjectValueChanged(1, 100);
+    sink.receive({VoiceEvent::Kind::ObjectValueChanged, 1, 100});
     EXPECT_TRUE(recorder.take().empty());
 
     Lines received;
@@ -50,7 +50,7 @@ TEST(ThreadSafeEventSinkTest, EventsFromAnyThreadReachTheSinkOnItsThreadInOrder)
     EXPECT_FALSE(recorder.sawLockHeld());
 
     // With nothing on the way, an event raised on the sink's thread is passed on at once.
-    sink.Norvo_ObjectValueChanged(1, 101);
+    sink.receive({VoiceEvent::Kind::ObjectValueChanged, 1, 101});
     EXPECT_EQ(recorder.take(), Lines{valueChanged(101)});
 }
 
@@ -64,17 +64,17 @@ TEST(ThreadSafeEventSinkTest, WidgetPanelTakesEventsFromAWorkerAndLogsTheirError
     voice.setLong(7, 2, 1);
     RecordingDockFrame dock{log};
     TokaWidget toka(voice, dock, std::make_unique<MemorySettingsStore>());
-    VoiceEvents* sink = voice.eventSink();
+    VoiceEventSink* sink = voice.eventSink();
     ASSERT_NE(sink, nullptr);
-    ASSERT_NE(sink, &toka.panel());
+    ASSERT_NE(sink, &toka.panel().eventSink());
 
-    std::thread([sink] { sink->Norvo_ObjectCreated(7); }).join();
+    std::thread([sink] { sink->receive({VoiceEvent::Kind::ObjectCreated, 7}); }).join();
     EXPECT_EQ(toka.panel().fields().VoiceHandle, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return toka.panel().fields().VoiceHandle == 7; }, 5000));
 
     testing::WarningLog warnings;
     voice.failNext("LockObject");
-    std::thread([sink] { sink->Norvo_ObjectValueChanged(7, 25); }).join();
+    std::thread([sink] { sink->receive({VoiceEvent::Kind::ObjectValueChanged, 7, 25}); }).join();
     EXPECT_TRUE(QTest::qWaitFor([&] { return warnings.contains("voice event failed"); }, 5000));
 }
 

@@ -1,5 +1,6 @@
 #include "AccessibilityEvents.h"
 #include "QtTestSupport.h"
+#include "support/PanelEvents.h"
 
 #include "panel/TOKA.h"
 #include "platform/ComboBox.h"
@@ -9,11 +10,11 @@
 #include "qt/QtSettingsStore.h"
 #include "qt/QtWindowSystem.h"
 #include "qt/TokaWidget.h"
-#include "testing/CallLog.h"
-#include "testing/InMemoryVoiceClient.h"
-#include "testing/LoggingVoiceClient.h"
-#include "testing/MemorySettingsStore.h"
-#include "testing/RecordingDockFrame.h"
+#include "recording/CallLog.h"
+#include "recording/InMemoryVoiceClient.h"
+#include "recording/LoggingVoiceClient.h"
+#include "recording/MemorySettingsStore.h"
+#include "recording/RecordingDockFrame.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -24,6 +25,10 @@
 
 namespace norvo::qt {
 namespace {
+
+using norvo::testing::raiseEvent;
+
+FormView& view(TokaWidget& widget) { return *widget.findChild<FormView*>(); }
 
 // The panel at the size it asks for, its calls logged; bind() binds object 7
 // (three slots from index 7: state 7-9, speaker 10-12, priority 25-27) with
@@ -39,7 +44,7 @@ struct PanelTest : ::testing::Test {
     void bind()
     {
         setUpObject();
-        panel().Norvo_ObjectCreated(7);
+        raiseEvent(panel(), VoiceEvent::Kind::ObjectCreated, 7);
         panel().Quit.connect([this] { log.add("raise Quit"); });
         testing::showAndExpose(toka);
         log.take();
@@ -56,7 +61,7 @@ struct PanelTest : ::testing::Test {
 
     norvo::TOKA& panel() { return toka.panel(); }
     Control& control(const char* name, int index = Control::NoIndex) { return panel().form().at(name, index); }
-    ControlWidget& widgetOf(const Control& c) { return *toka.view().widgetFor(c); }
+    ControlWidget& widgetOf(const Control& c) { return *view(toka).widgetFor(c); }
     QPoint centreOf(const char* name, int index = Control::NoIndex)
     {
         const QWidget& widget = widgetOf(control(name, index));
@@ -111,7 +116,7 @@ TEST_F(PanelTest, FailedStartUpIsLoggedAndLeavesAWidget)
     voice.failNext("Attach");
     TokaWidget failing(voice, dock, std::make_unique<MemorySettingsStore>());
     EXPECT_TRUE(warnings.contains("norvo.panel: panel start-up failed"));
-    EXPECT_EQ(failing.view().size(), QSize(norvo::TOKA::DesignWidth, norvo::TOKA::DesignHeight));
+    EXPECT_EQ(view(failing).size(), QSize(norvo::TOKA::DesignWidth, norvo::TOKA::DesignHeight));
 }
 
 // Rooms connected and named: a second binding finds all of it as shown and
@@ -121,10 +126,10 @@ TEST_F(BoundPanelTest, RefreshFindingWhatIsShownRepaintsNoWidget)
     voice.setLong(7, 9, 2);
     voice.setLong(7, 12, 1);
     voice.setText(7, 9, "EDDF_TWR");
-    panel().Norvo_ObjectCreated(7);
+    raiseEvent(panel(), VoiceEvent::Kind::ObjectCreated, 7);
     QApplication::processEvents();
     testing::PaintCounter paints(toka.findChildren<QWidget*>());
-    panel().Norvo_ObjectCreated(7);
+    raiseEvent(panel(), VoiceEvent::Kind::ObjectCreated, 7);
     QApplication::processEvents();
     EXPECT_EQ(paints.paints, 0);
     auto& freeChannel = static_cast<ComboBoxWidget&>(widgetOf(control("FreqInfo", 2))).box();
@@ -160,7 +165,7 @@ TEST_F(BoundPanelTest, AccessibilityTreeNamesEveryControlOnceWithItsRole)
             walk(*child);
         }
     };
-    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&toka.view());
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&view(toka));
     EXPECT_EQ(root->text(QAccessible::Name), QStringLiteral("Voice panel"));
     walk(*root);
     std::map<QString, QAccessible::Role> expected{{"All channels to speaker", QAccessible::Button},
@@ -194,24 +199,24 @@ TEST_F(BoundPanelTest, StateTextFollowsTheModelAndIsAnnounced)
     for (const auto& [state, words] : {std::pair{1, "Pending"}, std::pair{2, "Connected"}, std::pair{3, "Failed"},
              std::pair{4, "Kicked"}, std::pair{0, "Offline"}}) {
         voice.setLong(7, 7, state);
-        panel().Norvo_ObjectValueChanged(7, 7);
+        raiseEvent(panel(), VoiceEvent::Kind::ObjectValueChanged, 7, 7);
         EXPECT_EQ(room.text(QAccessible::Description), QString::fromLatin1(words));
         EXPECT_EQ(events.take(room.object(), QAccessible::DescriptionChanged), 1) << words;
     }
     voice.setLong(7, 7, 2);
     voice.setLong(7, 19, 1);
-    panel().Norvo_ObjectValueChanged(7, 7);
+    raiseEvent(panel(), VoiceEvent::Kind::ObjectValueChanged, 7, 7);
     EXPECT_EQ(accessibleOf("RoomRecvActivity", 0).text(QAccessible::Description), QStringLiteral("Active"));
 
     QAccessibleInterface& priority = accessibleOf("PriorityChannel", 0);
     for (const auto& [flag, words] : {std::pair{1, "On"}, std::pair{0, "Off"}}) {
         voice.setLong(7, 25, flag);
-        panel().Norvo_ObjectValueChanged(7, 25);
+        raiseEvent(panel(), VoiceEvent::Kind::ObjectValueChanged, 7, 25);
         EXPECT_EQ(priority.state().checked, flag == 1);
         EXPECT_EQ(priority.text(QAccessible::Description), QString::fromLatin1(words));
         EXPECT_EQ(events.take(priority.object(), QAccessible::StateChanged), 1) << words;
     }
-    panel().Norvo_ObjectValueChanged(7, 25);
+    raiseEvent(panel(), VoiceEvent::Kind::ObjectValueChanged, 7, 25);
     EXPECT_TRUE(events.seen.empty());
 }
 
@@ -307,10 +312,10 @@ TEST(TokaWidgetSettingsTest, FileThatDoesNotParseIsKeptAndReportedToTheHost)
     voice.setLong(7, 0, 3);
     voice.setLong(7, 1, 7);
     voice.setLong(7, 2, 1);
-    toka.panel().Norvo_ObjectCreated(7);
+    raiseEvent(toka.panel(), VoiceEvent::Kind::ObjectCreated, 7);
     voice.setLong(7, 9, 2);
     voice.setText(7, 9, "B");
-    EXPECT_THROW(toka.panel().Norvo_ObjectValueChanged(7, 9), SettingsError);
+    EXPECT_THROW(raiseEvent(toka.panel(), VoiceEvent::Kind::ObjectValueChanged, 7, 9), SettingsError);
     EXPECT_EQ(toka.panel().form().get<ComboBox>("FreqInfo", 2).items(), (std::vector<std::string>{"B", "A"}));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), text);

@@ -1,6 +1,6 @@
 #include "ReplayProgram.h"
 
-#include "testing/MemorySettingsStore.h"
+#include "recording/MemorySettingsStore.h"
 
 #include <NorvoUITOKA/norvouitoka_version.h>
 

@@ -1,6 +1,6 @@
 #include "ValueFormatter.h"
 
-#include "testing/MemorySettingsStore.h"
+#include "recording/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 

@@ -5,12 +5,12 @@
 #include "platform/ComboBox.h"
 #include "platform/Label.h"
 #include "platform/ManualClock.h"
+#include "recording/CallLog.h"
+#include "recording/LoggingVoiceClient.h"
+#include "recording/MemorySettingsStore.h"
+#include "recording/RecordingWindowSystem.h"
 #include "sim/SimulatedVoiceClient.h"
 #include "support/CaseNames.h"
-#include "testing/CallLog.h"
-#include "testing/LoggingVoiceClient.h"
-#include "testing/MemorySettingsStore.h"
-#include "testing/RecordingWindowSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -78,7 +78,7 @@ struct PanelRig {
         using Kind = VoiceEvent::Kind;
         static constexpr std::array<Kind, 4> Kinds
             = {Kind::ObjectValueChanged, Kind::ObjectValueChanged, Kind::ObjectTextChanged, Kind::MainPilotUserChanged};
-        VoiceEvent{Kinds.at(random() % Kinds.size()), handle, index}.deliverTo(*between.eventSink());
+        between.eventSink()->receive({Kinds.at(random() % Kinds.size()), handle, index});
     }
 
     void advance(std::int64_t milliseconds)

@@ -1,6 +1,6 @@
 #include "skin/Skin.h"
+#include "recording/RecordingWindowSystem.h"
 #include "support/CaseNames.h"
-#include "testing/RecordingWindowSystem.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "voice/VoiceEventReceiver.h"
+#include "voice/VoiceEventSink.h"
 
 #include <functional>
 
@@ -12,7 +12,7 @@ namespace norvo::testing {
 
 // Writes down each event it receives ("ObjectValueChanged(2, 9)") and whether
 // the client held a lock at that moment, as lockHeld tells.
-class EventRecorder : public VoiceEventReceiver {
+class EventRecorder : public VoiceEventSink {
 public:
     explicit EventRecorder(std::function<bool()> lockHeld = [] { return false; })
         : lockHeld_(std::move(lockHeld))
@@ -22,7 +22,6 @@ public:
     std::vector<std::string> take() { return std::exchange(events_, {}); }
     bool sawLockHeld() const { return sawLockHeld_; }
 
-protected:
     void receive(const VoiceEvent& event) override
     {
         sawLockHeld_ = sawLockHeld_ || lockHeld_();

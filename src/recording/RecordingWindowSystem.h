@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/WindowSystem.h"
-#include "testing/CallLog.h"
+#include "recording/CallLog.h"
 
 namespace norvo {
 

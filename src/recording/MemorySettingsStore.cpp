@@ -1,4 +1,4 @@
-#include "testing/MemorySettingsStore.h"
+#include "recording/MemorySettingsStore.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "testing/LoggingVoiceClient.h"
-#include "testing/CallLog.h"
-#include "testing/InMemoryVoiceClient.h"
+#include "recording/LoggingVoiceClient.h"
+#include "recording/CallLog.h"
+#include "recording/InMemoryVoiceClient.h"
 
 #include "support/EventRecorder.h"
 
@@ -59,10 +59,10 @@ TEST_F(LoggingVoiceClientTest, EventsAreWrittenAndReachTheSink)
 {
     testing::EventRecorder panel;
     logging.setEventSink(&panel);
-    VoiceEvents* raised = memory.eventSink();
+    VoiceEventSink* raised = memory.eventSink();
     ASSERT_NE(raised, nullptr);
-    raised->Norvo_MainPilotUserCreated();
-    raised->Norvo_ObjectValueChanged(7, 9);
+    raised->receive({VoiceEvent::Kind::MainPilotUserCreated});
+    raised->receive({VoiceEvent::Kind::ObjectValueChanged, 7, 9});
     EXPECT_EQ(panel.take(), (Lines{"MainPilotUserCreated", "ObjectValueChanged(7, 9)"}));
     EXPECT_EQ(log.take(), (Lines{"event MainPilotUserCreated", "event ObjectValueChanged(7, 9)"}));
 

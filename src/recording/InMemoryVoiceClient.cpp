@@ -1,4 +1,4 @@
-#include "testing/InMemoryVoiceClient.h"
+#include "recording/InMemoryVoiceClient.h"
 
 #include <algorithm>
 #include <array>
@@ -88,7 +88,7 @@ void InMemoryVoiceClient::enterCall(std::string_view member)
         pendingEvents_.erase(waiting);
         for (const VoiceEvent& event : events)
             if (sink_)
-                event.deliverTo(*sink_);
+                sink_->receive(event);
     }
     const auto pending = pendingFailures_.find(member);
     if (pending == pendingFailures_.end())

@@ -1,6 +1,6 @@
-#include "testing/LoggingVoiceClient.h"
+#include "recording/LoggingVoiceClient.h"
 
-#include "testing/CallLog.h"
+#include "recording/CallLog.h"
 
 #include <exception>
 
@@ -58,7 +58,7 @@ void LoggingVoiceClient::failed(const std::string& what, const std::exception& e
     write_(reasons_ == FailureReasons::Written ? what + " failed: " + error.what() : what + " failed");
 }
 
-void LoggingVoiceClient::setEventSink(VoiceEvents* sink)
+void LoggingVoiceClient::setEventSink(VoiceEventSink* sink)
 {
     sink_ = sink;
     inner_.setEventSink(sink ? this : nullptr);
@@ -172,7 +172,7 @@ void LoggingVoiceClient::receive(const VoiceEvent& event)
 {
     if (events_ == EventLines::Written)
         write_("event " + event.describe());
-    event.deliverTo(*sink_);
+    sink_->receive(event);
 }
 
 } // namespace norvo

@@ -1,4 +1,4 @@
-#include "testing/InMemoryVoiceClient.h"
+#include "recording/InMemoryVoiceClient.h"
 #include "support/ReceiveBothCases.h"
 
 #include <gtest/gtest.h>

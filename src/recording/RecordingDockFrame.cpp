@@ -1,4 +1,4 @@
-#include "testing/RecordingDockFrame.h"
+#include "recording/RecordingDockFrame.h"
 
 #include <stdexcept>
 
@@ -34,7 +34,6 @@ void RecordingDockFrame::ClosePanel(const std::string& progId)
         throw DockFrameError("DKF.ClosePanel failed: failure injected");
     }
     log_.add(line);
-    ++closeRequests_;
 }
 
 } // namespace norvo

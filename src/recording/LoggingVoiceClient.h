@@ -1,7 +1,7 @@
 #pragma once
 
 #include "voice/VoiceClient.h"
-#include "voice/VoiceEventReceiver.h"
+#include "voice/VoiceEventSink.h"
 
 #include <exception>
 #include <functional>
@@ -15,7 +15,7 @@ namespace norvo {
 // without ": why" when the reasons are left out), "event
 // ObjectValueChanged(7, 9)" (unless left out: events are no calls of the
 // panel). Lets a host or a test see what its panel calls.
-class LoggingVoiceClient : public VoiceClient, private VoiceEventReceiver {
+class LoggingVoiceClient : public VoiceClient, private VoiceEventSink {
 public:
     using LineSink = std::function<void(const std::string&)>;
     enum class FailureReasons { Written, LeftOut };
@@ -28,9 +28,9 @@ public:
     LoggingVoiceClient& operator=(const LoggingVoiceClient&) = delete;
 
     // Where the events go on to, unlogged when raised here.
-    VoiceEvents* eventSink() const { return sink_; }
+    VoiceEventSink* eventSink() const { return sink_; }
 
-    void setEventSink(VoiceEvents* sink) override;
+    void setEventSink(VoiceEventSink* sink) override;
     void Attach() override;
     void BeginUpdates() override;
     void RequestRefresh() override;
@@ -64,7 +64,7 @@ private:
     LineSink write_;
     FailureReasons reasons_;
     EventLines events_;
-    VoiceEvents* sink_ = nullptr;
+    VoiceEventSink* sink_ = nullptr;
 };
 
 } // namespace norvo

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "voice/VoiceClient.h"
-#include "voice/VoiceEvent.h"
+#include "voice/VoiceEventSink.h"
 
 #include <cstdint>
 #include <map>
@@ -59,9 +59,9 @@ public:
 
     bool pilotLocked() const { return pilotLocked_; }
     std::optional<std::int32_t> lockedObject() const { return lockedObject_; }
-    VoiceEvents* eventSink() const { return sink_; }
+    VoiceEventSink* eventSink() const { return sink_; }
 
-    void setEventSink(VoiceEvents* sink) override { sink_ = sink; }
+    void setEventSink(VoiceEventSink* sink) override { sink_ = sink; }
     void Attach() override;
     void BeginUpdates() override;
     void RequestRefresh() override;
@@ -91,7 +91,7 @@ private:
     Pilot& lockedPilot(std::string_view member);
     Object& locked(std::string_view member);
 
-    VoiceEvents* sink_ = nullptr;
+    VoiceEventSink* sink_ = nullptr;
     std::optional<Pilot> pilot_;
     std::map<std::int32_t, Object> objects_;
     std::map<std::string, int, std::less<>> pendingFailures_;

@@ -1,4 +1,4 @@
-#include "testing/RecordingWindowSystem.h"
+#include "recording/RecordingWindowSystem.h"
 
 #include "platform/CheckedMath.h"
 

@@ -1,4 +1,4 @@
-#include "testing/CallLog.h"
+#include "recording/CallLog.h"
 
 namespace norvo {
 

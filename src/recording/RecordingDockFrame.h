@@ -1,7 +1,7 @@
 #pragma once
 
 #include "host/DockFrame.h"
-#include "testing/CallLog.h"
+#include "recording/CallLog.h"
 
 #include <string_view>
 
@@ -21,7 +21,6 @@ public:
     // any other name.
     void failNext(std::string_view member);
     static bool isMember(std::string_view member) { return member == "IsHosted" || member == "ClosePanel"; }
-    int closeRequests() const { return closeRequests_; }
 
     bool IsHosted() override;
     void ClosePanel(const std::string& progId) override;
@@ -31,7 +30,6 @@ private:
     bool hosted_ = false;
     int failIsHosted_ = 0;
     int failClosePanel_ = 0;
-    int closeRequests_ = 0;
 };
 
 } // namespace norvo

@@ -1,0 +1,81 @@
+#include "panel/RememberedChannels.h"
+
+#include "panel/TOKA.h"
+#include "platform/TrimSpaces.h"
+
+#include <algorithm>
+
+namespace norvo {
+
+namespace {
+
+// Start-up reads one key more than a save clears: a room under the last key
+// is loaded but never cleared.
+constexpr std::int32_t LoadedKeys = 21;
+constexpr std::int32_t ClearedKeys = 20;
+constexpr const char* Application = TOKA::SettingsApplication;
+constexpr const char* Section = TOKA::SettingsSection;
+
+std::string channelKey(std::int32_t position) { return "CHANNEL" + std::to_string(position); }
+
+} // namespace
+
+void RememberedChannels::load()
+{
+    for (std::int32_t n = 0; n < LoadedKeys; ++n) {
+        const std::string value = store_.GetSetting(Application, Section, channelKey(n), "");
+        const std::string_view room = trimSpaces(value);
+        if (!room.empty())
+            rooms_.emplace_back(room);
+    }
+    if (const auto problem = store_.problem(Application))
+        report(*problem);
+}
+
+bool RememberedChannels::remember(std::string_view room)
+{
+    const auto listed = std::find(rooms_.begin(), rooms_.end(), room);
+    if (listed == rooms_.begin() && listed != rooms_.end())
+        return false;
+    if (listed == rooms_.end())
+        rooms_.emplace(rooms_.begin(), room);
+    else
+        std::rotate(rooms_.begin(), listed, listed + 1);
+    unsaved_ = true;
+    return true;
+}
+
+void RememberedChannels::save()
+{
+    // The store holds the list as it was saved: saving it again would write
+    // nothing. Most refreshes of a connected free channel end here.
+    if (!unsaved_ && savedRevision_ && savedRevision_ == store_.revision(Application)) {
+        problem_.reset();
+        return;
+    }
+    SettingsStore::Entries entries;
+    std::int32_t n = 0;
+    for (const std::string& room : rooms_)
+        entries.emplace_back(channelKey(n++), room);
+    for (; n < ClearedKeys; ++n)
+        entries.emplace_back(channelKey(n), "");
+    try {
+        store_.SaveSettings(Application, Section, entries);
+    } catch (const SettingsError& error) {
+        report(error.problem());
+        throw;
+    }
+    unsaved_ = false;
+    savedRevision_ = store_.revision(Application);
+    problem_.reset();
+}
+
+void RememberedChannels::report(const SettingsProblem& problem)
+{
+    if (problem_ == problem)
+        return;
+    problem_ = problem;
+    problemFound_(problem);
+}
+
+} // namespace norvo

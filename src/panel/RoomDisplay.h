@@ -1,0 +1,59 @@
+#pragma once
+
+#include "panel/PanelControls.h"
+#include "panel/VoiceObject.h"
+
+#include <cstdint>
+
+namespace norvo {
+
+class RadioDisplay;
+class RememberedChannels;
+
+// The rooms of the bound object: each slot's state, activity, mute, priority
+// and speaker routing, the activity bars, whether the rooms show at all, and
+// each room's name and information for the user.
+class RoomDisplay {
+public:
+    RoomDisplay(VoiceObject& voice, const PanelControls& controls, RadioDisplay& radios, RememberedChannels& channels)
+        : voice_(voice)
+        , c_(controls)
+        , radios_(radios)
+        , channels_(channels)
+    {
+    }
+
+    // The item refresh: repaints what one property of the object shows,
+    // nothing for another object's handle. It reacts to value changes, and
+    // runs after every command's write and for each property right after
+    // binding.
+    void Norvo_ObjectValueChanged(std::int32_t handle, std::int32_t index);
+    // The information-text refresh of one slot's room.
+    void Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t index);
+
+    // No room shows: the room frames, both bars and the general speaker
+    // button hidden.
+    void hideRooms();
+
+private:
+    void showVoiceEnabled();
+    void showSpeakers();
+    void showSendBar();
+    void showRoomState(std::int32_t slot, std::int32_t index);
+    // A room's activity box, idle while the room is not connected; a receive
+    // activity also updates the receive bar.
+    void showRoomActivity(bool receive, std::int32_t slot, std::int32_t index);
+    void showMute(bool receive, std::int32_t slot, std::int32_t index);
+    void showPriority(std::int32_t slot, std::int32_t index);
+    // A connected room's information, read under the caller's lock; a joined
+    // free channel also shows its name and is remembered.
+    void showRoomInfo(std::int32_t slot);
+    void showJoinedRoom(std::int32_t slot);
+
+    VoiceObject& voice_;
+    const PanelControls& c_;
+    RadioDisplay& radios_;
+    RememberedChannels& channels_;
+};
+
+} // namespace norvo
