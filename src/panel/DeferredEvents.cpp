@@ -9,7 +9,7 @@ void DeferredEvents::receive(const VoiceEvent& event)
     if (handling_)
         waiting_.push_back(event);
     else
-        runHandler([&] { dispatch_(event); });
+        runHandler([&] { dispatch_.receive(event); });
 }
 
 void DeferredEvents::close()
@@ -24,7 +24,7 @@ void DeferredEvents::dispatchWaiting(std::exception_ptr error)
         const VoiceEvent event = waiting_.front();
         waiting_.pop_front();
         try {
-            dispatch_(event);
+            dispatch_.receive(event);
         } catch (...) {
             if (!error)
                 error = std::current_exception();

@@ -5,15 +5,14 @@
 
 #include <deque>
 #include <exception>
-#include <functional>
 
 namespace norvo {
 
 // The panel's door for the voice client's events, and what keeps its
 // handlers from running inside one another on account of them. An event that
 // arrives while a handler runs (also one the client raises from inside a call
-// that handler makes) waits, and is dispatched once the outermost handler has
-// returned, in the order the events arrived, with those that arrive meanwhile
+// that handler makes) waits, and goes on to the dispatch once the outermost
+// handler has returned, in the order the events arrived, with those that arrive meanwhile
 // after it. Nothing is dropped while the panel runs: a handler that fails
 // does not cancel the events that wait. The caller of the outermost handler
 // then gets the first error: the handler's own, else that of the first
@@ -22,15 +21,13 @@ namespace norvo {
 // Not thread-safe: everything happens on the panel's thread.
 class DeferredEvents final : public VoiceEventSink {
 public:
-    using Dispatch = std::function<void(const VoiceEvent&)>;
-
-    explicit DeferredEvents(Dispatch dispatch)
-        : dispatch_(std::move(dispatch))
+    explicit DeferredEvents(VoiceEventSink& dispatch)
+        : dispatch_(dispatch)
     {
     }
 
-    // Dispatched at once as a handler of its own, or waits while one runs.
-    // Once closed, dropped.
+    // Goes on to the dispatch at once, as a handler of its own, or waits while
+    // one runs. Once closed, dropped.
     void receive(const VoiceEvent& event) override;
 
     // Runs body as a handler of the panel, then, when it is the outermost
@@ -48,7 +45,7 @@ private:
     // then raises the first failure, the handler's error first.
     void dispatchWaiting(std::exception_ptr error);
 
-    Dispatch dispatch_;
+    VoiceEventSink& dispatch_;
     std::deque<VoiceEvent> waiting_;
     bool handling_ = false;
     bool closed_ = false;
@@ -67,7 +64,8 @@ template <class Body> void DeferredEvents::runHandler(Body&& body)
     } catch (...) {
         error = std::current_exception();
     }
-    dispatchWaiting(error);
+    if (error || !waiting_.empty())
+        dispatchWaiting(error);
 }
 
 } // namespace norvo

@@ -242,12 +242,14 @@ void RoomDisplay::showRoomInfo(std::int32_t slot)
 {
     VoiceClient& client = voice_.client();
     const std::string info = client.GetString(voice_.index(Block::Info, slot));
+    Control& tip = c_.roomTip(slot);
     if (Slots::isRadio(slot)) {
         const std::string name = client.GetString(voice_.index(Block::Room, slot));
-        c_.roomTip(slot).setToolTipText(roomTip(name, info));
-        return;
+        if (!isRoomTip(tip.toolTipText(), name, info))
+            tip.setToolTipText(roomTip(name, info));
+    } else if (!isOneLineInfo(tip.toolTipText(), info)) {
+        tip.setToolTipText(oneLineInfo(info));
     }
-    PanelControls::element(c_.FreqInfo, slot, "FreqInfo").setToolTipText(oneLineInfo(info));
 }
 
 void RoomDisplay::showJoinedRoom(std::int32_t slot)
@@ -266,7 +268,7 @@ void RoomDisplay::showJoinedRoom(std::int32_t slot)
     const bool first = channels_.rooms().empty();
     if (channels_.remember(name))
         box.setItems(channels_.rooms());
-    if (!first)
+    if (!first && name.size() != box.text().size())
         box.setText(std::string(name));
     channels_.save();
 }

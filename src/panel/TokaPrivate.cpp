@@ -17,7 +17,8 @@ TokaPrivate::TokaPrivate(TOKA& panel, const TokaEnvironment& environment)
     , commands(voice, controls, radios, rooms)
     , entry(voice, controls, rooms)
     , window(env.windows, env.dockFrame, form, controls, panel.Quit)
-    , events([this](const VoiceEvent& event) { dispatch(event); })
+    , dispatch(binding, radios, rooms)
+    , events(dispatch)
 {
     routeInput();
     env.voice.setEventSink(&events);
@@ -66,23 +67,6 @@ void TokaPrivate::Terminate() noexcept
     try {
         window.releaseRegion();
     } catch (...) {
-    }
-}
-
-void TokaPrivate::dispatch(const VoiceEvent& event)
-{
-    using Kind = VoiceEvent::Kind;
-    switch (event.kind) {
-    case Kind::Disconnected: binding.Norvo_Disconnected(); break;
-    // Nothing to show yet: the objects announce themselves.
-    case Kind::Connected: break;
-    case Kind::MainPilotUserDeleted:
-    case Kind::MainPilotUserChanged:
-    case Kind::MainPilotUserCreated: radios.Norvo_MainPilotUserChanged(); break;
-    case Kind::ObjectCreated: binding.Norvo_ObjectCreated(event.handle); break;
-    case Kind::ObjectDeleted: binding.Norvo_ObjectDeleted(event.handle); break;
-    case Kind::ObjectTextChanged: rooms.Norvo_ObjectTextChanged(event.handle, event.index); break;
-    case Kind::ObjectValueChanged: rooms.Norvo_ObjectValueChanged(event.handle, event.index); break;
     }
 }
 

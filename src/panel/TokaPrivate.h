@@ -4,6 +4,7 @@
 #include "panel/Commands.h"
 #include "panel/DeferredEvents.h"
 #include "panel/DockedWindow.h"
+#include "panel/EventDispatch.h"
 #include "panel/FrequencyEntry.h"
 #include "panel/PanelControls.h"
 #include "panel/RadioDisplay.h"
@@ -44,11 +45,10 @@ public:
     Commands commands;
     FrequencyEntry entry;
     DockedWindow window;
+    EventDispatch dispatch;
     DeferredEvents events;
 
 private:
-    // What each of the voice client's events runs.
-    void dispatch(const VoiceEvent& event);
     void routeInput();
     // The labels' timers tick as handlers of the panel, as all its input does.
     void tickAsHandlers(Control& container);

@@ -118,7 +118,6 @@ std::vector<Control*> Control::array(std::string_view name)
     return elements;
 }
 
-void Control::setVisible(bool value) { assign(visible_, value, Property::Visible); }
 void Control::setEnabled(bool value) { assign(enabled_, value, Property::Enabled); }
 void Control::setLeft(std::int32_t value) { assign(left_, value, Property::Left); }
 void Control::setTop(std::int32_t value) { assign(top_, value, Property::Top); }
@@ -150,8 +149,6 @@ void Control::setGeometry(std::int32_t left, std::int32_t top, std::int32_t widt
     setSize(width, height);
 }
 
-void Control::setToolTipText(std::string_view value) { assign(toolTipText_, value, Property::ToolTipText); }
-void Control::setBackColor(Colour value) { assign(backColor_, value, Property::BackColor); }
 void Control::setForeColor(Colour value) { assign(foreColor_, value, Property::ForeColor); }
 void Control::setMousePointer(std::int32_t value) { assign(mousePointer_, value, Property::MousePointer); }
 void Control::setTabIndex(std::int32_t value) { assign(tabIndex_, value, Property::TabIndex); }
@@ -159,11 +156,6 @@ void Control::setTabStop(bool value) { assign(tabStop_, value, Property::TabStop
 void Control::setHint(std::string_view value) { assign(hint_, value, Property::Hint); }
 void Control::setAccessibleRole(AccessibleRole value) { assign(accessibleRole_, value, Property::AccessibleRole); }
 void Control::setAccessibleName(std::string_view value) { assign(accessibleName_, value, Property::AccessibleName); }
-void Control::setAccessibleDescription(std::string_view value)
-{
-    assign(accessibleDescription_, value, Property::AccessibleDescription);
-}
-void Control::setCheckState(CheckState value) { assign(checkState_, value, Property::CheckState); }
 
 bool Control::canTakeFocus() const
 {

@@ -90,7 +90,7 @@ public:
     std::vector<Control*> array(std::string_view name);
 
     bool visible() const { return visible_; }
-    void setVisible(bool value);
+    void setVisible(bool value) { assign(visible_, value, Property::Visible); }
     bool enabled() const { return enabled_; }
     void setEnabled(bool value);
     std::int32_t left() const { return left_; }
@@ -104,9 +104,9 @@ public:
     void setGeometry(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
     void setSize(std::int32_t width, std::int32_t height);
     const std::string& toolTipText() const { return toolTipText_; }
-    void setToolTipText(std::string_view value);
+    void setToolTipText(std::string_view value) { assign(toolTipText_, value, Property::ToolTipText); }
     Colour backColor() const { return backColor_; }
-    void setBackColor(Colour value);
+    void setBackColor(Colour value) { assign(backColor_, value, Property::BackColor); }
     Colour foreColor() const { return foreColor_; }
     void setForeColor(Colour value);
     // 0 default arrow, 99 custom (the skinned labels' hand).
@@ -135,9 +135,12 @@ public:
     const std::string& accessibleName() const { return accessibleName_; }
     void setAccessibleName(std::string_view value);
     const std::string& accessibleDescription() const { return accessibleDescription_; }
-    void setAccessibleDescription(std::string_view value);
+    void setAccessibleDescription(std::string_view value)
+    {
+        assign(accessibleDescription_, value, Property::AccessibleDescription);
+    }
     CheckState checkState() const { return checkState_; }
-    void setCheckState(CheckState value);
+    void setCheckState(CheckState value) { assign(checkState_, value, Property::CheckState); }
 
     // Whether the control and all its containers are visible.
     bool shownOnScreen() const;

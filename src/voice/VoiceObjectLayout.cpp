@@ -32,29 +32,6 @@ std::int32_t VoiceObjectLayout::index(Block block, std::int32_t slot) const
     return narrowChecked(std::int64_t{base(block)} + slot);
 }
 
-std::optional<VoiceObjectLayout::Place> VoiceObjectLayout::locate(std::int32_t index) const
-{
-    if (index == HeaderIndex::VoiceEnabled)
-        return Place{Value::VoiceEnabled, 0};
-    if (index == HeaderIndex::SpeakerRouting || index == HeaderIndex::AllToSpeaker)
-        return Place{Value::Speaker, 0};
-    // Blocks of a positive slot count lie one after the other without
-    // overlapping, so at most one of them holds the index; without slots
-    // every block is empty. Index 6 is the send bar's unless it is a
-    // speaker slot.
-    const std::int64_t offset = std::int64_t{index} - firstIndex_;
-    if (roomCount_ > 0 && offset >= 0 && offset < std::int64_t{BlockCount} * slotCount_) {
-        const auto block = static_cast<std::size_t>(offset / slotCount_);
-        const std::int64_t slot = offset % slotCount_;
-        const Value value = BlockValue[block];
-        if (slot < roomCount_ && (value == Value::Speaker || index != HeaderIndex::Transmitting))
-            return Place{value, static_cast<std::int32_t>(slot)};
-    }
-    if (index == HeaderIndex::Transmitting)
-        return Place{Value::Transmitting, 0};
-    return std::nullopt;
-}
-
 std::optional<std::int32_t> VoiceObjectLayout::slotIn(Block block, std::int32_t index) const
 {
     // Compared in 64 bits, so no base or count can overflow.

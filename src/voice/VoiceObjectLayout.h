@@ -108,4 +108,32 @@ private:
     std::int32_t last_ = -1;
 };
 
+// Inline: every event of the voice object comes here, and the place it
+// returns then stays in registers.
+inline std::optional<VoiceObjectLayout::Place> VoiceObjectLayout::locate(std::int32_t index) const
+{
+    if (index == HeaderIndex::VoiceEnabled)
+        return Place{Value::VoiceEnabled, 0};
+    if (index == HeaderIndex::SpeakerRouting || index == HeaderIndex::AllToSpeaker)
+        return Place{Value::Speaker, 0};
+    // Blocks of a positive slot count lie one after the other without
+    // overlapping, so at most one of them holds the index; without slots
+    // every block is empty. Index 6 is the send bar's unless it is a
+    // speaker slot.
+    const std::int64_t offset = std::int64_t{index} - firstIndex_;
+    if (roomCount_ > 0 && offset >= 0 && offset < std::int64_t{BlockCount} * slotCount_) {
+        // Seven blocks at most: a few subtractions.
+        std::size_t block = 0;
+        std::int64_t slot = offset;
+        for (; slot >= slotCount_; slot -= slotCount_)
+            ++block;
+        const Value value = BlockValue[block];
+        if (slot < roomCount_ && (value == Value::Speaker || index != HeaderIndex::Transmitting))
+            return Place{value, static_cast<std::int32_t>(slot)};
+    }
+    if (index == HeaderIndex::Transmitting)
+        return Place{Value::Transmitting, 0};
+    return std::nullopt;
+}
+
 } // namespace norvo

@@ -12,14 +12,17 @@ using Kind = VoiceEvent::Kind;
 
 VoiceEvent valueChanged(std::int32_t index) { return VoiceEvent{Kind::ObjectValueChanged, 7, index}; }
 
-struct DeferredEventsTest : ::testing::Test {
+struct DeferredEventsTest : ::testing::Test, VoiceEventSink {
     Lines ran;
-    // What a reaction does besides writing its event down.
+    // What the dispatch does besides writing its event down.
     std::function<void(const VoiceEvent&)> alsoDo = [](const VoiceEvent&) {};
-    DeferredEvents events{[this](const VoiceEvent& event) {
+    DeferredEvents events{*this};
+
+    void receive(const VoiceEvent& event) override
+    {
         ran.push_back(event.describe());
         alsoDo(event);
-    }};
+    }
 
     std::string errorOf(const std::function<void()>& handler)
     {
