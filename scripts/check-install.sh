@@ -20,6 +20,8 @@ fail() {
 [ -d "$prefix/include/NorvoUITOKA" ] || fail "no include/NorvoUITOKA in $prefix"
 stray=$(find "$prefix/include" -mindepth 1 -maxdepth 1 ! -name NorvoUITOKA)
 [ -z "$stray" ] || fail "installed outside include/NorvoUITOKA: $stray"
+private=$(find "$prefix/include" -name '*Private.h' -o -name '*_p.h')
+[ -z "$private" ] || fail "private headers installed: $private"
 qt_cflags=""
 if [ -d "$prefix/include/NorvoUITOKA/qt" ]; then
     qt_cflags=$(pkg-config --cflags Qt6Widgets)

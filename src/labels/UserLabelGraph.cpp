@@ -72,11 +72,11 @@ void UserLabelGraph::RefreshStyle()
     const Rect area{0, 0, width(), height()};
     // Nothing else draws on the visible block: the same image over the same
     // area leaves every pixel as it was, unless the area reaches into the
-    // band it is taken from (a control taller than the band's top).
+    // band it is taken from (a control taller than the band's top). A redraw
+    // that would change no pixel is not made, nor announced.
     if (sameImage && shown_->area == area && !shown_->overBand)
         return;
     surface_.stretch(source, area);
-    ++pictureDraws_;
     spriteRect_ = sprite;
     shown_ = Shown{Style(), state, area, overlaps(area, source)};
     changed(Property::Picture);

@@ -31,9 +31,6 @@ public:
     // than the surface or draws over the band. A front end may draw the same
     // image from denser artwork.
     std::optional<Rect> shownSprite() const;
-    // How many times an image was drawn over the visible block; a redraw
-    // that would change no pixel is not made.
-    std::uint64_t pictureDraws() const { return pictureDraws_; }
 
     // The sheet rectangle of a style and reduced state; x may lie outside the
     // sheet for styles without an image. ArithmeticOverflow when x does not
@@ -48,7 +45,6 @@ private:
     Surface surface_;
     bool sheetPending_ = true;
     std::optional<Rect> spriteRect_;
-    std::uint64_t pictureDraws_ = 0;
     // What the visible block shows while the picture look is on.
     struct Shown {
         std::int32_t style = 0;
