@@ -238,6 +238,24 @@ double median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+// A folder of the run's own, removed with everything in it at the end.
+struct WorkFolder {
+    WorkFolder()
+        : path(fs::temp_directory_path() / ("startup-bench-" + std::to_string(getpid())))
+    {
+        fs::create_directories(path);
+    }
+    ~WorkFolder()
+    {
+        std::error_code ignored;
+        fs::remove_all(path, ignored);
+    }
+    WorkFolder(const WorkFolder&) = delete;
+    WorkFolder& operator=(const WorkFolder&) = delete;
+
+    const fs::path path;
+};
+
 struct Platform {
     std::string name;
     std::vector<std::string> environment;
@@ -298,8 +316,8 @@ int run(int argc, char** argv)
     }
 
     const fs::path here = fs::canonical("/proc/self/exe").parent_path();
-    const fs::path work = fs::temp_directory_path() / ("startup-bench-" + std::to_string(getpid()));
-    fs::create_directories(work);
+    const WorkFolder folder;
+    const fs::path& work = folder.path;
     const fs::path log = work / "hosts.log";
     // A settings file of a user who has remembered a few rooms.
     const fs::path settings = work / "NORVOUITOKA.ini";
@@ -318,7 +336,8 @@ int run(int argc, char** argv)
             if (const char* given = std::getenv("DISPLAY"); given && *given) {
                 display = given;
             } else if (fs::exists("/usr/bin/Xvfb")) {
-                ownServer.emplace(work / "xvfb.log");
+                if (!ownServer)
+                    ownServer.emplace(work / "xvfb.log");
                 display = ownServer->display();
             } else {
                 std::printf("xcb: no X server at hand ($DISPLAY unset, no Xvfb): skipped\n");
@@ -348,8 +367,6 @@ int run(int argc, char** argv)
         smoke ? " -- one round, a smoke test" : "");
     for (const Platform& platform : measured)
         printPlatform(platform, rounds);
-    ownServer.reset();
-    fs::remove_all(work);
     return 0;
 }
 
