@@ -197,6 +197,7 @@ struct Start {
     double built; // QApplication made, then the host's widget built
     double frame; // first frame flushed
     double widgetMs; // building the widget alone
+    double cpuMs; // processor time of all its threads until the first frame
     double rssMb;
     double peakMb;
 };
@@ -222,13 +223,15 @@ Start startOnce(const Host& host, const std::vector<std::string>& environment, c
     for (std::string word; words >> word;)
         if (const std::size_t equals = word.find('='); equals != std::string::npos)
             values[word.substr(0, equals)] = std::stoll(word.substr(equals + 1));
-    for (const char* needed : {"main", "app", "built", "frame", "rss_kb", "hwm_kb"})
+    for (const char* needed : {"main", "app", "built", "frame", "cpu_ns", "rss_kb", "hwm_kb"})
         if (!values.count(needed))
             throw std::runtime_error(host.name + " host gave no first frame (status " + std::to_string(status)
                 + "); its standard error ends:\n" + tailOf(log));
     const auto since = [&](const char* mark) { return static_cast<double>(values[mark] - started) / 1e6; };
-    return {since("main"), since("built"), since("frame"), static_cast<double>(values["built"] - values["app"]) / 1e6,
-        static_cast<double>(values["rss_kb"]) / 1024.0, static_cast<double>(values["hwm_kb"]) / 1024.0};
+    const auto ms = [&](const char* value) { return static_cast<double>(values[value]) / 1e6; };
+    const auto mb = [&](const char* value) { return static_cast<double>(values[value]) / 1024.0; };
+    return {since("main"), since("built"), since("frame"), since("built") - since("app"), ms("cpu_ns"), mb("rss_kb"),
+        mb("hwm_kb")};
 }
 
 double median(std::vector<double> values)
@@ -271,21 +274,22 @@ void printPlatform(const Platform& platform, std::size_t rounds)
         return median(values);
     };
     std::printf("%s, %zu rounds, medians:\n", platform.name.c_str(), rounds);
-    std::printf("  %-6s %9s %11s %12s %10s %8s %8s\n", "host", "in main", "widget in", "first frame", "widget ms",
-        "RSS MB", "peak MB");
+    std::printf("  %-6s %9s %11s %12s %10s %8s %8s %8s\n", "host", "in main", "widget in", "first frame", "widget ms",
+        "CPU ms", "RSS MB", "peak MB");
     for (const char* host : {"panel", "bare"})
-        std::printf("  %-6s %9.1f %11.1f %12.1f %10.2f %8.1f %8.1f\n", host, column(host, &Start::loaded),
+        std::printf("  %-6s %9.1f %11.1f %12.1f %10.2f %8.1f %8.1f %8.1f\n", host, column(host, &Start::loaded),
             column(host, &Start::built), column(host, &Start::frame), column(host, &Start::widgetMs),
-            column(host, &Start::rssMb), column(host, &Start::peakMb));
+            column(host, &Start::cpuMs), column(host, &Start::rssMb), column(host, &Start::peakMb));
     // Per-round ratios as well: the two starts of a round saw the same load.
     const auto& panel = platform.starts.at("panel");
     const auto& bare = platform.starts.at("bare");
     std::vector<double> frameRatios;
     for (std::size_t i = 0; i < panel.size(); ++i)
         frameRatios.push_back(panel[i].frame / bare[i].frame);
-    std::printf("  ratio panel/bare: first frame %.2fx (median of per-round ratios %.2fx), RSS at first frame "
-                "%.2fx, peak %.2fx\n",
+    std::printf("  ratio panel/bare: first frame %.2fx (median of per-round ratios %.2fx), CPU %.2fx, RSS at first "
+                "frame %.2fx, peak %.2fx\n",
         column("panel", &Start::frame) / column("bare", &Start::frame), median(frameRatios),
+        column("panel", &Start::cpuMs) / column("bare", &Start::cpuMs),
         column("panel", &Start::rssMb) / column("bare", &Start::rssMb),
         column("panel", &Start::peakMb) / column("bare", &Start::peakMb));
 }

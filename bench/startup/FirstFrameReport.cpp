@@ -5,6 +5,8 @@
 #include <QMetaObject>
 #include <QWidget>
 
+#include <sys/resource.h>
+
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -20,6 +22,15 @@ long statusKilobytes(const std::string& name)
         if (line.starts_with(name + ":"))
             return std::stol(line.substr(name.size() + 1));
     return -1;
+}
+
+// Processor time of every thread so far, user and system.
+std::int64_t processorTimeNs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ns = [](const timeval& time) { return std::int64_t{time.tv_sec} * 1'000'000'000 + time.tv_usec * 1000; };
+    return ns(usage.ru_utime) + ns(usage.ru_stime);
 }
 
 } // namespace
@@ -59,7 +70,8 @@ void FirstFrameReport::report()
     mark("frame");
     for (const auto& [name, when] : marks_)
         std::printf("%s=%lld ", name, static_cast<long long>(when));
-    std::printf("rss_kb=%ld hwm_kb=%ld\n", statusKilobytes("VmRSS"), statusKilobytes("VmHWM"));
+    std::printf("cpu_ns=%lld rss_kb=%ld hwm_kb=%ld\n", static_cast<long long>(processorTimeNs()),
+        statusKilobytes("VmRSS"), statusKilobytes("VmHWM"));
     std::fflush(stdout);
     QCoreApplication::quit();
 }

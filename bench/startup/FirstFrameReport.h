@@ -11,7 +11,8 @@ class QWidget;
 
 // What a start-up host tells StartupBench: its milestones as CLOCK_MONOTONIC
 // nanoseconds (the clock the parent read when it started the process), the
-// first frame among them, and its memory then (VmRSS, VmHWM). One line of
+// first frame among them, and its processor time and memory then (VmRSS,
+// VmHWM). One line of
 // name=value pairs on standard output once the watched widget's first paint
 // has been flushed to its window; then the application quits.
 class FirstFrameReport : public QObject {
