@@ -26,6 +26,8 @@ const Colour* Surface::pixelsOf(std::int64_t y) const
     return row.empty() ? blank_.data() : row.data();
 }
 
+bool Surface::undrawn(std::int64_t y) const { return rows_[static_cast<std::size_t>(y)].empty(); }
+
 Colour* Surface::drawnPixelsOf(std::int64_t y)
 {
     std::vector<Colour>& row = rows_[static_cast<std::size_t>(y)];
@@ -112,6 +114,12 @@ void Surface::stretch(const Rect& source, const Rect& destination)
     std::int64_t previousSourceY = 0;
     for (std::int64_t y = firstY; y < endY; ++y) {
         const std::int64_t sourceY = source.y + (y - destination.y) * source.height / destination.height;
+        // A whole row taken from an undrawn one is undrawn too.
+        if (firstX == 0 && endX == width_ && (sourceY < 0 || sourceY >= height_ || before.undrawn(sourceY))) {
+            rows_[static_cast<std::size_t>(y)] = std::vector<Colour>();
+            previousSourceY = sourceY;
+            continue;
+        }
         Colour* line = drawnPixelsOf(y) + firstX;
         // A row stretched from the same source row as the one above is a copy of it.
         if (y > firstY && sourceY == previousSourceY)

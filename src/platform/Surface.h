@@ -57,6 +57,7 @@ public:
 
 private:
     bool inside(std::int32_t x, std::int32_t y) const;
+    bool undrawn(std::int64_t y) const;
     const Colour* pixelsOf(std::int64_t y) const;
     // Row y's pixels, given memory of their own first.
     Colour* drawnPixelsOf(std::int64_t y);

@@ -75,6 +75,9 @@ TEST(Surface, PictureDrawsClippedAndSurfacesCompareByWhatTheyShow)
     EXPECT_EQ(surface.pixel(2, 2), 0x111111u);
     EXPECT_EQ(surface.pixel(0, 1), 0x111111u);
     EXPECT_NE(surface, blank);
+    // Undrawn rows copied over drawn ones leave the background.
+    surface.copy({0, 0, 4, 2}, 0, 1);
+    EXPECT_EQ(surface, blank);
 }
 
 TEST(Surface, HugeOrNegativeRectanglesAreHarmless)
