@@ -340,8 +340,13 @@ int run(int argc, char** argv)
             if (const char* given = std::getenv("DISPLAY"); given && *given) {
                 display = given;
             } else if (fs::exists("/usr/bin/Xvfb")) {
-                if (!ownServer)
-                    ownServer.emplace(work / "xvfb.log");
+                try {
+                    if (!ownServer)
+                        ownServer.emplace(work / "xvfb.log");
+                } catch (const std::exception& error) {
+                    std::printf("xcb: skipped, %s\n", error.what());
+                    continue;
+                }
                 display = ownServer->display();
             } else {
                 std::printf("xcb: no X server at hand ($DISPLAY unset, no Xvfb): skipped\n");
