@@ -249,12 +249,18 @@ Start startOnce(const Host& host, const std::vector<std::string>& environment, c
         mb("hwm_kb")};
 }
 
-double median(std::vector<double> values)
+// The value below which a share (0 to 1) of the values lie, linearly
+// between neighbours.
+double quantile(std::vector<double> values, double share)
 {
     std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    const double place = share * static_cast<double>(values.size() - 1);
+    const auto below = static_cast<std::size_t>(place);
+    const std::size_t above = std::min(below + 1, values.size() - 1);
+    return values[below] + (values[above] - values[below]) * (place - static_cast<double>(below));
 }
+
+double median(std::vector<double> values) { return quantile(std::move(values), 0.5); }
 
 // A folder of the run's own, removed with everything in it at the end.
 struct WorkFolder {
@@ -301,9 +307,10 @@ void printPlatform(const Platform& platform, std::size_t rounds)
     std::vector<double> frameRatios;
     for (std::size_t i = 0; i < panel.size(); ++i)
         frameRatios.push_back(panel[i].frame / bare[i].frame);
-    std::printf("  ratio panel/bare: first frame %.2fx (median of per-round ratios %.2fx), CPU %.2fx, RSS at first "
-                "frame %.2fx, peak %.2fx\n",
+    std::printf("  ratio panel/bare: first frame %.2fx (per round: median %.2fx, middle half %.2f-%.2fx), CPU %.2fx, "
+                "RSS at first frame %.2fx, peak %.2fx\n",
         column("panel", &Start::frame) / column("bare", &Start::frame), median(frameRatios),
+        quantile(frameRatios, 0.25), quantile(frameRatios, 0.75),
         column("panel", &Start::cpuMs) / column("bare", &Start::cpuMs),
         column("panel", &Start::rssMb) / column("bare", &Start::rssMb),
         column("panel", &Start::peakMb) / column("bare", &Start::peakMb));
