@@ -1,19 +1,17 @@
 #include "qt/Conversions.h"
 
+#include "qt/FontBook.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
 
 #include <algorithm>
-#include <cmath>
 
 namespace norvo::qt {
 
 namespace {
-
-constexpr double PointsPerInch = 72.0;
-constexpr double PlatformDotsPerInch = 96.0;
 
 QColor systemColour(std::uint32_t index)
 {
@@ -29,20 +27,6 @@ QColor systemColour(std::uint32_t index)
     }
 }
 
-QStringList familiesFor(const std::string& name)
-{
-    const QString family = toQString(name);
-    // Metric-compatible or look-alike faces that Linux systems carry.
-    if (family.compare(QLatin1String("Verdana"), Qt::CaseInsensitive) == 0)
-        return {family, QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")};
-    if (family.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
-        return {family, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"),
-            QStringLiteral("DejaVu Sans")};
-    if (family.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) == 0)
-        return {family, QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans")};
-    return {family, QStringLiteral("DejaVu Sans")};
-}
-
 } // namespace
 
 QColor toQColor(Colour colour)
@@ -52,15 +36,7 @@ QColor toQColor(Colour colour)
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
 }
 
-QFont toQFont(const Font& font)
-{
-    QFont result;
-    result.setFamilies(familiesFor(font.name));
-    // Pixel sizes keep the layout the same on every screen: 6.75 pt is 9 px.
-    result.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * PlatformDotsPerInch / PointsPerInch))));
-    result.setBold(font.bold);
-    return result;
-}
+const QFont& toQFont(const Font& font) { return FontBook::shared().font(font); }
 
 QImage toQImage(const Surface& surface, int width, int height)
 {

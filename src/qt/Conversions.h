@@ -26,8 +26,8 @@ namespace norvo::qt {
 QColor toQColor(Colour colour);
 
 // The platform's fonts at 96 dots per inch, with local stand-ins for faces
-// that are missing.
-QFont toQFont(const Font& font);
+// that are missing (FontBook): one QFont per font for the whole process.
+const QFont& toQFont(const Font& font);
 
 // The top-left width x height block of a surface; what lies past the
 // surface shows its background.
