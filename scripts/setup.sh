@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libgl-dev fonts-dejavu-core ${NORVO_EXTRA_PACKAGES:-})
+    qt6-base-dev libgl-dev libx11-dev libxext-dev fonts-dejavu-core ${NORVO_EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
