@@ -102,6 +102,8 @@ void ComboBoxWidget::showText()
 
 void ComboBoxWidget::showSelection()
 {
+    if (typing_)
+        return;
     QLineEdit* edit = box_->lineEdit();
     const QString text = edit->text();
     if (toStdString(text) != comboBox_.text())
@@ -182,7 +184,12 @@ void ComboBoxWidget::userEdited(const QString& text)
     if (showing_)
         return;
     const std::string value = toStdString(text);
-    if (deliver(comboBox_, "typing", [&] { comboBox_.setText(value); }))
+    bool written = false;
+    {
+        const FlagScope typing(typing_);
+        written = deliver(comboBox_, "typing", [&] { comboBox_.setText(value); });
+    }
+    if (written)
         takeSelection();
 }
 
