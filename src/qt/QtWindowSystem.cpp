@@ -145,10 +145,8 @@ void QtWindowSystem::SendMessage(std::int32_t window, std::int32_t message, std:
         qCDebug(lcQt, "window move: no window %d", window);
         return;
     }
-    if (!leftButtonDown()) {
-        qCDebug(lcQt, "window move: the button is already up");
+    if (!leftButtonDown())
         return;
-    }
     QWidget* topLevel = target->window();
     if (QWindow* handle = topLevel->windowHandle(); handle && handle->startSystemMove())
         return;
