@@ -48,8 +48,7 @@ ControlWidget::ControlWidget(Control& control, QWidget* parent)
     AccessibleControl::install();
     setMouseTracking(true);
     // A combo box shows the focus in its own way.
-    if (control.canTakeFocus() && control.kind() != ControlKind::ComboBox)
-        focusMark_ = new FocusMark(this);
+    marksFocus_ = control.canTakeFocus() && control.kind() != ControlKind::ComboBox;
     // Indicators and containers cover their whole rectangle.
     if (!isWindowless(control))
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -186,12 +185,18 @@ void ControlWidget::focusOutEvent(QFocusEvent* event)
 
 void ControlWidget::showFocusMark(bool shown)
 {
-    if (!focusMark_)
+    if (!marksFocus_)
         return;
-    // Above the inner parts a skinned label shows, made after the mark.
+    // The outermost control widget is the view, where the mark lies above
+    // every control.
+    QWidget* view = this;
+    for (QWidget* up = parentWidget(); up; up = up->parentWidget())
+        if (qobject_cast<ControlWidget*>(up))
+            view = up;
     if (shown)
-        focusMark_->raise();
-    focusMark_->update();
+        FocusMark::mark(*this, *view);
+    else
+        FocusMark::unmark(*this, *view);
 }
 
 void ControlWidget::focusEntered()

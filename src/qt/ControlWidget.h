@@ -12,8 +12,6 @@ class Form;
 
 namespace norvo::qt {
 
-class FocusMark;
-
 // The widget of one model control. It reflects the control's properties and
 // forwards the user's input to the control's handlers; it decides nothing.
 // This base shows a rectangle filled with BackColor (forms, frames, picture
@@ -63,8 +61,8 @@ private:
 
     Control& control_;
     QWidget* face_ = this;
-    // For controls that can take the focus.
-    FocusMark* focusMark_ = nullptr;
+    // Whether the focus mark shows when it has the focus.
+    bool marksFocus_ = false;
     // A left press on this widget whose release makes a click.
     bool clickPending_ = false;
 };

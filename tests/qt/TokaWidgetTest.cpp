@@ -9,6 +9,7 @@
 #include "qt/QtSettingsStore.h"
 #include "qt/QtWindowSystem.h"
 #include "qt/TokaWidget.h"
+#include "skin/Skin.h"
 #include "testing/CallLog.h"
 #include "testing/InMemoryVoiceClient.h"
 #include "testing/LoggingVoiceClient.h"
@@ -258,11 +259,15 @@ TEST_F(BoundPanelTest, SpaceAndReturnOnAButtonMakeTheCallsOfAClick)
 }
 
 // The mark lies on the focused control's edge above everything it draws, a
-// skinned label's inner parts included, and leaves most of it in its colour.
-TEST_F(BoundPanelTest, FocusedControlShowsAMarkThatKeepsItsColour)
+// skinned label's inner parts and the neighbours that overlap the edge (the
+// COM1 room's activity boxes and priority) included: at every second pixel
+// along the edge a light dot, on the edge or just inside it. It leaves most
+// of the control in its colour.
+TEST_F(BoundPanelTest, FocusedControlShowsAWholeMarkThatKeepsItsColour)
 {
-    for (const char* name : {"COMReceive", "btnQuit"}) {
-        Control& target = control(name, name[0] == 'C' ? 1 : Control::NoIndex);
+    for (const auto& [name, index] :
+        {std::pair{"RoomStatus", 0}, std::pair{"COMReceive", 1}, std::pair{"btnQuit", -1}}) {
+        Control& target = control(name, index);
         const QRect area(widgetOf(target).mapTo(&toka, QPoint(0, 0)), widgetOf(target).size());
         dropFocus();
         const QImage before = testing::render(toka);
@@ -275,10 +280,30 @@ TEST_F(BoundPanelTest, FocusedControlShowsAMarkThatKeepsItsColour)
                     EXPECT_TRUE(area.contains(x, y)) << name << " at " << x << ", " << y;
                     ++changed;
                 }
-        EXPECT_GT(changed, 0) << name;
         EXPECT_LT(changed, area.width() * area.height() / 2) << name;
         EXPECT_EQ(testing::colourAt(after, area.center().x(), area.center().y()),
             testing::colourAt(before, area.center().x(), area.center().y()));
+        int dots = 0;
+        int missing = 0;
+        const auto lightAt = [&](int x, int y, int insideX, int insideY) {
+            const bool outer = (x + y) % 4 == 0;
+            if (!outer && (x + y) % 4 != 2)
+                return;
+            ++dots;
+            const QPoint at = area.topLeft() + (outer ? QPoint(x, y) : QPoint(insideX, insideY));
+            missing += testing::colourAt(after, at.x(), at.y()) != Skin::FocusMarkLight;
+        };
+        const int right = area.width() - 1;
+        const int bottom = area.height() - 1;
+        for (int x = 1; x < right; ++x) {
+            lightAt(x, 0, x, 1);
+            lightAt(x, bottom, x, bottom - 1);
+        }
+        for (int y = 1; y < bottom; ++y) {
+            lightAt(0, y, 1, y);
+            lightAt(right, y, right - 1, y);
+        }
+        EXPECT_EQ(missing, 0) << name << ": " << missing << " of " << dots << " light dots missing";
     }
 }
 
