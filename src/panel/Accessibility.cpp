@@ -18,7 +18,7 @@ void describe(Control& control, AccessibleRole role, const std::string& name)
 // Off until the first refresh shows it.
 void describeToggle(Control& control, const std::string& name)
 {
-    describe(control, AccessibleRole::Button, name);
+    describe(control, AccessibleRole::CheckBox, name);
     control.setCheckState(CheckState::Unchecked);
 }
 
@@ -27,7 +27,7 @@ void describeToggle(Control& control, const std::string& name)
 void TOKA::describeControls()
 {
     Controls& c = *controls_;
-    form_->setAccessibleName("Voice panel");
+    describe(*form_, AccessibleRole::Pane, "Voice panel");
     for (std::size_t i = 0; i < Controls::Slots; ++i) {
         const std::string row = RowNames[i];
         describe(*c.RoomStatus[i], AccessibleRole::Button, row + " room");

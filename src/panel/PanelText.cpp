@@ -1,5 +1,7 @@
 #include "panel/PanelText.h"
 
+#include "panel/StateWords.h"
+
 namespace norvo {
 
 std::string_view trimSpaces(std::string_view text)
@@ -30,6 +32,20 @@ std::string roomTip(std::string_view name, std::string_view info)
     tip += " : ";
     tip += oneLineInfo(info);
     return tip;
+}
+
+std::string connectedRoomWords(std::string_view name, std::string_view info)
+{
+    std::string words(StateWords::Connected);
+    if (!name.empty()) {
+        words += " to ";
+        words += name;
+    }
+    if (!info.empty()) {
+        words += ": ";
+        words += oneLineInfo(info);
+    }
+    return words;
 }
 
 } // namespace norvo

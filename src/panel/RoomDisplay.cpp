@@ -62,11 +62,13 @@ void showBar(Label& bar, bool active)
     bar.setAccessibleDescription(active ? StateWords::Active : StateWords::Inactive);
 }
 
-void showRoomLook(PictureBox& status, const Look& look)
+// A connected room's words come with its name and information.
+void showRoomLook(PictureBox& status, const Look& look, bool withWords = true)
 {
     status.setBackColor(look.colour);
     status.setToolTipText(look.text);
-    status.setAccessibleDescription(look.text);
+    if (withWords)
+        status.setAccessibleDescription(look.text);
 }
 
 } // namespace
@@ -177,7 +179,7 @@ void TOKA::showRoomState(std::int32_t slot, std::int32_t index)
         PictureBox& sending = Controls::element(c.RoomSendActivity, slot, "RoomSendActivity");
         PictureBox& receiving = Controls::element(c.RoomRecvActivity, slot, "RoomRecvActivity");
         if (state == RoomState::Connected) {
-            showRoomLook(status, Look{Green, StateWords::Connected});
+            showRoomLook(status, Look{Green, StateWords::Connected}, false);
             showActivity(sending, voice.GetLong(layout_.index(Block::SendActivity, slot)));
             showActivity(receiving, voice.GetLong(layout_.index(Block::ReceiveActivity, slot)));
             showJoinedRoom(slot);
@@ -245,14 +247,18 @@ void TOKA::showRoomInfo(std::int32_t slot)
 {
     VoiceClient& voice = env_.voice;
     const std::string info = voice.GetString(layout_.index(Block::Info, slot));
+    PictureBox& status = Controls::element(controls_->RoomStatus, slot, "RoomStatus");
+    ShownTooltip& shown = shownTips_[static_cast<std::size_t>(slot)];
     if (slot < 2) {
         const std::string name = voice.GetString(layout_.index(Block::Room, slot));
         Control& tip = controls_->roomTip(slot);
-        shownTips_[static_cast<std::size_t>(slot)].showRoom(tip, name, info);
+        shown.showRoom(tip, status, name, info);
         return;
     }
+    // The free channel's name is read when it is joined (a rebuild copies it
+    // before it keeps the new one).
     ComboBox& box = Controls::element(controls_->FreqInfo, slot, "FreqInfo");
-    shownTips_[static_cast<std::size_t>(slot)].showInformation(box, info);
+    shown.showInformation(box, status, shown.name(), info);
 }
 
 void TOKA::showJoinedRoom(std::int32_t slot)
@@ -265,7 +271,8 @@ void TOKA::showJoinedRoom(std::int32_t slot)
     const std::string info = voice.GetString(layout_.index(Block::Info, slot));
     ComboBox& box = Controls::element(controls_->FreqInfo, slot, "FreqInfo");
     const std::string name = voice.GetString(layout_.index(Block::Room, slot));
-    shownTips_[static_cast<std::size_t>(slot)].showInformation(box, info);
+    PictureBox& status = Controls::element(controls_->RoomStatus, slot, "RoomStatus");
+    shownTips_[static_cast<std::size_t>(slot)].showInformation(box, status, name, info);
     box.setText(name);
     rememberChannel(box);
 }
