@@ -4,6 +4,7 @@
 #include "qt/Conversions.h"
 #include "qt/EventBoundary.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -64,6 +65,11 @@ void ComboBoxWidget::reflect(Property property)
     case Property::BackColor: showColours(); break;
     case Property::ToolTipText:
     case Property::Hint: box_->setToolTip(toQString(comboBox_.shownToolTip())); break;
+    // Its text field and its list are read under its name.
+    case Property::AccessibleName:
+        box_->lineEdit()->setAccessibleName(toQString(comboBox_.accessibleName()));
+        box_->view()->setAccessibleName(toQString(comboBox_.accessibleName()));
+        break;
     default: break;
     }
     ControlWidget::reflect(property);

@@ -34,7 +34,8 @@ const ControlWidget* owningControlWidget(const QWidget* widget)
 
 Qt::FocusPolicy focusPolicyOf(const Control& control)
 {
-    if (!control.canTakeFocus())
+    // What only shows a state is nothing to act on.
+    if (!control.canTakeFocus() || control.accessibleRole() == AccessibleRole::Indicator)
         return Qt::NoFocus;
     return control.tabStop() ? Qt::StrongFocus : Qt::ClickFocus;
 }
@@ -74,7 +75,10 @@ void ControlWidget::reflectAll()
 void ControlWidget::reflect(Property property)
 {
     switch (property) {
-    case Property::Visible: setVisible(control_.visible()); break;
+    case Property::Visible:
+        setVisible(control_.visible());
+        tellCoveredSiblings();
+        break;
     case Property::Enabled: setEnabled(control_.enabled()); break;
     case Property::Left:
     case Property::Top:
@@ -85,6 +89,7 @@ void ControlWidget::reflect(Property property)
     case Property::ToolTipText:
     case Property::Hint: setToolTip(toQString(control_.shownToolTip())); break;
     case Property::TabStop: face_->setFocusPolicy(focusPolicyOf(control_)); break;
+    case Property::AccessibleRole: face_->setFocusPolicy(focusPolicyOf(control_)); break;
     case Property::AccessibleName: tellAssistiveTechnology(QAccessible::NameChanged); break;
     case Property::AccessibleDescription: tellAssistiveTechnology(QAccessible::DescriptionChanged); break;
     case Property::CheckState: {
@@ -150,6 +155,21 @@ void ControlWidget::tellAssistiveTechnology(QAccessible::Event event)
 {
     QAccessibleEvent change(face_, event);
     QAccessible::updateAccessibility(&change);
+}
+
+void ControlWidget::tellCoveredSiblings()
+{
+    // A windowed control coming or going may cover or bare the windowless
+    // ones beneath it.
+    if (isWindowless(control_) || !parentWidget())
+        return;
+    QAccessible::State changed;
+    changed.invisible = true;
+    for (QObject* child : parentWidget()->children())
+        if (auto* sibling = qobject_cast<ControlWidget*>(child); sibling && isWindowless(sibling->control())) {
+            QAccessibleStateChangeEvent event(&sibling->face(), changed);
+            QAccessible::updateAccessibility(&event);
+        }
 }
 
 void ControlWidget::keyPressEvent(QKeyEvent* event)

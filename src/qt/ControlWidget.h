@@ -24,7 +24,8 @@ public:
 
     Control& control() const { return control_; }
     // The widget that stands for the control to the keyboard and to
-    // assistive technology: this one, or a Qt widget inside it.
+    // assistive technology: this one, a Qt widget inside it, or the widget
+    // around it that shows a form's view as the one thing it holds.
     QWidget& face() const { return *face_; }
 
     // Brings the widget in step with one changed property of its control.
@@ -58,6 +59,7 @@ protected:
 private:
     void showFocusMark(bool shown);
     void tellAssistiveTechnology(QAccessible::Event event);
+    void tellCoveredSiblings();
 
     Control& control_;
     QWidget* face_ = this;

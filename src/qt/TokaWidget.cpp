@@ -29,6 +29,8 @@ TokaWidget::TokaWidget(
     , view_(new FormView(panel_->form(), this))
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // To a screen reader the widget is the panel, its controls right inside.
+    view_->showThrough(*this);
     panel_->Quit.connect([this] { emit quit(); });
     panel_->SettingsProblemFound.connect([this](const SettingsProblem& problem) {
         const QString file = QString::fromStdString(problem.file);

@@ -141,6 +141,7 @@ TEST_F(PanelTest, SnapshotAtDoubleRatioHasTwiceThePixelsEachWay)
     EXPECT_EQ(testing::colourAt(image, indicator.x(), indicator.y()), control("COMTransmit", 0).backColor());
 }
 
+// The widget is the panel to a screen reader, its controls right inside.
 // Every item offered is named, once, in a pilot's words; frames, backgrounds
 // and the labels' inner parts are not offered; each item's parent lists it.
 TEST_F(BoundPanelTest, AccessibilityTreeNamesEveryControlOnceWithItsRole)
@@ -152,27 +153,29 @@ TEST_F(BoundPanelTest, AccessibilityTreeNamesEveryControlOnceWithItsRole)
             ASSERT_NE(child, nullptr);
             EXPECT_EQ(child->parent(), &item);
             EXPECT_EQ(item.indexOfChild(child), i);
-            EXPECT_NE(child->role(), QAccessible::NoRole);
-            if (child->role() == QAccessible::EditableText)
-                continue;
             const QString name = child->text(QAccessible::Name);
             EXPECT_FALSE(name.isEmpty()) << child->object()->metaObject()->className();
+            // The box's list and text field go by its name.
+            if (item.role() == QAccessible::ComboBox)
+                continue;
             EXPECT_TRUE(items.emplace(name, child->role()).second) << qPrintable(name) << " twice";
             walk(*child);
         }
     };
-    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&toka.view());
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&toka);
     EXPECT_EQ(root->text(QAccessible::Name), QStringLiteral("Voice panel"));
+    EXPECT_EQ(root->role(), QAccessible::Pane);
     walk(*root);
-    std::map<QString, QAccessible::Role> expected{{"All channels to speaker", QAccessible::Button},
+    std::map<QString, QAccessible::Role> expected{{"All channels to speaker", QAccessible::CheckBox},
         {"Close panel", QAccessible::Button}, {"Free channel room name", QAccessible::ComboBox},
-        {"Receive activity", QAccessible::Indicator}, {"Send activity", QAccessible::Indicator},
+        {"Receive activity", QAccessible::StaticText}, {"Send activity", QAccessible::StaticText},
         {"VATSIM Voice only works connected to VATSIM", QAccessible::StaticText}};
     for (const QString row : {"COM1", "COM2", "Free channel"}) {
-        for (const char* button : {" room", " receive", " transmit", " priority", " to speaker"})
-            expected.emplace(row + button, QAccessible::Button);
-        expected.emplace(row + " receive activity", QAccessible::Indicator);
-        expected.emplace(row + " send activity", QAccessible::Indicator);
+        expected.emplace(row + " room", QAccessible::Button);
+        for (const char* toggle : {" receive", " transmit", " priority", " to speaker"})
+            expected.emplace(row + toggle, QAccessible::CheckBox);
+        expected.emplace(row + " receive activity", QAccessible::StaticText);
+        expected.emplace(row + " send activity", QAccessible::StaticText);
     }
     expected.emplace("COM1 frequency", QAccessible::StaticText);
     expected.emplace("COM2 frequency", QAccessible::StaticText);
@@ -182,7 +185,40 @@ TEST_F(BoundPanelTest, AccessibilityTreeNamesEveryControlOnceWithItsRole)
     EXPECT_TRUE(accessibleOf("PriorityChannel", 1)
                     .actionInterface()
                     ->actionNames()
-                    .contains(QAccessibleActionInterface::pressAction()));
+                    .contains(QAccessibleActionInterface::toggleAction()));
+    // Activity boxes only show: no focus, not even by a click.
+    EXPECT_FALSE(accessibleOf("RoomRecvActivity", 0).state().focusable);
+}
+
+// What the eye reads is read out: a frequency label's text, the remembered
+// rooms in the box's list, the warning only while no room row covers it.
+TEST_F(BoundPanelTest, AccessibilityReadsWhatTheEyeSees)
+{
+    QAccessibleTextInterface* frequency = accessibleOf("Freq", 0).textInterface();
+    ASSERT_NE(frequency, nullptr);
+    EXPECT_EQ(frequency->text(0, frequency->characterCount()), QStringLiteral("122.800"));
+    const QWidget& label = widgetOf(control("Freq", 0));
+    EXPECT_TRUE(QRect(label.mapToGlobal(QPoint(0, 0)), label.size()).contains(frequency->characterRect(3)));
+    EXPECT_EQ(frequency->offsetAtPoint(frequency->characterRect(3).center()), 3);
+
+    auto& box = static_cast<ComboBox&>(control("FreqInfo", 2));
+    box.addItem("EGLL_TWR");
+    box.addItem("LFPG_TWR");
+    QAccessibleInterface& combo = accessibleOf("FreqInfo", 2);
+    QAccessibleInterface* list = combo.child(0);
+    ASSERT_EQ(list->role(), QAccessible::List);
+    ASSERT_EQ(list->childCount(), 2);
+    EXPECT_EQ(list->child(1)->text(QAccessible::Name), QStringLiteral("LFPG_TWR"));
+    EXPECT_EQ(list->parent(), &combo);
+    EXPECT_TRUE(combo.actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+
+    testing::AccessibilityEvents events;
+    QAccessibleInterface& warning = accessibleOf("VATSIMWarning");
+    EXPECT_TRUE(warning.state().invisible);
+    voice.setLong(7, 2, 0);
+    panel().Norvo_ObjectValueChanged(7, 2);
+    EXPECT_FALSE(warning.state().invisible);
+    EXPECT_EQ(events.take(warning.object(), QAccessible::StateChanged), 1);
 }
 
 // A screen reader hears "COM1 room, Connected": the state text follows the
