@@ -7,6 +7,7 @@
 #include "HostWindow.h"
 #include "SimulationConsole.h"
 #include "Tour.h"
+#include "WindowAccessible.h"
 
 #include "ProgramCommandLine.h"
 
@@ -94,6 +95,7 @@ QByteArray platformsToTry()
 
 int interactive(QApplication& app, const Options& options)
 {
+    WindowAccessible::install();
     norvo::SimulationOptions simulation;
     simulation.seed = options.seed;
     DemoSession session(simulation);
