@@ -8,18 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 demo=$(realpath "${1:-${NORVO_BUILD_DIR:-build}/apps/toka-demo/toka-demo}")
 
-packages=(xvfb openbox xdotool x11-utils at-spi2-core dbus-x11 python3-pyatspi libxext6)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo_cmd=()
-    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+bash scripts/install-packages.sh xvfb openbox xdotool x11-utils at-spi2-core dbus-x11 python3-pyatspi libxext6
 
 work=$(mktemp -d)
 pids=()
