@@ -194,14 +194,19 @@ def action_names(node):
 
 def start_demo(tag, extra_env=None):
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **(extra_env or {}))
-    err = open(os.path.join(WORK, tag + ".stderr"), "w")
+    errors = os.path.join(WORK, tag + ".stderr")
     process = subprocess.Popen([DEMO, "--seed", "7", "--settings", os.path.join(WORK, tag + ".ini")],
-                               env=env, stdout=subprocess.DEVNULL, stderr=err)
-    window = poll(lambda: window_named("TOKA"), 20, "the TOKA window")
-    app = poll(lambda: application(process), 20, "toka-demo on the accessibility bus")
-    frame = poll(lambda: node_named(app, "TOKA"), 20, "the TOKA window's accessible")
-    # The panel is ready once its rows show the radios.
-    poll(lambda: node_named(frame, "COM1 room"), 20, "the panel's controls")
+                               env=env, stdout=subprocess.DEVNULL, stderr=open(errors, "w"))
+    try:
+        window = poll(lambda: window_named("TOKA"), 20, "the TOKA window")
+        app = poll(lambda: application(process), 20, "toka-demo on the accessibility bus")
+        frame = poll(lambda: node_named(app, "TOKA"), 20, "the TOKA window's accessible")
+        # The panel is ready once its rows show the radios.
+        poll(lambda: node_named(frame, "COM1 room"), 20, "the panel's controls")
+    except Timeout as waited:
+        state = "running" if process.poll() is None else "ended with %d" % process.returncode
+        stop(process, "toka-demo")
+        raise Timeout("%s (toka-demo %s; %s)" % (waited, state, open(errors).read()[-400:].strip()))
     return process, window, app, frame
 
 
