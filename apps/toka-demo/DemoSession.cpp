@@ -11,9 +11,10 @@
 
 namespace {
 
-// The session's log (what the console and the tour's log file show), and the
+// The session's log (what the console and the tour's log file show), on
+// standard error only when asked for (debug lines, off by default), and the
 // simulated network's complaints about the panel.
-Q_LOGGING_CATEGORY(lcDemo, "norvo.demo")
+Q_LOGGING_CATEGORY(lcDemo, "norvo.demo", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcSim, "norvo.sim")
 
 } // namespace

@@ -1,11 +1,14 @@
 #include "qt/AccessibleControl.h"
 
 #include "platform/ComboBox.h"
+#include "qt/AccessibleLabel.h"
 #include "qt/ControlWidget.h"
 #include "qt/Conversions.h"
 #include "qt/EventBoundary.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 
 namespace norvo::qt {
 
@@ -16,10 +19,14 @@ QAccessible::Role toQtRole(AccessibleRole role)
     switch (role) {
     case AccessibleRole::None: return QAccessible::NoRole;
     case AccessibleRole::Client: return QAccessible::Client;
+    case AccessibleRole::Pane: return QAccessible::Pane;
     case AccessibleRole::Button: return QAccessible::Button;
+    case AccessibleRole::CheckBox: return QAccessible::CheckBox;
     case AccessibleRole::ComboBox: return QAccessible::ComboBox;
     case AccessibleRole::StaticText: return QAccessible::StaticText;
-    case AccessibleRole::Indicator: return QAccessible::Indicator;
+    // Qt's bridge to screen readers knows no role for an indicator ("unknown"
+    // to them): it reads as a text, its state as its description.
+    case AccessibleRole::Indicator: return QAccessible::StaticText;
     }
     return QAccessible::Client;
 }
@@ -28,7 +35,8 @@ bool offersNothing(const ControlWidget& widget) { return widget.control().access
 
 // The items a container offers, in the order of its children: the faces of
 // control widgets, the children of those whose control is not offered in
-// their place, and, inside a Qt widget that is a face, its own parts.
+// their place (or is offered by the container itself), and, inside a Qt
+// widget that is a face, its own parts.
 void collectOffered(const QWidget& container, bool withQtParts, QList<QWidget*>& offered)
 {
     for (QObject* child : container.children()) {
@@ -36,7 +44,7 @@ void collectOffered(const QWidget& container, bool withQtParts, QList<QWidget*>&
         if (!widget || widget->isWindow())
             continue;
         if (auto* control = qobject_cast<ControlWidget*>(widget)) {
-            if (offersNothing(*control))
+            if (offersNothing(*control) || &control->face() == &container)
                 collectOffered(*control, false, offered);
             else
                 offered.append(&control->face());
@@ -68,21 +76,44 @@ QAccessibleInterface* AccessibleControl::create(const QString&, QObject* object)
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
-    // A control widget with a face of its own inside is no item: Qt's
-    // default stands for it where it is asked for directly.
+    // A control widget with a face of its own, inside it or around it, is no
+    // item: Qt's default stands for it where it is asked for directly.
     auto* owner = qobject_cast<ControlWidget*>(widget);
     if (!owner)
         owner = qobject_cast<ControlWidget*>(widget->parentWidget());
+    if (!owner)
+        owner = widget->findChild<ControlWidget*>(QString(), Qt::FindDirectChildrenOnly);
     if (!owner || &owner->face() != widget)
         return nullptr;
+    const Control& control = owner->control();
+    if (control.kind() == ControlKind::Label && control.accessibleRole() == AccessibleRole::StaticText)
+        return new AccessibleLabel(*owner);
     return new AccessibleControl(*owner, widget);
 }
 
 QList<QWidget*> AccessibleControl::offeredChildren() const
 {
     QList<QWidget*> offered;
+    // A combo box's list first, as Qt's own offers it.
+    if (auto* box = qobject_cast<QComboBox*>(widget()))
+        offered.append(box->view());
     collectOffered(*widget(), widget() != &owner_, offered);
     return offered;
+}
+
+bool AccessibleControl::covered() const
+{
+    // Only what is painted on its container lies beneath its siblings.
+    const QWidget* container = owner_.parentWidget();
+    if (!container || !ControlWidget::isWindowless(owner_.control()))
+        return false;
+    QRegion uncovered(owner_.geometry());
+    for (QObject* child : container->children()) {
+        const auto* sibling = qobject_cast<ControlWidget*>(child);
+        if (sibling && !sibling->isHidden() && !ControlWidget::isWindowless(sibling->control()))
+            uncovered -= sibling->geometry();
+    }
+    return uncovered.isEmpty();
 }
 
 QAccessible::Role AccessibleControl::role() const { return toQtRole(owner_.control().accessibleRole()); }
@@ -121,7 +152,12 @@ QAccessible::State AccessibleControl::state() const
     if (control.kind() == ControlKind::ComboBox) {
         state.editable = true;
         state.expandable = true;
+        if (auto* box = qobject_cast<QComboBox*>(widget()))
+            state.expanded = box->view()->isVisible();
     }
+    // Beneath the controls around it, it shows nothing.
+    if (covered())
+        state.invisible = true;
     return state;
 }
 
@@ -158,19 +194,30 @@ int AccessibleControl::indexOfChild(const QAccessibleInterface* child) const
 QStringList AccessibleControl::actionNames() const
 {
     QStringList names = QAccessibleWidget::actionNames();
-    if (role() == QAccessible::Button)
-        names.prepend(pressAction());
+    switch (role()) {
+    case QAccessible::Button: names.prepend(pressAction()); break;
+    case QAccessible::CheckBox: names.prepend(toggleAction()); break;
+    case QAccessible::ComboBox: names = QStringList{showMenuAction(), pressAction()} + names; break;
+    default: break;
+    }
     return names;
 }
 
 void AccessibleControl::doAction(const QString& actionName)
 {
-    if (actionName != pressAction() || role() != QAccessible::Button) {
-        QAccessibleWidget::doAction(actionName);
-        return;
-    }
     Control& control = owner_.control();
-    deliver(control, "press", [&] { control.click(); });
+    if (auto* box = qobject_cast<QComboBox*>(widget());
+        box && (actionName == showMenuAction() || actionName == pressAction())) {
+        if (box->view()->isVisible())
+            box->hidePopup();
+        else
+            box->showPopup();
+    } else if ((actionName == pressAction() && role() == QAccessible::Button)
+        || (actionName == toggleAction() && role() == QAccessible::CheckBox)) {
+        deliver(control, "press", [&] { control.click(); });
+    } else {
+        QAccessibleWidget::doAction(actionName);
+    }
 }
 
 } // namespace norvo::qt

@@ -1,9 +1,11 @@
 #include "qt/ComboBoxWidget.h"
 
 #include "platform/ComboBox.h"
+#include "platform/ScopedValue.h"
 #include "qt/Conversions.h"
 #include "qt/EventBoundary.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -11,28 +13,6 @@
 #include <QLineEdit>
 
 namespace norvo::qt {
-
-namespace {
-
-// Sets a flag for the duration of a scope, restoring what it was.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag)
-        : flag_(flag)
-        , before_(flag)
-    {
-        flag_ = true;
-    }
-    ~FlagScope() { flag_ = before_; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-    const bool before_;
-};
-
-} // namespace
 
 ComboBoxWidget::ComboBoxWidget(ComboBox& comboBox, QWidget* parent)
     : ControlWidget(comboBox, parent)
@@ -64,6 +44,11 @@ void ComboBoxWidget::reflect(Property property)
     case Property::BackColor: showColours(); break;
     case Property::ToolTipText:
     case Property::Hint: box_->setToolTip(toQString(comboBox_.shownToolTip())); break;
+    // Its text field and its list are read under its name.
+    case Property::AccessibleName:
+        box_->lineEdit()->setAccessibleName(toQString(comboBox_.accessibleName()));
+        box_->view()->setAccessibleName(toQString(comboBox_.accessibleName()));
+        break;
     default: break;
     }
     ControlWidget::reflect(property);
@@ -93,7 +78,7 @@ void ComboBoxWidget::showText()
     if (box_->lineEdit()->text() == text)
         return;
     {
-        const FlagScope showing(showing_);
+        const ScopedValue showing(showing_, true);
         box_->lineEdit()->setText(text);
     }
     // Setting a text moves the caret to its end; the model says where it is.
@@ -102,6 +87,8 @@ void ComboBoxWidget::showText()
 
 void ComboBoxWidget::showSelection()
 {
+    if (typing_)
+        return;
     QLineEdit* edit = box_->lineEdit();
     const QString text = edit->text();
     if (toStdString(text) != comboBox_.text())
@@ -112,7 +99,7 @@ void ComboBoxWidget::showSelection()
                                               : start == end && edit->cursorPosition() == start;
     if (same)
         return;
-    const FlagScope showing(showing_);
+    const ScopedValue showing(showing_, true);
     if (end > start)
         edit->setSelection(start, end - start);
     else
@@ -124,7 +111,7 @@ void ComboBoxWidget::showList()
     const std::vector<std::string>& items = comboBox_.items();
     const int count = static_cast<int>(items.size());
     {
-        const FlagScope showing(showing_);
+        const ScopedValue showing(showing_, true);
         // Item by item, touching only what differs: the widget's first
         // `position` items already match the model's.
         bool edited = false;
@@ -182,7 +169,12 @@ void ComboBoxWidget::userEdited(const QString& text)
     if (showing_)
         return;
     const std::string value = toStdString(text);
-    if (deliver(comboBox_, "typing", [&] { comboBox_.setText(value); }))
+    bool written = false;
+    {
+        const ScopedValue typing(typing_, true);
+        written = deliver(comboBox_, "typing", [&] { comboBox_.setText(value); });
+    }
+    if (written)
         takeSelection();
 }
 
@@ -209,7 +201,7 @@ bool ComboBoxWidget::routeKey(QKeyEvent& event)
         return true;
     if (keyAscii != *code) {
         // The handler typed another character instead.
-        const FlagScope forwarding(forwarding_);
+        const ScopedValue forwarding(forwarding_, true);
         QKeyEvent replaced(QEvent::KeyPress, 0, event.modifiers(), QString(QChar(char16_t(keyAscii & 0xFF))));
         QApplication::sendEvent(box_, &replaced);
         return true;

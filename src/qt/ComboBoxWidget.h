@@ -50,6 +50,10 @@ private:
     bool showing_ = false;
     // Set while a key changed by the model's handler is passed on.
     bool forwarding_ = false;
+    // Set while typed text is written to the model, which keeps its old
+    // selection inside the new text; shown, that selection would have the
+    // next key replace the last one. The caret the typing left follows.
+    bool typing_ = false;
 };
 
 } // namespace norvo::qt

@@ -34,7 +34,8 @@ const ControlWidget* owningControlWidget(const QWidget* widget)
 
 Qt::FocusPolicy focusPolicyOf(const Control& control)
 {
-    if (!control.canTakeFocus())
+    // What only shows a state is nothing to act on.
+    if (!control.canTakeFocus() || control.accessibleRole() == AccessibleRole::Indicator)
         return Qt::NoFocus;
     return control.tabStop() ? Qt::StrongFocus : Qt::ClickFocus;
 }
@@ -48,8 +49,7 @@ ControlWidget::ControlWidget(Control& control, QWidget* parent)
     AccessibleControl::install();
     setMouseTracking(true);
     // A combo box shows the focus in its own way.
-    if (control.canTakeFocus() && control.kind() != ControlKind::ComboBox)
-        focusMark_ = new FocusMark(this);
+    marksFocus_ = control.canTakeFocus() && control.kind() != ControlKind::ComboBox;
     // Indicators and containers cover their whole rectangle.
     if (!isWindowless(control))
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -75,7 +75,10 @@ void ControlWidget::reflectAll()
 void ControlWidget::reflect(Property property)
 {
     switch (property) {
-    case Property::Visible: setVisible(control_.visible()); break;
+    case Property::Visible:
+        setVisible(control_.visible());
+        tellCoveredSiblings();
+        break;
     case Property::Enabled: setEnabled(control_.enabled()); break;
     case Property::Left:
     case Property::Top:
@@ -86,6 +89,7 @@ void ControlWidget::reflect(Property property)
     case Property::ToolTipText:
     case Property::Hint: setToolTip(toQString(control_.shownToolTip())); break;
     case Property::TabStop: face_->setFocusPolicy(focusPolicyOf(control_)); break;
+    case Property::AccessibleRole: face_->setFocusPolicy(focusPolicyOf(control_)); break;
     case Property::AccessibleName: tellAssistiveTechnology(QAccessible::NameChanged); break;
     case Property::AccessibleDescription: tellAssistiveTechnology(QAccessible::DescriptionChanged); break;
     case Property::CheckState: {
@@ -153,6 +157,21 @@ void ControlWidget::tellAssistiveTechnology(QAccessible::Event event)
     QAccessible::updateAccessibility(&change);
 }
 
+void ControlWidget::tellCoveredSiblings()
+{
+    // A windowed control coming or going may cover or bare the windowless
+    // ones beneath it.
+    if (isWindowless(control_) || !parentWidget())
+        return;
+    QAccessible::State changed;
+    changed.invisible = true;
+    for (QObject* child : parentWidget()->children())
+        if (auto* sibling = qobject_cast<ControlWidget*>(child); sibling && isWindowless(sibling->control())) {
+            QAccessibleStateChangeEvent event(&sibling->face(), changed);
+            QAccessible::updateAccessibility(&event);
+        }
+}
+
 void ControlWidget::keyPressEvent(QKeyEvent* event)
 {
     // A key held down is one press, as on the platform's buttons.
@@ -186,12 +205,18 @@ void ControlWidget::focusOutEvent(QFocusEvent* event)
 
 void ControlWidget::showFocusMark(bool shown)
 {
-    if (!focusMark_)
+    if (!marksFocus_)
         return;
-    // Above the inner parts a skinned label shows, made after the mark.
+    // The outermost control widget is the view, where the mark lies above
+    // every control.
+    QWidget* view = this;
+    for (QWidget* up = parentWidget(); up; up = up->parentWidget())
+        if (qobject_cast<ControlWidget*>(up))
+            view = up;
     if (shown)
-        focusMark_->raise();
-    focusMark_->update();
+        FocusMark::mark(*this, *view);
+    else
+        FocusMark::unmark(*this, *view);
 }
 
 void ControlWidget::focusEntered()

@@ -12,8 +12,6 @@ class Form;
 
 namespace norvo::qt {
 
-class FocusMark;
-
 // The widget of one model control. It reflects the control's properties and
 // forwards the user's input to the control's handlers; it decides nothing.
 // This base shows a rectangle filled with BackColor (forms, frames, picture
@@ -26,7 +24,8 @@ public:
 
     Control& control() const { return control_; }
     // The widget that stands for the control to the keyboard and to
-    // assistive technology: this one, or a Qt widget inside it.
+    // assistive technology: this one, a Qt widget inside it, or the widget
+    // around it that shows a form's view as the one thing it holds.
     QWidget& face() const { return *face_; }
 
     // Brings the widget in step with one changed property of its control.
@@ -60,11 +59,12 @@ protected:
 private:
     void showFocusMark(bool shown);
     void tellAssistiveTechnology(QAccessible::Event event);
+    void tellCoveredSiblings();
 
     Control& control_;
     QWidget* face_ = this;
-    // For controls that can take the focus.
-    FocusMark* focusMark_ = nullptr;
+    // Whether the focus mark shows when it has the focus.
+    bool marksFocus_ = false;
     // A left press on this widget whose release makes a click.
     bool clickPending_ = false;
 };

@@ -28,6 +28,9 @@ public:
     ControlWidget* widgetFor(const Control& control) const;
 
     void reflect(Property property) override;
+    // The widget that holds the view, and only it, stands for the form to
+    // assistive technology from now on: the view is no item of its own.
+    void showThrough(QWidget& holder) { setFace(holder); }
 
 signals:
     // The form's size changed (in pixels).

@@ -3,6 +3,7 @@
 #include "platform/Label.h"
 #include "qt/Conversions.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace norvo::qt {
@@ -30,7 +31,7 @@ LabelWidget::LabelWidget(Label& label, QWidget* parent)
 void LabelWidget::reflect(Property property)
 {
     switch (property) {
-    case Property::Caption:
+    case Property::Caption: showCaption(); break;
     case Property::ForeColor:
     case Property::Font:
     case Property::Alignment:
@@ -45,18 +46,36 @@ void LabelWidget::reflect(Property property)
     ControlWidget::reflect(property);
 }
 
+QFont LabelWidget::captionFont() const { return toQFont(label_.font()); }
+
+int LabelWidget::captionFlags() const
+{
+    return int(toQtAlignment(label_.alignment()) | Qt::AlignTop | Qt::TextWordWrap);
+}
+
+void LabelWidget::showCaption()
+{
+    const QString caption = toQString(label_.caption());
+    if (caption == caption_)
+        return;
+    // Assistive technology reads the caption as the label's text.
+    QAccessibleTextUpdateEvent event(this, 0, caption_, caption);
+    caption_ = caption;
+    update();
+    QAccessible::updateAccessibility(&event);
+}
+
 void LabelWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (!label_.transparent())
         painter.fillRect(rect(), toQColor(label_.backColor()));
-    if (label_.caption().empty())
+    if (caption_.isEmpty())
         return;
-    painter.setFont(toQFont(label_.font()));
+    painter.setFont(captionFont());
     // A disabled label shows its caption greyed.
     painter.setPen(isEnabled() ? toQColor(label_.foreColor()) : QColor(0x80, 0x80, 0x80));
-    painter.drawText(
-        rect(), int(toQtAlignment(label_.alignment()) | Qt::AlignTop | Qt::TextWordWrap), toQString(label_.caption()));
+    painter.drawText(rect(), captionFlags(), caption_);
 }
 
 } // namespace norvo::qt

@@ -1,10 +1,12 @@
 #include "qt/QtWindowSystem.h"
 
 #include "platform/CheckedMath.h"
+#include "qt/DeviceShape.h"
 #include "qt/LogCategories.h"
 #include "qt/WindowDrag.h"
+#include "qt/X11Desktop.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -60,6 +62,15 @@ QRegion QtWindowSystem::roundRect(const QRect& rect, int ellipseWidth, int ellip
     return region;
 }
 
+QRegion QtWindowSystem::RoundRect::region(qreal scale) const
+{
+    if (scale == 1)
+        return roundRect(rect, ellipseWidth, ellipseHeight);
+    const auto scaled = [scale](int length) { return static_cast<int>(std::lround(length * scale)); };
+    return roundRect(QRect(scaled(rect.x()), scaled(rect.y()), scaled(rect.width()), scaled(rect.height())),
+        scaled(ellipseWidth), scaled(ellipseHeight));
+}
+
 std::int32_t QtWindowSystem::CreateRoundRectRgn(std::int32_t left, std::int32_t top, std::int32_t right,
     std::int32_t bottom, std::int32_t ellipseWidth, std::int32_t ellipseHeight)
 {
@@ -70,7 +81,7 @@ std::int32_t QtWindowSystem::CreateRoundRectRgn(std::int32_t left, std::int32_t 
     const int ellipseW = static_cast<int>(std::clamp<std::int64_t>(std::abs(std::int64_t{ellipseWidth}), 0, width));
     const int ellipseH = static_cast<int>(std::clamp<std::int64_t>(std::abs(std::int64_t{ellipseHeight}), 0, height));
     const std::int32_t handle = checkedAdd(lastRegion_, 1);
-    regions_.emplace(handle, roundRect(QRect(x, y, width, height), ellipseW, ellipseH));
+    regions_.emplace(handle, RoundRect{QRect(x, y, width, height), ellipseW, ellipseH});
     lastRegion_ = handle;
     return handle;
 }
@@ -83,7 +94,10 @@ bool QtWindowSystem::SetWindowRgn(std::int32_t window, std::int32_t region, bool
         qCDebug(lcQt, "SetWindowRgn(%d, %d): %s", window, region, !target ? "no such window" : "no such region");
         return false;
     }
-    target->setMask(found->second);
+    if (target->isWindow())
+        DeviceShape::apply(*target, found->second);
+    else
+        target->setMask(found->second.region());
     // From now on the region is the window's.
     regions_.erase(found);
     if (redraw)
@@ -98,13 +112,22 @@ std::optional<QRegion> QtWindowSystem::region(std::int32_t handle) const
     const auto found = regions_.find(handle);
     if (found == regions_.end())
         return std::nullopt;
-    return found->second;
+    return found->second.region();
 }
 
 void QtWindowSystem::DoEvents()
 {
     if (QCoreApplication::instance())
         QCoreApplication::processEvents();
+}
+
+bool QtWindowSystem::leftButtonDown()
+{
+    // A quick click's release may have run already (DoEvents lets it), or be
+    // on its way from an X server that has it.
+    if (!qGuiApp || !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+        return false;
+    return X11Desktop::leftButtonDown().value_or(true);
 }
 
 void QtWindowSystem::ReleaseCapture()
@@ -122,6 +145,8 @@ void QtWindowSystem::SendMessage(std::int32_t window, std::int32_t message, std:
         qCDebug(lcQt, "window move: no window %d", window);
         return;
     }
+    if (!leftButtonDown())
+        return;
     QWidget* topLevel = target->window();
     if (QWindow* handle = topLevel->windowHandle(); handle && handle->startSystemMove())
         return;

@@ -15,12 +15,23 @@ namespace norvo::qt {
 class WindowDrag;
 
 // The window routines on Qt. Regions live under numeric handles until a window
-// accepts one as its mask (it then belongs to the window) or they are
+// accepts one as its outline (it then belongs to the window) or they are
 // deleted; windows are those of the registry. A title-bar press starts the
-// platform's own window move, or a manual one where the platform has none;
-// unlike the platform's message it returns before the move ends.
+// platform's own window move, or a manual one where the platform has none,
+// while the left button is still down; unlike the platform's message it
+// returns before the move ends.
 class QtWindowSystem final : public WindowSystem {
 public:
+    // A rectangle with rounded corners, right and bottom edges excluded.
+    struct RoundRect {
+        QRect rect;
+        int ellipseWidth = 0;
+        int ellipseHeight = 0;
+
+        // Its region at scale device pixels per pixel, in device pixels.
+        QRegion region(qreal scale = 1) const;
+    };
+
     explicit QtWindowSystem(WindowRegistry& registry = WindowRegistry::global());
     ~QtWindowSystem() override;
     QtWindowSystem(const QtWindowSystem&) = delete;
@@ -42,8 +53,10 @@ public:
     static QRegion roundRect(const QRect& rect, int ellipseWidth, int ellipseHeight);
 
 private:
+    static bool leftButtonDown();
+
     WindowRegistry& registry_;
-    std::map<std::int32_t, QRegion> regions_;
+    std::map<std::int32_t, RoundRect> regions_;
     std::int32_t lastRegion_ = 0;
     QPointer<WindowDrag> drag_;
 };

@@ -22,6 +22,8 @@ TokaWidget::TokaWidget(
     , d(std::make_unique<TokaWidgetPrivate>(*this, voice, dockFrame, std::move(settings)))
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // To a screen reader the widget is the panel, its controls right inside.
+    d->view->showThrough(*this);
     d->panel.Quit.connect([this] { emit quit(); });
     d->panel.SettingsProblemFound.connect([this](const SettingsProblem& problem) {
         const QString file = QString::fromStdString(problem.file);

@@ -21,17 +21,25 @@ WindowDrag::~WindowDrag()
         application->removeEventFilter(this);
 }
 
+void WindowDrag::finish()
+{
+    deleteLater();
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
 bool WindowDrag::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::MouseMove:
-        if (window_)
-            window_->move(windowAt_ + static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - grabbedAt_);
+    case QEvent::MouseMove: {
+        const auto& move = static_cast<QMouseEvent&>(*event);
+        // Without the button the release went by unseen: the drag is over.
+        if (!(move.buttons() & Qt::LeftButton))
+            finish();
+        else if (window_)
+            window_->move(windowAt_ + move.globalPosition().toPoint() - grabbedAt_);
         break;
-    case QEvent::MouseButtonRelease:
-        deleteLater();
-        QCoreApplication::instance()->removeEventFilter(this);
-        break;
+    }
+    case QEvent::MouseButtonRelease: finish(); break;
     default: break;
     }
     return QObject::eventFilter(watched, event);

@@ -8,7 +8,7 @@ class QWidget;
 
 namespace norvo::qt {
 
-// Moves a window with the mouse until the button is released, for platforms
+// Moves a window with the mouse until the left button is up, for platforms
 // that cannot move a window themselves. Watches the application's mouse
 // events from the moment it is created; deletes itself when done.
 class WindowDrag : public QObject {
@@ -22,6 +22,8 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void finish();
+
     QPointer<QWidget> window_;
     const QPoint grabbedAt_;
     const QPoint windowAt_;

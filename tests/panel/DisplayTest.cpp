@@ -74,6 +74,28 @@ TEST_F(Display, RoomNotConnectedShowsNoInformation)
     EXPECT_EQ(control("Freq", 0).toolTipText(), "");
 }
 
+// A screen reader hears a connected room's name and information on its
+// button, which is where a pilot whose simulator has the focus meets it (a
+// tooltip shows over the active window only); new information follows.
+TEST_F(Display, ConnectedRoomButtonTellsTheRoomsNameAndInformation)
+{
+    startBound();
+    for (const std::int32_t k : {0, 2}) {
+        const auto words = [&] { return control("RoomStatus", k).accessibleDescription(); };
+        voice.setText(Handle, 7 + k, "EDDF_TWR");
+        voice.setText(Handle, 10 + k, "Frankfurt Tower\r\nQNH 1013");
+        voice.setLong(Handle, 7 + k, 2);
+        raiseEvent(*panel, VoiceEvent::Kind::ObjectValueChanged, Handle, 7 + k);
+        EXPECT_EQ(words(), "Connected to EDDF_TWR: Frankfurt Tower  QNH 1013") << k;
+        voice.setText(Handle, 10 + k, "");
+        raiseEvent(*panel, VoiceEvent::Kind::ObjectTextChanged, Handle, 10 + k);
+        EXPECT_EQ(words(), "Connected to EDDF_TWR") << k;
+        voice.setLong(Handle, 7 + k, 0);
+        raiseEvent(*panel, VoiceEvent::Kind::ObjectValueChanged, Handle, 7 + k);
+        EXPECT_EQ(words(), "Offline") << k;
+    }
+}
+
 // Everything shown: rooms connected and named, speakers routed per slot.
 TEST_F(Display, RefreshFindingWhatIsShownRepaintsNothing)
 {
