@@ -175,7 +175,7 @@ private:
 
     void checkRadio(int k, bool bound)
     {
-        const Sim::Pilot& pilot = sim_.pilot();
+        const PilotRadios& pilot = sim_.pilot();
         const std::string digit = k == 0 ? "1" : "2";
         const std::string caption = static_cast<Label&>(at("Freq", k)).caption();
         same(at("Freq", k).reference() + ".Caption", caption,

@@ -114,7 +114,7 @@ TEST(SimulationEvents, NothingIsQueuedBeforeAttachAndChangesOnlyAfterBeginUpdate
 TEST_F(SimulationTest, EventsArriveAfterTheCallReturnedAndNeverUnderALock)
 {
     int scheduled = 0;
-    sim.onEventsQueued = [&] { ++scheduled; };
+    sim.setOnEventsQueued([&] { ++scheduled; });
     std::int32_t handle = sim.voiceHandle();
     ASSERT_TRUE(sim.LockObject(handle));
     sim.SetLong(L().index(Block::Priority, 2), 1);
