@@ -1,4 +1,5 @@
 #include "QtTestSupport.h"
+#include "support/CaseNames.h"
 
 #include "qt/QtSettingsStore.h"
 
@@ -7,6 +8,13 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <functional>
+
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace norvo::qt {
@@ -77,10 +85,13 @@ TEST_F(QtSettingsStoreTest, SavesKeepWhatOtherProgramsWriteAndWriteOnlyChanges)
     QtSettingsStore restarted(folder.path());
     EXPECT_EQ(restarted.GetAllSettings("NORVOUITOKA", "PRIVATE"),
         (SettingsStore::Entries{{"CHANNEL0", " EDDF_TWR "}, {"CHANNEL1", ""}}));
+    // The next handlers.
+    QCoreApplication::processEvents();
     write(bytes() + "[OTHER]\nkept=1\n");
     EXPECT_TRUE(save({{"CHANNEL1", "LFPG"}}));
     EXPECT_EQ(readByQSettings(bytes()),
         (Values{{"OTHER/kept", "1"}, {"PRIVATE/CHANNEL0", " EDDF_TWR "}, {"PRIVATE/CHANNEL1", "LFPG"}}));
+    QCoreApplication::processEvents();
     EXPECT_EQ(restarted.GetSetting("NORVOUITOKA", "PRIVATE", "CHANNEL1", "?"), "LFPG");
     EXPECT_EQ(restarted.problem("NORVOUITOKA"), std::nullopt);
 }
@@ -148,6 +159,222 @@ INSTANTIATE_TEST_SUITE_P(Settings, BrokenFileTest,
             },
             "?"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A save changes the bytes of the values that change, where the file gives
+// them, and adds the keys it lacks: invalid UTF-8 and every other line stay
+// byte for byte, a key given twice (the later counts) and a section given
+// twice keep their places. What is saved reads back exactly.
+struct ByteForByte {
+    const char* name;
+    QByteArray before;
+    SettingsStore::Entries saved;
+    QByteArray after;
+};
+
+void PrintTo(const ByteForByte& c, std::ostream* out) { *out << c.name; }
+
+struct ByteForByteTest : QtSettingsStoreTest, ::testing::WithParamInterface<ByteForByte> { };
+
+TEST_P(ByteForByteTest, SaveChangesOnlyTheValuesThatChange)
+{
+    const ByteForByte& c = GetParam();
+    write(c.before);
+    EXPECT_EQ(get("CHANNEL0"), c.before.contains("CHANNEL0") ? c.saved[1].second : "?") << "the first room moved down";
+    EXPECT_EQ(save(c.saved), c.before != c.after);
+    EXPECT_EQ(bytes(), c.after);
+    QtSettingsStore restarted(folder.path());
+    for (const auto& [key, value] : c.saved)
+        EXPECT_EQ(restarted.GetSetting("NORVOUITOKA", "PRIVATE", key, "?"), value) << key;
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, ByteForByteTest,
+    ::testing::Values(ByteForByte{"InvalidUtf8", "[PRIVATE]\nCHANNEL0=caf\xe9\nOWN=\xff\xfe\n",
+                          {{"CHANNEL0", "NEW"}, {"CHANNEL1", "caf\xe9"}},
+                          "[PRIVATE]\nCHANNEL0=NEW\nOWN=\xff\xfe\nCHANNEL1=caf\xe9\n"},
+        ByteForByte{"SectionGivenTwice",
+            "[PRIVATE]\nCHANNEL0=A ; first\nX=1\n\n[OTHER]\ny=2\n\n[PRIVATE]\nCHANNEL1=B\nZ=3\n",
+            {{"CHANNEL0", "C"}, {"CHANNEL1", "A"}, {"CHANNEL2", "B"}},
+            "[PRIVATE]\nCHANNEL0=C ; first\nX=1\nCHANNEL2=B\n\n[OTHER]\ny=2\n\n[PRIVATE]\nCHANNEL1=A\nZ=3\n"},
+        ByteForByte{"KeyGivenTwice", "[PRIVATE]\r\nCHANNEL0=OLD\r\nCHANNEL0 = A\r\n",
+            {{"CHANNEL0", "B"}, {"CHANNEL1", "A"}}, "[PRIVATE]\r\nCHANNEL0=OLD\r\nCHANNEL0 = B\r\nCHANNEL1=A\r\n"},
+        // A [PRIVATE] line counts before a [General] "PRIVATE\KEY" one, and
+        // a key of the last line goes where it is.
+        ByteForByte{"CommentsQuotesAndGeneral",
+            "; notes\r\n[General]\r\nPRIVATE\\CHANNEL1=stale\r\ntop=1\r\n\r\n[OTHER]\r\nstray = \"x;y\" ; why\r\n"
+            "\r\n[PRIVATE]\r\n  CHANNEL1 = \"OLD\" ; kept\r\n\r\n[PRIVATE]\r\nCHANNEL0=shadow",
+            {{"CHANNEL0", "A;B"}, {"CHANNEL1", "shadow"}},
+            "; notes\r\n[General]\r\nPRIVATE\\CHANNEL1=stale\r\ntop=1\r\n\r\n[OTHER]\r\nstray = \"x;y\" ; why\r\n"
+            "\r\n[PRIVATE]\r\n  CHANNEL1 = shadow ; kept\r\n\r\n[PRIVATE]\r\nCHANNEL0=\"A;B\""},
+        ByteForByte{"NewSection", "[OTHER]\nx=1", {{"CHANNEL0", "A"}, {"CHANNEL1", "B"}},
+            "[OTHER]\nx=1\n\n[PRIVATE]\nCHANNEL0=A\nCHANNEL1=B\n"},
+        ByteForByte{"NothingChanges", "[PRIVATE]\nCHANNEL0 = \"A\"\nCHANNEL1=\"A\"\n",
+            {{"CHANNEL0", "A"}, {"CHANNEL1", "A"}}, "[PRIVATE]\nCHANNEL0 = \"A\"\nCHANNEL1=\"A\"\n"}),
+    NamedAfterPrintTo());
+
+// Within one turn of the event loop the store takes the file as it first
+// found it there, and looks at it again in the next.
+TEST_F(QtSettingsStoreTest, LooksAtTheFileOncePerTurnOfTheEventLoop)
+{
+    write("[PRIVATE]\nCHANNEL0=A\n");
+    EXPECT_EQ(get("CHANNEL0"), "A");
+    write("[PRIVATE]\nCHANNEL0=BB\n");
+    EXPECT_EQ(get("CHANNEL0"), "A");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(get("CHANNEL0"), "BB");
+    // A save still finds what another program wrote meanwhile.
+    write("[PRIVATE]\nCHANNEL0=BB\n[OTHER]\nkept=1\n");
+    EXPECT_TRUE(save({{"CHANNEL1", "C"}}));
+    EXPECT_EQ(bytes(), "[PRIVATE]\nCHANNEL0=BB\nCHANNEL1=C\n[OTHER]\nkept=1\n");
+}
+
+// What stands in the way of the file in a child process: a file-size limit
+// makes writes fail as a full disk does, a tmpfs filled up is a full disk,
+// a FIFO would block whoever opens it.
+struct DiskFaultTest;
+struct DiskFault {
+    const char* name;
+    // Puts the fault in place; false where this machine cannot (the case is
+    // skipped).
+    bool (*arrange)(DiskFaultTest& test);
+    // Bytes a file may hold in the child (RLIMIT_FSIZE), if limited.
+    std::optional<rlim_t> fileSizeLimit;
+    // The channel read in the child, and what its save raised.
+    std::string outcome;
+};
+
+void PrintTo(const DiskFault& c, std::ostream* out) { *out << c.name; }
+
+struct DiskFaultTest : ::testing::TestWithParam<DiskFault> {
+    ~DiskFaultTest() override
+    {
+        if (mounted)
+            umount2(QFile::encodeName(where).constData(), MNT_DETACH);
+    }
+
+    QString path() const { return where + QStringLiteral("/NORVOUITOKA.ini"); }
+    void writeList() const
+    {
+        QByteArray text = "[PRIVATE]\n";
+        for (int n = 0; n < 20; ++n)
+            text += "CHANNEL" + QByteArray::number(n) + "=ROOM_" + QByteArray::number(n) + "\n";
+        QFile file(path());
+        if (!file.open(QIODevice::WriteOnly) || file.write(text + "[OTHER]\nkept=1\n") < 0)
+            ADD_FAILURE() << "cannot write " << path().toStdString();
+    }
+    // Every entry of the folder: a regular file with its bytes, anything else
+    // by its type.
+    std::map<std::string, QByteArray> folderState() const
+    {
+        std::map<std::string, QByteArray> state;
+        for (const QFileInfo& entry : QDir(where).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System)) {
+            QFile file(entry.filePath());
+            state[entry.fileName().toStdString()] = !entry.isFile() ? "not a file"
+                : file.open(QIODevice::ReadOnly)                    ? file.readAll()
+                                                                    : "unreadable";
+        }
+        return state;
+    }
+
+    QTemporaryDir folder;
+    QString where = folder.path();
+    bool mounted = false;
+};
+
+// Runs body in a child process and gives what it returned; a child that
+// hangs is stopped after 10 s.
+std::string inChild(const std::function<std::string()>& body, std::optional<rlim_t> fileSizeLimit)
+{
+    int channel[2];
+    if (pipe(channel) != 0)
+        return "no pipe";
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        if (fileSizeLimit) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = *fileSizeLimit;
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        alarm(10);
+        const std::string result = body();
+        const bool sent = write(channel[1], result.data(), result.size()) == static_cast<ssize_t>(result.size());
+        _exit(sent ? 0 : 1);
+    }
+    close(channel[1]);
+    std::string result;
+    char buffer[512];
+    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, static_cast<std::size_t>(n));
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (WIFSIGNALED(status))
+        return "stopped by signal " + std::to_string(WTERMSIG(status));
+    return result;
+}
+
+TEST_P(DiskFaultTest, NothingIsLostAndTheProblemIsReportedAtOnce)
+{
+    const DiskFault& fault = GetParam();
+    if (!fault.arrange(*this))
+        GTEST_SKIP() << fault.name << " needs the right to mount a tmpfs";
+    const auto before = folderState();
+    const std::string outcome = inChild(
+        [&] {
+            const auto store = QtSettingsStore::forFile(path());
+            std::string seen = store->GetSetting("NORVOUITOKA", "PRIVATE", "CHANNEL0", "?") + " / ";
+            SettingsStore::Entries list;
+            for (int n = 0; n < 20; ++n)
+                list.emplace_back("CHANNEL" + std::to_string(n), "A_LONGER_ROOM_NAME_" + std::to_string(n));
+            try {
+                store->SaveSettings("NORVOUITOKA", "PRIVATE", list);
+                return seen + "saved";
+            } catch (const SettingsError& error) {
+                const char* kinds[] = {"Unreadable", "Unparseable", "Unwritable"};
+                return seen + kinds[static_cast<int>(error.problem().kind)] + ": " + error.problem().reason;
+            }
+        },
+        fault.fileSizeLimit);
+    EXPECT_EQ(outcome, fault.outcome);
+    EXPECT_EQ(folderState(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, DiskFaultTest,
+    ::testing::Values(DiskFault{"FileSizeLimit",
+                          [](DiskFaultTest& test) {
+                              test.writeList();
+                              return true;
+                          },
+                          512, "ROOM_0 / Unwritable: writing it: File too large"},
+        DiskFault{"FullTmpfs",
+            [](DiskFaultTest& test) {
+                test.where = test.folder.filePath(QStringLiteral("disk"));
+                if (!QDir().mkdir(test.where)
+                    || mount("tmpfs", QFile::encodeName(test.where).constData(), "tmpfs", 0, "size=64k") != 0)
+                    return false;
+                test.mounted = true;
+                test.writeList();
+                QFile filler(test.where + QStringLiteral("/filler"));
+                const QByteArray block(4096, 'x');
+                if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+                    while (filler.write(block) > 0) { }
+                return true;
+            },
+            std::nullopt, "ROOM_0 / Unwritable: writing it: No space left on device"},
+        DiskFault{"Fifo",
+            [](DiskFaultTest& test) { return mkfifo(QFile::encodeName(test.path()).constData(), 0600) == 0; },
+            std::nullopt, "? / Unreadable: it is a FIFO, not a file"},
+        // Nor a copy of the file in the temporary folder: no file at all
+        // can be written.
+        DiskFault{"NothingWritableAnywhere",
+            [](DiskFaultTest& test) {
+                test.writeList();
+                return true;
+            },
+            0, "ROOM_0 / Unwritable: writing it: File too large"}),
+    NamedAfterPrintTo());
 
 TEST_F(QtSettingsStoreTest, FileUnderAFileCannotBeWritten)
 {
