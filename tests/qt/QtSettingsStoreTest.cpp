@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -21,7 +22,6 @@ namespace norvo::qt {
 namespace {
 
 using testing::readByQSettings;
-using Values = testing::IniValues;
 
 struct QtSettingsStoreTest : ::testing::Test {
     QString path() const { return folder.filePath(QStringLiteral("NORVOUITOKA.ini")); }
@@ -77,23 +77,35 @@ INSTANTIATE_TEST_SUITE_P(Settings, EscapingTest,
         KeyAndValue{"CHANNEL0", "Zürich 東京 \U0001F6E9"}, KeyAndValue{"CHANNEL0", "[not a section]"},
         KeyAndValue{"sub/key", "x"}, KeyAndValue{"with space%", "x"}, KeyAndValue{"Ünï东", "x"}));
 
-// The store on a file that another program changes meanwhile.
+// The store on a file that another program changes meanwhile: within one
+// turn of the event loop it takes the file as it first found it there, and a
+// save still keeps what the other program wrote.
 TEST_F(QtSettingsStoreTest, SavesKeepWhatOtherProgramsWriteAndWriteOnlyChanges)
 {
-    EXPECT_TRUE(save({{"CHANNEL0", " EDDF_TWR "}, {"CHANNEL1", ""}}));
-    EXPECT_FALSE(save({{"CHANNEL0", " EDDF_TWR "}}));
+    EXPECT_TRUE(save({{"CHANNEL0", "A"}, {"CHANNEL1", ""}}));
+    EXPECT_FALSE(save({{"CHANNEL0", "A"}}));
     QtSettingsStore restarted(folder.path());
     EXPECT_EQ(restarted.GetAllSettings("NORVOUITOKA", "PRIVATE"),
-        (SettingsStore::Entries{{"CHANNEL0", " EDDF_TWR "}, {"CHANNEL1", ""}}));
-    // The next handlers.
+        (SettingsStore::Entries{{"CHANNEL0", "A"}, {"CHANNEL1", ""}}));
+    write("[PRIVATE]\nCHANNEL0=BB\n[OTHER]\nkept=1\n");
+    EXPECT_EQ(get("CHANNEL0"), "A");
+    EXPECT_TRUE(save({{"CHANNEL1", "C"}}));
+    EXPECT_EQ(bytes(), "[PRIVATE]\nCHANNEL0=BB\nCHANNEL1=C\n[OTHER]\nkept=1\n");
+    EXPECT_EQ(restarted.GetSetting("NORVOUITOKA", "PRIVATE", "CHANNEL1", "?"), "");
     QCoreApplication::processEvents();
-    write(bytes() + "[OTHER]\nkept=1\n");
-    EXPECT_TRUE(save({{"CHANNEL1", "LFPG"}}));
-    EXPECT_EQ(readByQSettings(bytes()),
-        (Values{{"OTHER/kept", "1"}, {"PRIVATE/CHANNEL0", " EDDF_TWR "}, {"PRIVATE/CHANNEL1", "LFPG"}}));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(restarted.GetSetting("NORVOUITOKA", "PRIVATE", "CHANNEL1", "?"), "LFPG");
+    EXPECT_EQ(restarted.GetSetting("NORVOUITOKA", "PRIVATE", "CHANNEL1", "?"), "C");
     EXPECT_EQ(restarted.problem("NORVOUITOKA"), std::nullopt);
+}
+
+// Settings kept elsewhere (a dotfile repository) stay there.
+TEST_F(QtSettingsStoreTest, SaveThroughALinkReplacesTheFileItNames)
+{
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("settings.ini"));
+    ASSERT_TRUE(QFile::link(target, path()));
+    EXPECT_TRUE(save({{"CHANNEL0", "A"}}));
+    EXPECT_EQ(QFileInfo(path()).symLinkTarget(), target);
+    EXPECT_EQ(bytes(), "[PRIVATE]\nCHANNEL0=A\n");
 }
 
 struct BrokenFile {
@@ -179,8 +191,8 @@ TEST_P(ByteForByteTest, SaveChangesOnlyTheValuesThatChange)
 {
     const ByteForByte& c = GetParam();
     write(c.before);
-    EXPECT_EQ(get("CHANNEL0"), c.before.contains("CHANNEL0") ? c.saved[1].second : "?") << "the first room moved down";
-    EXPECT_EQ(save(c.saved), c.before != c.after);
+    EXPECT_EQ(get("CHANNEL0"), c.saved[1].second) << "the first room moves down";
+    EXPECT_TRUE(save(c.saved));
     EXPECT_EQ(bytes(), c.after);
     QtSettingsStore restarted(folder.path());
     for (const auto& [key, value] : c.saved)
@@ -204,38 +216,16 @@ INSTANTIATE_TEST_SUITE_P(Settings, ByteForByteTest,
             "\r\n[PRIVATE]\r\n  CHANNEL1 = \"OLD\" ; kept\r\n\r\n[PRIVATE]\r\nCHANNEL0=shadow",
             {{"CHANNEL0", "A;B"}, {"CHANNEL1", "shadow"}},
             "; notes\r\n[General]\r\nPRIVATE\\CHANNEL1=stale\r\ntop=1\r\n\r\n[OTHER]\r\nstray = \"x;y\" ; why\r\n"
-            "\r\n[PRIVATE]\r\n  CHANNEL1 = shadow ; kept\r\n\r\n[PRIVATE]\r\nCHANNEL0=\"A;B\""},
-        ByteForByte{"NewSection", "[OTHER]\nx=1", {{"CHANNEL0", "A"}, {"CHANNEL1", "B"}},
-            "[OTHER]\nx=1\n\n[PRIVATE]\nCHANNEL0=A\nCHANNEL1=B\n"},
-        ByteForByte{"NothingChanges", "[PRIVATE]\nCHANNEL0 = \"A\"\nCHANNEL1=\"A\"\n",
-            {{"CHANNEL0", "A"}, {"CHANNEL1", "A"}}, "[PRIVATE]\nCHANNEL0 = \"A\"\nCHANNEL1=\"A\"\n"}),
+            "\r\n[PRIVATE]\r\n  CHANNEL1 = shadow ; kept\r\n\r\n[PRIVATE]\r\nCHANNEL0=\"A;B\""}),
     NamedAfterPrintTo());
 
-// Within one turn of the event loop the store takes the file as it first
-// found it there, and looks at it again in the next.
-TEST_F(QtSettingsStoreTest, LooksAtTheFileOncePerTurnOfTheEventLoop)
-{
-    write("[PRIVATE]\nCHANNEL0=A\n");
-    EXPECT_EQ(get("CHANNEL0"), "A");
-    write("[PRIVATE]\nCHANNEL0=BB\n");
-    EXPECT_EQ(get("CHANNEL0"), "A");
-    QCoreApplication::processEvents();
-    EXPECT_EQ(get("CHANNEL0"), "BB");
-    // A save still finds what another program wrote meanwhile.
-    write("[PRIVATE]\nCHANNEL0=BB\n[OTHER]\nkept=1\n");
-    EXPECT_TRUE(save({{"CHANNEL1", "C"}}));
-    EXPECT_EQ(bytes(), "[PRIVATE]\nCHANNEL0=BB\nCHANNEL1=C\n[OTHER]\nkept=1\n");
-}
-
-// What stands in the way of the file in a child process: a file-size limit
-// makes writes fail as a full disk does, a tmpfs filled up is a full disk,
-// a FIFO would block whoever opens it.
-struct DiskFaultTest;
+// What stands in the way of the file, in a child process: a file-size limit
+// makes writes fail as a full disk does (0: not even a copy of the file in
+// the temporary folder can be written), a tmpfs filled up is a full disk, a
+// FIFO would block whoever opens it.
 struct DiskFault {
     const char* name;
-    // Puts the fault in place; false where this machine cannot (the case is
-    // skipped).
-    bool (*arrange)(DiskFaultTest& test);
+    enum { List, FullTmpfs, Fifo } arrangement;
     // Bytes a file may hold in the child (RLIMIT_FSIZE), if limited.
     std::optional<rlim_t> fileSizeLimit;
     // The channel read in the child, and what its save raised.
@@ -250,17 +240,6 @@ struct DiskFaultTest : ::testing::TestWithParam<DiskFault> {
         if (mounted)
             umount2(QFile::encodeName(where).constData(), MNT_DETACH);
     }
-
-    QString path() const { return where + QStringLiteral("/NORVOUITOKA.ini"); }
-    void writeList() const
-    {
-        QByteArray text = "[PRIVATE]\n";
-        for (int n = 0; n < 20; ++n)
-            text += "CHANNEL" + QByteArray::number(n) + "=ROOM_" + QByteArray::number(n) + "\n";
-        QFile file(path());
-        if (!file.open(QIODevice::WriteOnly) || file.write(text + "[OTHER]\nkept=1\n") < 0)
-            ADD_FAILURE() << "cannot write " << path().toStdString();
-    }
     // Every entry of the folder: a regular file with its bytes, anything else
     // by its type.
     std::map<std::string, QByteArray> folderState() const
@@ -268,9 +247,8 @@ struct DiskFaultTest : ::testing::TestWithParam<DiskFault> {
         std::map<std::string, QByteArray> state;
         for (const QFileInfo& entry : QDir(where).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System)) {
             QFile file(entry.filePath());
-            state[entry.fileName().toStdString()] = !entry.isFile() ? "not a file"
-                : file.open(QIODevice::ReadOnly)                    ? file.readAll()
-                                                                    : "unreadable";
+            state[entry.fileName().toStdString()]
+                = entry.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : "?";
         }
         return state;
     }
@@ -280,8 +258,8 @@ struct DiskFaultTest : ::testing::TestWithParam<DiskFault> {
     bool mounted = false;
 };
 
-// Runs body in a child process and gives what it returned; a child that
-// hangs is stopped after 10 s.
+// What body returns in a child process; a child that hangs is stopped after
+// 10 s.
 std::string inChild(const std::function<std::string()>& body, std::optional<rlim_t> fileSizeLimit)
 {
     int channel[2];
@@ -289,7 +267,6 @@ std::string inChild(const std::function<std::string()>& body, std::optional<rlim
         return "no pipe";
     const pid_t child = fork();
     if (child == 0) {
-        close(channel[0]);
         if (fileSizeLimit) {
             std::signal(SIGXFSZ, SIG_IGN);
             rlimit limit{};
@@ -299,8 +276,7 @@ std::string inChild(const std::function<std::string()>& body, std::optional<rlim
         }
         alarm(10);
         const std::string result = body();
-        const bool sent = write(channel[1], result.data(), result.size()) == static_cast<ssize_t>(result.size());
-        _exit(sent ? 0 : 1);
+        _exit(write(channel[1], result.data(), result.size()) == static_cast<ssize_t>(result.size()) ? 0 : 1);
     }
     close(channel[1]);
     std::string result;
@@ -310,24 +286,41 @@ std::string inChild(const std::function<std::string()>& body, std::optional<rlim
     close(channel[0]);
     int status = 0;
     waitpid(child, &status, 0);
-    if (WIFSIGNALED(status))
-        return "stopped by signal " + std::to_string(WTERMSIG(status));
-    return result;
+    return WIFSIGNALED(status) ? "stopped by signal " + std::to_string(WTERMSIG(status)) : result;
 }
 
 TEST_P(DiskFaultTest, NothingIsLostAndTheProblemIsReportedAtOnce)
 {
     const DiskFault& fault = GetParam();
-    if (!fault.arrange(*this))
-        GTEST_SKIP() << fault.name << " needs the right to mount a tmpfs";
+    if (fault.arrangement == DiskFault::FullTmpfs) {
+        where = folder.filePath(QStringLiteral("disk"));
+        mounted
+            = QDir().mkdir(where) && mount("tmpfs", QFile::encodeName(where).constData(), "tmpfs", 0, "size=64k") == 0;
+        if (!mounted)
+            GTEST_SKIP() << "mounting a tmpfs needs root";
+    }
+    const QString path = where + QStringLiteral("/NORVOUITOKA.ini");
+    if (fault.arrangement == DiskFault::Fifo) {
+        ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[PRIVATE]\n");
+        for (int n = 0; n < 20; ++n)
+            file.write("CHANNEL" + QByteArray::number(n) + "=ROOM_" + QByteArray::number(n) + "\n");
+    }
+    // The rest of the disk.
+    QFile filler(where + QStringLiteral("/filler"));
+    if (fault.arrangement == DiskFault::FullTmpfs && filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        while (filler.write(QByteArray(4096, 'x')) > 0) { }
     const auto before = folderState();
     const std::string outcome = inChild(
         [&] {
-            const auto store = QtSettingsStore::forFile(path());
-            std::string seen = store->GetSetting("NORVOUITOKA", "PRIVATE", "CHANNEL0", "?") + " / ";
+            const auto store = QtSettingsStore::forFile(path);
             SettingsStore::Entries list;
             for (int n = 0; n < 20; ++n)
                 list.emplace_back("CHANNEL" + std::to_string(n), "A_LONGER_ROOM_NAME_" + std::to_string(n));
+            const std::string seen = store->GetSetting("NORVOUITOKA", "PRIVATE", "CHANNEL0", "?") + " / ";
             try {
                 store->SaveSettings("NORVOUITOKA", "PRIVATE", list);
                 return seen + "saved";
@@ -342,38 +335,12 @@ TEST_P(DiskFaultTest, NothingIsLostAndTheProblemIsReportedAtOnce)
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, DiskFaultTest,
-    ::testing::Values(DiskFault{"FileSizeLimit",
-                          [](DiskFaultTest& test) {
-                              test.writeList();
-                              return true;
-                          },
-                          512, "ROOM_0 / Unwritable: writing it: File too large"},
-        DiskFault{"FullTmpfs",
-            [](DiskFaultTest& test) {
-                test.where = test.folder.filePath(QStringLiteral("disk"));
-                if (!QDir().mkdir(test.where)
-                    || mount("tmpfs", QFile::encodeName(test.where).constData(), "tmpfs", 0, "size=64k") != 0)
-                    return false;
-                test.mounted = true;
-                test.writeList();
-                QFile filler(test.where + QStringLiteral("/filler"));
-                const QByteArray block(4096, 'x');
-                if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-                    while (filler.write(block) > 0) { }
-                return true;
-            },
-            std::nullopt, "ROOM_0 / Unwritable: writing it: No space left on device"},
-        DiskFault{"Fifo",
-            [](DiskFaultTest& test) { return mkfifo(QFile::encodeName(test.path()).constData(), 0600) == 0; },
-            std::nullopt, "? / Unreadable: it is a FIFO, not a file"},
-        // Nor a copy of the file in the temporary folder: no file at all
-        // can be written.
-        DiskFault{"NothingWritableAnywhere",
-            [](DiskFaultTest& test) {
-                test.writeList();
-                return true;
-            },
-            0, "ROOM_0 / Unwritable: writing it: File too large"}),
+    ::testing::Values(
+        DiskFault{"FileSizeLimit", DiskFault::List, 512, "ROOM_0 / Unwritable: writing it: File too large"},
+        DiskFault{"FullTmpfs", DiskFault::FullTmpfs, std::nullopt,
+            "ROOM_0 / Unwritable: writing it: No space left on device"},
+        DiskFault{"Fifo", DiskFault::Fifo, std::nullopt, "? / Unreadable: it is a FIFO, not a file"},
+        DiskFault{"NothingWritableAnywhere", DiskFault::List, 0, "ROOM_0 / Unwritable: writing it: File too large"}),
     NamedAfterPrintTo());
 
 TEST_F(QtSettingsStoreTest, FileUnderAFileCannotBeWritten)
