@@ -88,10 +88,7 @@ void checkLines(const QByteArray& before, const QByteArray& after, int changedKe
 
 // Values that the format treats specially.
 const QByteArray Tricky[] = {"", " padded ", "a;b", "say \"hi\"", "back\\slash", "line\r\nbreak", "@at", "@@x",
-    QByteArray("nul\0"
-               "7",
-        5),
-    "\xff\xfe", "\tT", "a,b", "=", "[S]", "%41", "\\x41", "\xc3\xa9"};
+    QByteArray("nul\0007", 5), "\xff\xfe", "\tT", "a,b", "=", "[S]", "%41", "\\x41", "\xc3\xa9"};
 const QString Sections[]
     = {QStringLiteral("PRIVATE"), QStringLiteral("OTHER"), QStringLiteral("General"), QStringLiteral("a b/c")};
 
