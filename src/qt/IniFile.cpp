@@ -114,10 +114,9 @@ void IniFile::load(const Stamp& found)
         return setProblem(SettingsProblem::Kind::Unreadable, systemMessage(errno));
     struct stat status { };
     if (fstat(file, &status) != 0 || !S_ISREG(status.st_mode)) {
-        const int error = errno;
+        const QString reason = status.st_mode == 0 ? systemMessage(errno) : notAFile(status.st_mode);
         close(file);
-        return setProblem(SettingsProblem::Kind::Unreadable,
-            S_ISREG(status.st_mode) ? systemMessage(error) : notAFile(status.st_mode));
+        return setProblem(SettingsProblem::Kind::Unreadable, reason);
     }
     // What was opened: a change made while reading is read next time.
     loaded_ = Stamp(status);
