@@ -27,14 +27,16 @@ bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'
 
 // One logical line: from its first byte to the byte that ended it, and its
 // first '=' outside quotes (-1 when none). A line that runs to the end of
-// the text may end inside quotes or on a backslash, which would carry it on
-// into whatever is added after it.
+// the text may end inside quotes, on a backslash, or on a backslash and one
+// byte of a line break, which would carry it on into whatever is added
+// after it (a "\r" and an added "\n" are one break).
 struct Line {
     qsizetype begin = 0;
     qsizetype end = 0;
     qsizetype equals = -1;
     bool quoteOpen = false;
     bool escapeOpen = false;
+    char escapedBreak = 0;
 };
 
 // Splits a text into logical lines the way the reader does: blanks and
@@ -59,6 +61,7 @@ public:
             ++start;
         line.equals = -1;
         line.escapeOpen = false;
+        line.escapedBreak = 0;
         bool inQuotes = false;
         qsizetype i = start;
         while (true) {
@@ -87,6 +90,8 @@ public:
                 inQuotes = !inQuotes;
             else if (c == '\\' && i == size)
                 line.escapeOpen = true;
+            else if (c == '\\' && i + 1 == size && isLineEnd(text_[i]))
+                line.escapedBreak = text_[i++];
             else if (c == '\\')
                 i += (i + 1 < size && isLineEnd(text_[i]) && isLineEnd(text_[i + 1]) && text_[i] != text_[i + 1]) ? 2
                                                                                                                   : 1;
@@ -531,11 +536,14 @@ QByteArray IniText::withEntries(const QByteArray& text, const QString& section, 
         bool atLineStart = result.isEmpty() || isLineEnd(result.back());
         if (insertAt == text.size() && lastLine) {
             // A line break after a backslash only carries the line on, and
-            // a closing quote at its end does not change the value.
+            // a closing quote at its end does not change the value; a
+            // break of the kind a backslash escaped last ends the line.
             if (lastLine->escapeOpen)
                 result += lineBreak;
             if (lastLine->quoteOpen)
                 result += '"';
+            else if (lastLine->escapedBreak)
+                result += lastLine->escapedBreak;
             atLineStart = false;
         }
         if (newSection) {

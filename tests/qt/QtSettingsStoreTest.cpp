@@ -209,6 +209,10 @@ INSTANTIATE_TEST_SUITE_P(Settings, ByteForByteTest,
             "[PRIVATE]\nCHANNEL0=C ; first\nX=1\nCHANNEL2=B\n\n[OTHER]\ny=2\n\n[PRIVATE]\nCHANNEL1=A\nZ=3\n"},
         ByteForByte{"KeyGivenTwice", "[PRIVATE]\r\nCHANNEL0=OLD\r\nCHANNEL0 = A\r\n",
             {{"CHANNEL0", "B"}, {"CHANNEL1", "A"}}, "[PRIVATE]\r\nCHANNEL0=OLD\r\nCHANNEL0 = B\r\nCHANNEL1=A\r\n"},
+        // A backslash and a CR carry the last line on: a "\n" after them
+        // would belong to it.
+        ByteForByte{"EscapedBreakAtTheEnd", "[PRIVATE]\nCHANNEL0=A\nX=y\\\r", {{"CHANNEL0", "C"}, {"CHANNEL1", "A"}},
+            "[PRIVATE]\nCHANNEL0=C\nX=y\\\r\r\nCHANNEL1=A\n"},
         // A [PRIVATE] line counts before a [General] "PRIVATE\KEY" one, and
         // a key of the last line goes where it is.
         ByteForByte{"CommentsQuotesAndGeneral",
