@@ -20,8 +20,8 @@ using Values = testing::IniValues;
 TEST(IniTextTest, ReadsAndChangesTextsAsQSettingsReadsThem)
 {
     const std::vector<QByteArray> pieces = {"[PRIVATE]", "[OTHER]", "[General]", "[%50RIVATE]", "CHANNEL0", "CHANNEL1",
-        "PRIVATE\\CHANNEL1", "x", "=", "=v", "\"", "\\", ";", " ", "\t", "\n", "\n", "\n", "\r\n", "\r", ",", "@", "\\x4",
-        "\\0", "1", "%41", "@@", "\xc3\xa9"};
+        "PRIVATE\\CHANNEL1", "x", "=", "=v", "\"", "\\", ";", " ", "\t", "\n", "\n", "\n", "\r\n", "\r", ",", "@",
+        "\\x4", "\\0", "1", "%41", "@@", "\xc3\xa9"};
     const IniText::Entries entries = {{"CHANNEL0", "new ; 0"}, {"CHANNEL1", "\"1\""}, {"CHANNEL2", ""}};
     std::mt19937 random(9);
     int parsed = 0;
