@@ -1,16 +1,19 @@
 #include "qt/IniFile.h"
 
 #include "platform/SettingsStore.h"
+#include "qt/FileReplacement.h"
 
-#include <QDir>
+#include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QSettings>
-#include <QTemporaryFile>
+#include <QThread>
 
 #include <algorithm>
+#include <cerrno>
+#include <stdexcept>
 #include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace norvo::qt {
 
@@ -19,115 +22,151 @@ namespace {
 // How often a save starts again when another program changes the file
 // while it is being saved.
 constexpr int WriteAttempts = 3;
+// Bytes read at once past the size the file had when opened (it may grow).
+constexpr qsizetype ReadStep = 1 << 16;
 
-// Read-only as the user sees it: no one may write it, whatever the rights
-// of the account that runs the panel.
-bool isReadOnly(const QFileInfo& info)
+QString systemMessage(int error) { return QString::fromStdString(std::generic_category().message(error)); }
+
+// What stands in the file's place when it is no regular file.
+QString notAFile(mode_t mode)
 {
-    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return !info.isWritable() || !(info.permissions() & writeBits);
+    switch (mode & S_IFMT) {
+    case S_IFDIR: return QStringLiteral("it is a folder");
+    case S_IFIFO: return QStringLiteral("it is a FIFO, not a file");
+    case S_IFSOCK: return QStringLiteral("it is a socket, not a file");
+    case S_IFCHR:
+    case S_IFBLK: return QStringLiteral("it is a device, not a file");
+    default: return QStringLiteral("it is not a regular file");
+    }
 }
 
 } // namespace
 
-IniFile::IniFile(QString path)
-    : path_(std::move(path))
-    , nativePath_(QFile::encodeName(path_).toStdString())
+IniFile::Stamp::Stamp(const struct stat& status)
+    : mode(status.st_mode)
+    , device(status.st_dev)
+    , inode(status.st_ino)
+    , size(status.st_size)
+    , modified(status.st_mtim)
+    , owner(status.st_uid)
 {
 }
 
-IniFile::Stamp IniFile::stamp() const
+bool IniFile::Stamp::operator==(const Stamp& other) const
 {
-    std::error_code error;
-    Stamp now;
-    now.type = std::filesystem::status(nativePath_, error).type();
-    if (now.type == std::filesystem::file_type::regular) {
-        now.size = std::filesystem::file_size(nativePath_, error);
-        now.modified = std::filesystem::last_write_time(nativePath_, error);
-    }
-    return now;
+    return mode == other.mode && device == other.device && inode == other.inode && size == other.size
+        && modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec
+        && owner == other.owner && error == other.error;
+}
+
+IniFile::IniFile(QString path)
+    : path_(std::move(path))
+    , nativePath_(QFile::encodeName(path_))
+{
 }
 
 void IniFile::refresh()
 {
-    if (!loaded_ || *loaded_ != stamp())
-        load();
+    if (!lookedThisTurn_)
+        look();
 }
 
-void IniFile::load()
+bool IniFile::look()
 {
-    // Stamped before reading: a change made while reading is read next time.
-    loaded_ = stamp();
+    struct stat status { };
+    Stamp found;
+    if (::stat(nativePath_.constData(), &status) == 0)
+        found = Stamp(status);
+    else if (errno != ENOENT && errno != ENOTDIR)
+        found.error = errno;
+    keepUntilTheLoopTurns();
+    if (loaded_ && *loaded_ == found)
+        return true;
+    load(found);
+    return false;
+}
+
+void IniFile::keepUntilTheLoopTurns()
+{
+    if (lookedThisTurn_ || !QCoreApplication::instance() || turn_.thread() != QThread::currentThread())
+        return;
+    lookedThisTurn_ = true;
+    QMetaObject::invokeMethod(
+        &turn_, [this] { lookedThisTurn_ = false; }, Qt::QueuedConnection);
+}
+
+void IniFile::load(const Stamp& found)
+{
+    ++revision_;
+    loaded_ = found;
     text_.clear();
-    values_.clear();
+    sections_.clear();
     problem_.reset();
-    switch (loaded_->type) {
-    case std::filesystem::file_type::not_found:
-    case std::filesystem::file_type::none: return;
-    case std::filesystem::file_type::directory:
-        setProblem(SettingsProblem::Kind::Unreadable, QStringLiteral("it is a folder"));
+    if (found.error != 0)
+        return setProblem(SettingsProblem::Kind::Unreadable, systemMessage(found.error));
+    if (found.mode == 0)
         return;
-    default: break;
+    if (!S_ISREG(found.mode))
+        return setProblem(SettingsProblem::Kind::Unreadable, notAFile(found.mode));
+    // Without waiting for a writer: what is found here may be a FIFO by now.
+    const int file = ::open(nativePath_.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (file < 0)
+        return setProblem(SettingsProblem::Kind::Unreadable, systemMessage(errno));
+    struct stat status { };
+    if (fstat(file, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const QString reason = status.st_mode == 0 ? systemMessage(errno) : notAFile(status.st_mode);
+        close(file);
+        return setProblem(SettingsProblem::Kind::Unreadable, reason);
     }
-    QFile file(path_);
-    if (file.open(QIODevice::ReadOnly))
-        text_ = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        text_.clear();
-        setProblem(SettingsProblem::Kind::Unreadable, file.errorString());
-        return;
+    // What was opened: a change made while reading is read next time.
+    loaded_ = Stamp(status);
+    QByteArray text(status.st_size + 1, Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (true) {
+        if (filled == text.size())
+            text.resize(filled + ReadStep);
+        const ssize_t read = ::read(file, text.data() + filled, static_cast<std::size_t>(text.size() - filled));
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read < 0) {
+            const int error = errno;
+            close(file);
+            return setProblem(SettingsProblem::Kind::Unreadable, systemMessage(error));
+        }
+        if (read == 0)
+            break;
+        filled += read;
     }
-    parse();
+    close(file);
+    text.truncate(filled);
+    text_ = std::move(text);
+    if (const auto error = IniText::formatError(text_))
+        setProblem(SettingsProblem::Kind::Unparseable, *error);
 }
 
-// QSettings reads the text that was read here, from a copy of its own: so
-// the values and the text are the same version of the file, and no values
-// QSettings keeps from an earlier reading of the file come back.
-void IniFile::parse()
+const IniText::Entries& IniFile::section(const QString& section)
 {
-    QTemporaryFile copy;
-    if (!copy.open() || copy.write(text_) != text_.size() || !copy.flush()) {
-        setProblem(SettingsProblem::Kind::Unreadable,
-            QStringLiteral("no copy to read it from can be made: ") + copy.errorString());
-        return;
-    }
-    QSettings settings(copy.fileName(), QSettings::IniFormat);
-    // Asking for every key parses every section, not only those read.
-    const QStringList keys = settings.allKeys();
-    values_.reserve(keys.size());
-    for (const QString& key : keys) {
-        // A line "=value" gives a key that QSettings lists but will not look up.
-        if (!key.isEmpty())
-            values_.insert(key, settings.value(key).toString());
-    }
-    if (settings.status() == QSettings::FormatError)
-        setProblem(SettingsProblem::Kind::Unparseable,
-            QStringLiteral("a line is neither a [section], a key=value nor a ;comment"));
+    auto found = sections_.find(section);
+    if (found == sections_.end())
+        found = sections_.emplace(section, IniText::entries(text_, section + QLatin1Char('/'))).first;
+    return found->second;
 }
 
-std::optional<QString> IniFile::value(const QString& key) const
+std::optional<QByteArray> IniFile::value(const QString& section, const QString& key)
 {
-    const auto found = values_.constFind(key);
-    return found == values_.constEnd() ? std::nullopt : std::optional<QString>(*found);
+    const IniText::Entries& entries = this->section(section);
+    const auto found = std::lower_bound(
+        entries.begin(), entries.end(), key, [](const auto& entry, const QString& key) { return entry.first < key; });
+    if (found == entries.end() || found->first != key)
+        return std::nullopt;
+    return found->second;
 }
 
-IniText::Entries IniFile::section(const QString& section) const
+bool IniFile::holds(const QString& section, const IniText::Entries& entries)
 {
-    const QString prefix = section + QLatin1Char('/');
-    IniText::Entries entries;
-    for (auto it = values_.constBegin(); it != values_.constEnd(); ++it)
-        if (it.key().startsWith(prefix))
-            entries.emplace_back(it.key().sliced(prefix.size()), it.value());
-    std::sort(entries.begin(), entries.end());
-    return entries;
-}
-
-bool IniFile::holds(const QString& section, const IniText::Entries& entries) const
-{
-    const QString prefix = section + QLatin1Char('/');
     return std::all_of(entries.begin(), entries.end(), [&](const auto& entry) {
-        const auto found = values_.constFind(prefix + entry.first);
-        return found != values_.constEnd() && *found == entry.second;
+        const auto found = value(section, entry.first);
+        return found && *found == entry.second;
     });
 }
 
@@ -142,49 +181,59 @@ void IniFile::fail(SettingsProblem::Kind kind, const QString& reason)
     throw SettingsError(*problem_);
 }
 
-void IniFile::checkReadable() const
-{
-    if (problem_ && problem_->kind != SettingsProblem::Kind::Unwritable)
-        throw SettingsError(*problem_);
-}
+bool IniFile::unreadable() const { return problem_ && problem_->kind != SettingsProblem::Kind::Unwritable; }
 
 void IniFile::checkWritable()
 {
-    const QFileInfo info(path_);
-    const QString folder = info.absolutePath();
-    if (!QDir().mkpath(folder))
-        fail(SettingsProblem::Kind::Unwritable, QStringLiteral("its folder %1 cannot be made").arg(folder));
-    if (isReadOnly(QFileInfo(folder)))
-        fail(SettingsProblem::Kind::Unwritable, QStringLiteral("its folder is read-only"));
-    if (info.exists() && isReadOnly(info))
+    if (!loaded_ || loaded_->mode == 0)
+        return;
+    // Read-only as the user sees it: no one may write it, whatever the
+    // rights of the account that runs the panel. A file of another account
+    // is replaced only where this one may write it.
+    if (!(loaded_->mode & (S_IWUSR | S_IWGRP | S_IWOTH))
+        || (loaded_->owner != geteuid() && faccessat(AT_FDCWD, nativePath_.constData(), W_OK, AT_EACCESS) != 0))
         fail(SettingsProblem::Kind::Unwritable, QStringLiteral("the file is read-only"));
 }
 
 bool IniFile::write(const QString& section, const IniText::Entries& entries)
 {
+    // Whether the file was looked at in this access or this turn: what
+    // decides that nothing is written needs no look more.
+    bool current = lookedThisTurn_;
+    if (!loaded_) {
+        look();
+        current = true;
+    }
     for (int attempt = 0; attempt < WriteAttempts; ++attempt) {
-        refresh();
-        checkReadable();
-        if (holds(section, entries))
+        if (unreadable() || holds(section, entries)) {
+            if (!current) {
+                current = true;
+                if (!look())
+                    continue;
+            }
+            if (unreadable())
+                throw SettingsError(*problem_);
             return false;
+        }
         checkWritable();
         const QByteArray text = IniText::withEntries(text_, section, entries);
-        QSaveFile file(path_);
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-            fail(SettingsProblem::Kind::Unwritable, file.errorString());
-        // Another program wrote the file since it was read: its change is
-        // read and kept, not written over.
-        if (*loaded_ != stamp()) {
-            file.cancelWriting();
-            continue;
+        std::optional<FileReplacement> replacement;
+        try {
+            replacement.emplace(
+                nativePath_, text, loaded_->mode == 0 ? std::nullopt : std::optional(loaded_->mode & 07777));
+            // Another program wrote the file since it was read: its change
+            // is read and kept, not written over.
+            current = true;
+            if (!look())
+                continue;
+            replacement->commit();
+        } catch (const std::runtime_error& error) {
+            fail(SettingsProblem::Kind::Unwritable, QString::fromStdString(error.what()));
         }
-        if (!file.commit())
-            fail(SettingsProblem::Kind::Unwritable, file.errorString());
         text_ = text;
-        const QString prefix = section + QLatin1Char('/');
-        for (const auto& [key, value] : entries)
-            values_.insert(prefix + key, value);
-        loaded_ = stamp();
+        sections_.clear();
+        loaded_ = Stamp(replacement->status());
+        ++revision_;
         problem_.reset();
         return true;
     }

@@ -41,22 +41,29 @@ IniFile& QtSettingsStore::file(const std::string& application)
     auto found = files_.find(application);
     if (found == files_.end())
         found = files_.emplace(application, std::make_unique<IniFile>(fileName(application))).first;
-    found->second->refresh();
     return *found->second;
 }
 
+IniFile& QtSettingsStore::current(const std::string& application)
+{
+    IniFile& found = file(application);
+    found.refresh();
+    return found;
+}
+
+// Values are bytes: what the file holds comes back as it is, UTF-8 or not.
 std::string QtSettingsStore::GetSetting(
     const std::string& application, const std::string& section, const std::string& key, const std::string& defaultValue)
 {
-    const auto value = file(application).value(toQString(section) + QLatin1Char('/') + toQString(key));
-    return value ? toStdString(*value) : defaultValue;
+    const auto value = current(application).value(toQString(section), toQString(key));
+    return value ? value->toStdString() : defaultValue;
 }
 
 SettingsStore::Entries QtSettingsStore::GetAllSettings(const std::string& application, const std::string& section)
 {
     Entries entries;
-    for (const auto& [key, value] : file(application).section(toQString(section)))
-        entries.emplace_back(toStdString(key), toStdString(value));
+    for (const auto& [key, value] : current(application).section(toQString(section)))
+        entries.emplace_back(toStdString(key), value.toStdString());
     return entries;
 }
 
@@ -75,14 +82,21 @@ bool QtSettingsStore::SaveSettings(const std::string& application, const std::st
         if (key.empty())
             throw SettingsError(SettingsProblem{SettingsProblem::Kind::Unwritable, target.path().toStdString(),
                 "a value needs a key: " + section + " has none for \"" + value + "\""});
-        converted.emplace_back(toQString(key), toQString(value));
+        converted.emplace_back(toQString(key), QByteArray::fromStdString(value));
     }
     return target.write(toQString(section), converted);
 }
 
+// As found by the last access: asking needs no look at the file.
 std::optional<SettingsProblem> QtSettingsStore::problem(const std::string& application)
 {
-    return file(application).problem();
+    const auto found = files_.find(application);
+    return found == files_.end() ? current(application).problem() : found->second->problem();
+}
+
+std::optional<std::uint64_t> QtSettingsStore::revision(const std::string& application)
+{
+    return current(application).revision();
 }
 
 } // namespace norvo::qt
