@@ -5,7 +5,7 @@
 // settings file of 50 MB, with its time and its peak memory.
 #include "panel/TOKA.h"
 #include "platform/ManualClock.h"
-#include "qt/QtSettingsStore.h"
+#include "qt/common/QtSettingsStore.h"
 #include "recording/CallLog.h"
 #include "recording/InMemoryVoiceClient.h"
 #include "recording/RecordingDockFrame.h"

@@ -7,7 +7,7 @@
 // - in a file without quotes, backslashes or carriage returns (where every
 //   line stands alone), every line that gives no changed key keeps its
 //   bytes and its place, and a changed one keeps its key and its comment.
-#include "qt/IniText.h"
+#include "qt/common/IniText.h"
 
 #include <QByteArrayList>
 

@@ -2,7 +2,7 @@
 
 #include "platform/ControlObserver.h"
 #include "platform/SettingsStore.h"
-#include "qt/TokaWidget.h"
+#include "qt/widgets/TokaWidget.h"
 
 #include <QWidget>
 

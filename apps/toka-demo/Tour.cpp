@@ -7,11 +7,11 @@
 #include "labels/UserLabelGraph.h"
 #include "panel/TOKA.h"
 #include "platform/ComboBox.h"
-#include "qt/ComboBoxWidget.h"
-#include "qt/FormView.h"
-#include "qt/PanelSnapshot.h"
-#include "qt/QtSettingsStore.h"
-#include "qt/QtWindowSystem.h"
+#include "qt/common/QtSettingsStore.h"
+#include "qt/widgets/ComboBoxWidget.h"
+#include "qt/widgets/FormView.h"
+#include "qt/widgets/PanelSnapshot.h"
+#include "qt/widgets/QtWindowSystem.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

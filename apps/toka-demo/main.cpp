@@ -12,7 +12,7 @@
 #include "ProgramCommandLine.h"
 
 #include "panel/TOKA.h"
-#include "qt/QtSettingsStore.h"
+#include "qt/common/QtSettingsStore.h"
 
 #include <QApplication>
 #include <QDateTime>

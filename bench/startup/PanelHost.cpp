@@ -7,8 +7,8 @@
 
 #include <NorvoUITOKA/host/StandaloneDockFrame.h>
 #include <NorvoUITOKA/panel/TOKA.h>
-#include <NorvoUITOKA/qt/QtSettingsStore.h>
-#include <NorvoUITOKA/qt/TokaWidget.h>
+#include <NorvoUITOKA/qt/common/QtSettingsStore.h>
+#include <NorvoUITOKA/qt/widgets/TokaWidget.h>
 
 #include <QApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "SampleForm.h"
 
-#include "qt/ComboBoxWidget.h"
+#include "qt/widgets/ComboBoxWidget.h"
 #include "support/ChangeCounter.h"
 
 #include <QComboBox>

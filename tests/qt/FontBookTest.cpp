@@ -3,8 +3,8 @@
 #include "platform/ComboBox.h"
 #include "platform/Form.h"
 #include "platform/Label.h"
-#include "qt/FontBook.h"
-#include "qt/FormView.h"
+#include "qt/common/FontBook.h"
+#include "qt/widgets/FormView.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

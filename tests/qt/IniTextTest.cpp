@@ -1,6 +1,6 @@
 #include "QtTestSupport.h"
 
-#include "qt/IniText.h"
+#include "qt/common/IniText.h"
 
 #include <QSettings>
 

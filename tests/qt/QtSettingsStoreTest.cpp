@@ -1,7 +1,7 @@
 #include "QtTestSupport.h"
 #include "support/CaseNames.h"
 
-#include "qt/QtSettingsStore.h"
+#include "qt/common/QtSettingsStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "QtTestSupport.h"
 
-#include "qt/QtWindowSystem.h"
+#include "qt/widgets/QtWindowSystem.h"
 
 #include <QMouseEvent>
 #include <QTransform>
