@@ -4,6 +4,7 @@
 
 #include "panel/TOKA.h"
 #include "platform/ComboBox.h"
+#include "platform/Label.h"
 #include "qt/common/QtSettingsStore.h"
 #include "qt/widgets/ComboBoxWidget.h"
 #include "qt/widgets/FormView.h"
@@ -23,6 +24,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace norvo::qt {
 namespace {
@@ -379,6 +382,43 @@ TEST(TokaWidgetSettingsTest, FileThatDoesNotParseIsKeptAndReportedToTheHost)
     EXPECT_EQ(toka.panel().form().get<ComboBox>("FreqInfo", 2).items(), (std::vector<std::string>{"B", "A"}));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), text);
+}
+
+// A widget made with a parent only shows the panel unbound; the first client
+// starts its panel once, and another one shuts that panel down first.
+TEST(TokaWidgetSessionTest, ParentOnlyWidgetWaitsForAClientAndStartsEachPanelOnce)
+{
+    QWidget host;
+    TokaWidget toka(&host);
+    Form& unbound = toka.panel().form();
+    EXPECT_EQ(unbound.get<Label>("Freq", 0).caption(), "COMM1");
+    EXPECT_EQ(unbound.get<Label>("Freq", 1).caption(), "COMM2");
+    for (int k = 0; k < 3; ++k)
+        EXPECT_FALSE(unbound.at("Room", k).visible()) << k;
+
+    CallLog log;
+    RecordingDockFrame dock{log};
+    InMemoryVoiceClient first;
+    InMemoryVoiceClient second;
+    LoggingVoiceClient loggedFirst{first, [&log](const std::string& line) { log.add("first " + line); }};
+    LoggingVoiceClient loggedSecond{second, [&log](const std::string& line) { log.add("second " + line); }};
+    toka.setSettings(std::make_unique<MemorySettingsStore>());
+    toka.setDockFrame(&dock);
+    toka.setVoiceClient(&loggedFirst);
+    const auto calls = [&log](const std::string& call) { return std::ranges::count(log.lines(), call); };
+    EXPECT_EQ(calls("first Norvo.Attach()"), 1);
+    EXPECT_EQ(toka.voiceClient(), &loggedFirst);
+
+    toka.setVoiceClient(&loggedSecond);
+    const auto& lines = log.lines();
+    const auto detached = std::ranges::find(lines, "first Norvo.Detach()");
+    const auto attached = std::ranges::find(lines, "second Norvo.Attach()");
+    ASSERT_NE(detached, lines.end());
+    EXPECT_LT(detached, attached);
+    EXPECT_EQ(calls("first Norvo.Attach()"), 1);
+    EXPECT_EQ(calls("second Norvo.Attach()"), 1);
+    EXPECT_NE(view(toka).widgetFor(toka.panel().form().at("Freq", 0)), nullptr);
+    toka.setVoiceClient(nullptr);
 }
 
 } // namespace

@@ -19,26 +19,38 @@ namespace norvo::qt {
 class TokaWidgetPrivate;
 
 // The voice panel as a widget for a Qt host: the core panel on Qt timers,
-// the user's settings file and Qt windows, shown by real widgets. The host
-// passes the voice client and dock-frame client, which must outlive the
-// widget; the panel starts up when the widget is created and shuts down when
-// it is destroyed. The voice client may raise its events from any of its
-// threads. The host talks to the panel itself (panel(): Sizing,
-// CanDeactivate, ...); the widget only shows it.
+// the user's settings file and Qt windows, shown by real widgets. Made with a
+// parent only (in a form designer, say), it shows the panel unbound (the
+// radios captioned COMM1 and COMM2, no rooms) until it is given a voice
+// client: the panel's start-up runs then, once; another client (or none)
+// shuts that panel down first, and so does the widget's end. The voice client
+// and the dock frame must outlive the widget or be taken back first; the
+// client may raise its events from any of its threads. The host talks to the
+// panel itself (panel(): Sizing, CanDeactivate, ...); the widget only shows
+// it.
 class NORVOUITOKA_QT_EXPORT TokaWidget : public QWidget {
     Q_OBJECT
 
 public:
+    explicit TokaWidget(QWidget* parent = nullptr);
+    // Started at once on the client, with the host's dock frame.
     TokaWidget(VoiceClient& voice, DockFrame& dockFrame, QWidget* parent = nullptr);
     // With a settings store of the host's choosing.
     TokaWidget(
         VoiceClient& voice, DockFrame& dockFrame, std::unique_ptr<SettingsStore> settings, QWidget* parent = nullptr);
     ~TokaWidget() override;
 
-    // The panel, and through it the docking host's interface.
+    // The panel shown, and through it the docking host's interface; another
+    // panel once another client is given.
     norvo::TOKA& panel();
-    // Registers the host window (WindowRegistry::global()) and gives the
-    // panel its handle (HostinghWnd); returns the handle.
+    VoiceClient* voiceClient() const;
+    void setVoiceClient(VoiceClient* voice);
+    // Without one (or with nullptr) the panel closes itself by quit().
+    void setDockFrame(DockFrame* dockFrame);
+    // Takes effect at once: a running panel starts again on the new store.
+    void setSettings(std::unique_ptr<SettingsStore> settings);
+    // Registers the host window (WindowRegistry::global()) and gives every
+    // panel of this widget its handle (HostinghWnd); returns the handle.
     std::int32_t setHostWindow(QWidget* window);
 
     QSize sizeHint() const override;
@@ -57,6 +69,7 @@ protected:
 
 private:
     friend class TokaWidgetPrivate;
+    // The panel decides its size (Sizing); the widget takes it on.
     void followForm(QSize size);
 
     const std::unique_ptr<TokaWidgetPrivate> d;

@@ -5,24 +5,25 @@
 namespace norvo::qt {
 
 TokaWidgetPrivate::TokaWidgetPrivate(
-    TokaWidget& widget, VoiceClient& client, DockFrame& dockFrame, std::unique_ptr<SettingsStore> settingsStore)
-    : voice(client)
-    , settings(std::move(settingsStore))
-    , panel(TokaEnvironment{client, dockFrame, *settings, windows, clock})
-    , view(new FormView(panel.form(), &widget))
+    TokaWidget& owner, VoiceClient* voice, DockFrame* dockFrame, std::unique_ptr<SettingsStore> settings)
+    : widget(owner)
+    , session(windows, voice, dockFrame, std::move(settings))
 {
-    client.setEventSink(&events);
+    showPanel();
+    QObject::connect(&session, &PanelSession::panelReplaced, &widget, [this] { showPanel(); });
 }
 
-TokaWidgetPrivate::~TokaWidgetPrivate()
+TokaWidgetPrivate::~TokaWidgetPrivate() { delete view; }
+
+void TokaWidgetPrivate::showPanel()
 {
-    panel.Terminate();
-    // The client stops raising events into the sink before it goes.
-    try {
-        voice.setEventSink(nullptr);
-    } catch (...) {
-    }
     delete view;
+    view = new FormView(session.panel().form(), &widget);
+    // To a screen reader the widget is the panel, its controls right inside.
+    view->showThrough(widget);
+    QObject::connect(view, &FormView::formResized, &widget, [this](QSize size) { widget.followForm(size); });
+    view->show();
+    widget.followForm(view->size());
 }
 
 } // namespace norvo::qt

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "panel/TOKA.h"
-#include "qt/common/QtClock.h"
-#include "qt/common/ThreadSafeEventSink.h"
+#include "qt/common/PanelSession.h"
 #include "qt/widgets/FormView.h"
 #include "qt/widgets/QtWindowSystem.h"
 
@@ -12,26 +10,24 @@ namespace norvo::qt {
 
 class TokaWidget;
 
-// The inside of a TokaWidget: the panel, the platform services it runs on,
-// and the view that shows its form.
+// The inside of a TokaWidget: the panel's session on Qt's services and the
+// view that shows the form of its panel.
 class TokaWidgetPrivate {
 public:
     TokaWidgetPrivate(
-        TokaWidget& widget, VoiceClient& client, DockFrame& dockFrame, std::unique_ptr<SettingsStore> settings);
+        TokaWidget& widget, VoiceClient* voice, DockFrame* dockFrame, std::unique_ptr<SettingsStore> settings);
     ~TokaWidgetPrivate();
     TokaWidgetPrivate(const TokaWidgetPrivate&) = delete;
     TokaWidgetPrivate& operator=(const TokaWidgetPrivate&) = delete;
 
-    VoiceClient& voice;
-    const std::unique_ptr<SettingsStore> settings;
-    QtClock clock;
+    // A view of the session's panel in place of the one there was.
+    void showPanel();
+
+    TokaWidget& widget;
     QtWindowSystem windows;
-    norvo::TOKA panel;
-    // Between the client and the panel: the client raises its events here.
-    ThreadSafeEventSink events{panel.eventSink()};
-    // Owned by the widget, as its child; it goes before the panel whose form
-    // it observes.
-    FormView* const view;
+    PanelSession session;
+    // The widget's child; it goes before the panel whose form it observes.
+    FormView* view = nullptr;
 };
 
 } // namespace norvo::qt
