@@ -141,6 +141,53 @@
     </message>
 </context>
 <context>
+    <name>Tour</name>
+    <message>
+        <source>Network down: radios only, the free channel shows the warning</source>
+        <translation>Netzwerk getrennt: nur die Funkgeräte, der freie Kanal zeigt die Warnung</translation>
+    </message>
+    <message>
+        <source>Voice object bound: three rooms, all offline (grey)</source>
+        <translation>Sprachobjekt gebunden: drei Räume, alle offline (grau)</translation>
+    </message>
+    <message>
+        <source>COM1 room and free channel EGLL_TWR asked for: pending (teal)</source>
+        <translation>COM1-Raum und freier Kanal EGLL_TWR angefordert: wird verbunden (blaugrün)</translation>
+    </message>
+    <message>
+        <source>Connected (green); receiving on COM1 and the free channel, push-to-talk down</source>
+        <translation>Verbunden (grün); Empfang auf COM1 und dem freien Kanal, Sprechtaste gedrückt</translation>
+    </message>
+    <message>
+        <source>Free channel NOWHERE: no such room, failed (orange)</source>
+        <translation>Freier Kanal NOWHERE: kein solcher Raum, fehlgeschlagen (orange)</translation>
+    </message>
+    <message>
+        <source>COM1 room kicked by the network (red)</source>
+        <translation>COM1-Raum vom Netzwerk ausgeschlossen (rot)</translation>
+    </message>
+    <message>
+        <source>COM2 room to the speaker and prioritised; listening on both radios</source>
+        <translation>COM2-Raum auf Lautsprecher und mit Vorrang; Empfang auf beiden Funkgeräten</translation>
+    </message>
+    <message>
+        <source>Above: the icons at 1x, enlarged; below: the same panel at twice the pixel density</source>
+        <translation>Oben: die Symbole bei 1x, vergrößert; unten: dasselbe Bedienfeld bei doppelter Pixeldichte</translation>
+    </message>
+    <message>
+        <source>By keyboard: Tab has reached the COM1 room button (the dotted mark); Space or Return joins</source>
+        <translation>Per Tastatur: Tab hat die Taste des COM1-Raums erreicht (die gepunktete Markierung); Leertaste oder Eingabetaste tritt bei</translation>
+    </message>
+    <message>
+        <source>All channels to the speaker</source>
+        <translation>Alle Kanäle auf Lautsprecher</translation>
+    </message>
+    <message>
+        <source>After a restart: the remembered channels, newest first</source>
+        <translation>Nach einem Neustart: die gemerkten Kanäle, neueste zuerst</translation>
+    </message>
+</context>
+<context>
     <name>norvo::Accessibility</name>
     <message>
         <source>Voice panel</source>
@@ -327,13 +374,6 @@
     <message>
         <source>VATSIM Voice only works connected to VATSIM</source>
         <translation>VATSIM Voice nur mit Verbindung zu VATSIM</translation>
-    </message>
-</context>
-<context>
-    <name>toka-demo</name>
-    <message>
-        <source>no usable display, running the tour instead (see --help)</source>
-        <translation>keine nutzbare Anzeige, stattdessen läuft die Tour (siehe --help)</translation>
     </message>
 </context>
 </TS>

@@ -141,6 +141,53 @@
     </message>
 </context>
 <context>
+    <name>Tour</name>
+    <message>
+        <source>Network down: radios only, the free channel shows the warning</source>
+        <translation>Réseau coupé : radios seules, le canal libre affiche l&apos;avertissement</translation>
+    </message>
+    <message>
+        <source>Voice object bound: three rooms, all offline (grey)</source>
+        <translation>Objet vocal lié : trois salons, tous hors ligne (gris)</translation>
+    </message>
+    <message>
+        <source>COM1 room and free channel EGLL_TWR asked for: pending (teal)</source>
+        <translation>Salon COM1 et canal libre EGLL_TWR demandés : en attente (bleu-vert)</translation>
+    </message>
+    <message>
+        <source>Connected (green); receiving on COM1 and the free channel, push-to-talk down</source>
+        <translation>Connecté (vert) ; réception sur COM1 et le canal libre, alternat enfoncé</translation>
+    </message>
+    <message>
+        <source>Free channel NOWHERE: no such room, failed (orange)</source>
+        <translation>Canal libre NOWHERE : salon inexistant, échec (orange)</translation>
+    </message>
+    <message>
+        <source>COM1 room kicked by the network (red)</source>
+        <translation>Salon COM1 expulsé par le réseau (rouge)</translation>
+    </message>
+    <message>
+        <source>COM2 room to the speaker and prioritised; listening on both radios</source>
+        <translation>Salon COM2 sur haut-parleur et prioritaire ; écoute sur les deux radios</translation>
+    </message>
+    <message>
+        <source>Above: the icons at 1x, enlarged; below: the same panel at twice the pixel density</source>
+        <translation>En haut : les icônes à 1x, agrandies ; en bas : le même panneau à double densité de pixels</translation>
+    </message>
+    <message>
+        <source>By keyboard: Tab has reached the COM1 room button (the dotted mark); Space or Return joins</source>
+        <translation>Au clavier : Tab a atteint le bouton du salon COM1 (le repère pointillé) ; Espace ou Entrée le rejoint</translation>
+    </message>
+    <message>
+        <source>All channels to the speaker</source>
+        <translation>Tous les canaux sur haut-parleur</translation>
+    </message>
+    <message>
+        <source>After a restart: the remembered channels, newest first</source>
+        <translation>Après un redémarrage : les canaux mémorisés, les plus récents d&apos;abord</translation>
+    </message>
+</context>
+<context>
     <name>norvo::Accessibility</name>
     <message>
         <source>Voice panel</source>
@@ -327,13 +374,6 @@
     <message>
         <source>VATSIM Voice only works connected to VATSIM</source>
         <translation>VATSIM Voice exige une connexion à VATSIM</translation>
-    </message>
-</context>
-<context>
-    <name>toka-demo</name>
-    <message>
-        <source>no usable display, running the tour instead (see --help)</source>
-        <translation>aucun affichage utilisable, la visite guidée démarre à la place (voir --help)</translation>
     </message>
 </context>
 </TS>

@@ -188,9 +188,7 @@ int main(int argc, char** argv)
     installTranslations(options, panelTexts, qtTexts);
     const bool tour = options.tour || QGuiApplication::platformName() == QStringLiteral("offscreen");
     if (tour && !options.tour)
-        std::fprintf(stderr, "toka-demo: %s\n",
-            qPrintable(
-                QApplication::translate("toka-demo", "no usable display, running the tour instead (see --help)")));
+        std::fprintf(stderr, "toka-demo: no usable display, running the tour instead (see --help)\n");
     if (tour) {
         qInstallMessageHandler(quietOffscreenNotices);
         return Tour(options.out, options.seed).run();
