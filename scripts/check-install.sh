@@ -3,7 +3,8 @@
 #   bash scripts/check-install.sh PREFIX [BUILD_DIR_FOR_EXAMPLES]
 # Only public headers, under include/NorvoUITOKA/, each compiling on its own;
 # the libraries with their SONAME; the CMake package and its version file; a
-# pkg-config file that builds and runs a small core program; then every
+# pkg-config file that builds and runs a small core program; the catalogues
+# of translations with the Qt libraries; then every
 # example under examples/ configured, built and run against the install (a
 # headless one with Qt disabled).
 set -euo pipefail
@@ -46,6 +47,20 @@ for library in "$libdir"/libnorvouitoka*.so; do
     echo "check-install: $(basename "$library") -> $soname"
 done
 [ -f "$libdir/cmake/NorvoUITOKA/NorvoUITOKAConfigVersion.cmake" ] || fail "no package version file"
+
+# The catalogues install with the Qt libraries, each holding every text of its
+# source catalogue, translated.
+if [ -d "$prefix/include/NorvoUITOKA/qt" ]; then
+    lconvert=$(command -v lconvert || echo /usr/lib/qt6/bin/lconvert)
+    for source in translations/norvouitoka_*.ts; do
+        catalogue="$prefix/share/norvouitoka/translations/$(basename "${source%.ts}").qm"
+        [ -f "$catalogue" ] || fail "no catalogue $catalogue"
+        texts=$(grep -c '<source>' "$source")
+        translated=$("$lconvert" -i "$catalogue" -of ts -o - | grep -c '<translation>[^<]')
+        [ "$translated" -eq "$texts" ] || fail "$catalogue translates $translated of $texts texts"
+        echo "check-install: $(basename "$catalogue"), $translated texts"
+    done
+fi
 
 export PKG_CONFIG_PATH="$libdir/pkgconfig"
 cat > "$work/pkg-config-user.cpp" <<'CPP'

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -22,13 +23,26 @@ namespace {
 using Sim = norvo::SimulatedVoiceClient;
 
 constexpr int LogLines = 5000;
-const std::array<const char*, 5> StateNames = {"Offline", "Pending", "Connected", "Failed", "Kicked"};
-const std::array<const char*, 3> SlotNames = {"COM1 room", "COM2 room", "Free channel"};
+// The log keeps them in English, the console shows them translated.
+const std::array<const char*, 5> StateNames = {QT_TRANSLATE_NOOP("SimulationConsole", "Offline"),
+    QT_TRANSLATE_NOOP("SimulationConsole", "Pending"), QT_TRANSLATE_NOOP("SimulationConsole", "Connected"),
+    QT_TRANSLATE_NOOP("SimulationConsole", "Failed"), QT_TRANSLATE_NOOP("SimulationConsole", "Kicked")};
+const std::array<const char*, 3> SlotNames = {QT_TRANSLATE_NOOP("SimulationConsole", "COM1 room"),
+    QT_TRANSLATE_NOOP("SimulationConsole", "COM2 room"), QT_TRANSLATE_NOOP("SimulationConsole", "Free channel")};
+
+QString translated(const char* text) { return QCoreApplication::translate("SimulationConsole", text); }
 
 QString stateName(std::int32_t state)
 {
     return state >= 0 && state < static_cast<std::int32_t>(StateNames.size())
         ? QString::fromLatin1(StateNames[static_cast<std::size_t>(state)])
+        : QString::number(state);
+}
+
+QString shownStateName(std::int32_t state)
+{
+    return state >= 0 && state < static_cast<std::int32_t>(StateNames.size())
+        ? translated(StateNames[static_cast<std::size_t>(state)])
         : QString::number(state);
 }
 
@@ -45,7 +59,7 @@ SimulationConsole::SimulationConsole(DemoSession& session, QWidget* parent)
     : QWidget(parent)
     , session_(session)
 {
-    setWindowTitle(QStringLiteral("TOKA demo: simulated voice network"));
+    setWindowTitle(tr("TOKA demo: simulated voice network"));
     auto* layout = new QVBoxLayout(this);
     auto* controls = new QHBoxLayout;
     controls->addWidget(radiosBox());
@@ -65,7 +79,7 @@ SimulationConsole::SimulationConsole(DemoSession& session, QWidget* parent)
     // The log takes the focus first: a caret blinking in a field nobody types
     // in would wake the demo twice a second.
     log_->setFocus();
-    auto* clear = new QPushButton(QStringLiteral("Clear log"));
+    auto* clear = new QPushButton(tr("Clear log"));
     connect(clear, &QPushButton::clicked, log_, &QPlainTextEdit::clear);
     layout->addWidget(clear, 0, Qt::AlignRight);
 
@@ -123,17 +137,17 @@ template <class Action> void SimulationConsole::steer(const QString& what, Actio
 
 QWidget* SimulationConsole::radiosBox()
 {
-    auto* box = new QGroupBox(QStringLiteral("Radios"));
+    auto* box = new QGroupBox(tr("Radios"));
     auto* form = new QFormLayout(box);
     com1_ = new QLineEdit;
     com2_ = new QLineEdit;
     receive_ = selectionBox();
     transmit_ = selectionBox();
-    pilot_ = new QCheckBox(QStringLiteral("Pilot present"));
+    pilot_ = new QCheckBox(tr("Pilot present"));
     form->addRow(QStringLiteral("COM1"), com1_);
     form->addRow(QStringLiteral("COM2"), com2_);
-    form->addRow(QStringLiteral("Receive"), receive_);
-    form->addRow(QStringLiteral("Transmit"), transmit_);
+    form->addRow(tr("Receive"), receive_);
+    form->addRow(tr("Transmit"), transmit_);
     form->addRow(pilot_);
     const auto tune = [this](std::int32_t radio, QLineEdit* edit) {
         connect(edit, &QLineEdit::editingFinished, this, [this, radio, edit] {
@@ -164,16 +178,16 @@ QWidget* SimulationConsole::radiosBox()
 
 QWidget* SimulationConsole::roomsBox()
 {
-    auto* box = new QGroupBox(QStringLiteral("Rooms"));
+    auto* box = new QGroupBox(tr("Rooms"));
     auto* grid = new QGridLayout(box);
     for (int slot = 0; slot < 3; ++slot) {
-        grid->addWidget(new QLabel(QString::fromLatin1(SlotNames[static_cast<std::size_t>(slot)])), slot, 0);
+        grid->addWidget(new QLabel(translated(SlotNames[static_cast<std::size_t>(slot)])), slot, 0);
         roomStates_[static_cast<std::size_t>(slot)] = new QLabel;
         grid->addWidget(roomStates_[static_cast<std::size_t>(slot)], slot, 1);
         auto* force = new QComboBox;
-        force->addItem(QStringLiteral("Force..."));
+        force->addItem(tr("Force..."));
         for (const char* name : StateNames)
-            force->addItem(QString::fromLatin1(name));
+            force->addItem(translated(name));
         connect(force, &QComboBox::activated, this, [this, slot, force](int item) {
             force->setCurrentIndex(0);
             if (item == 0)
@@ -182,13 +196,13 @@ QWidget* SimulationConsole::roomsBox()
                 [&](Sim& network) { network.forceRoomState(slot, item - 1); });
         });
         grid->addWidget(force, slot, 2);
-        auto* kick = new QPushButton(QStringLiteral("Kick"));
+        auto* kick = new QPushButton(tr("Kick"));
         connect(kick, &QPushButton::clicked, this, [this, slot] {
             steer(QStringLiteral("kick room %1").arg(slot), [slot](Sim& network) { network.kick(slot); });
         });
         grid->addWidget(kick, slot, 3);
-        auto* traffic = new QPushButton(QStringLiteral("Traffic"));
-        traffic->setToolTip(QStringLiteral("Someone starts or stops talking in the room"));
+        auto* traffic = new QPushButton(tr("Traffic"));
+        traffic->setToolTip(tr("Someone starts or stops talking in the room"));
         connect(traffic, &QPushButton::clicked, this, [this, slot] {
             steer(QStringLiteral("traffic in room %1").arg(slot), [slot](Sim& network) {
                 const bool talking
@@ -198,8 +212,8 @@ QWidget* SimulationConsole::roomsBox()
             });
         });
         grid->addWidget(traffic, slot, 4);
-        auto* info = new QPushButton(QStringLiteral("News"));
-        info->setToolTip(QStringLiteral("The room's information text changes"));
+        auto* info = new QPushButton(tr("News"));
+        info->setToolTip(tr("The room's information text changes"));
         connect(info, &QPushButton::clicked, this, [this, slot] {
             steer(QStringLiteral("news in room %1").arg(slot), [slot](Sim& network) {
                 network.setRoomInfo(
@@ -208,7 +222,7 @@ QWidget* SimulationConsole::roomsBox()
         });
         grid->addWidget(info, slot, 5);
     }
-    randomTraffic_ = new QCheckBox(QStringLiteral("Random traffic"));
+    randomTraffic_ = new QCheckBox(tr("Random traffic"));
     connect(randomTraffic_, &QCheckBox::clicked, this, [this](bool on) {
         steer(on ? QStringLiteral("random traffic on") : QStringLiteral("random traffic off"),
             [on](Sim& network) { network.setRandomActivity(on); });
@@ -219,28 +233,29 @@ QWidget* SimulationConsole::roomsBox()
 
 QWidget* SimulationConsole::voiceBox()
 {
-    auto* box = new QGroupBox(QStringLiteral("Voice"));
+    auto* box = new QGroupBox(tr("Voice"));
     auto* layout = new QVBoxLayout(box);
-    auto* talk = new QPushButton(QStringLiteral("Push to talk (hold)"));
+    auto* talk = new QPushButton(tr("Push to talk (hold)"));
     connect(talk, &QPushButton::pressed, this,
         [this] { steer(QStringLiteral("push-to-talk down"), [](Sim& network) { network.setPushToTalk(true); }); });
     connect(talk, &QPushButton::released, this,
         [this] { steer(QStringLiteral("push-to-talk up"), [](Sim& network) { network.setPushToTalk(false); }); });
     layout->addWidget(talk);
 
-    const auto flag = [this, layout](const QString& text, std::int32_t index) {
+    const auto flag = [this, layout](const QString& text, const QString& logged, std::int32_t index) {
         auto* check = new QCheckBox(text);
-        connect(check, &QCheckBox::clicked, this, [this, text, index](bool on) {
-            steer(text + (on ? QStringLiteral(" on") : QStringLiteral(" off")),
+        connect(check, &QCheckBox::clicked, this, [this, logged, index](bool on) {
+            steer(logged + (on ? QStringLiteral(" on") : QStringLiteral(" off")),
                 [&](Sim& network) { network.setValue(index, on ? 1 : 0); });
         });
         layout->addWidget(check);
         return check;
     };
-    voiceEnabled_ = flag(QStringLiteral("Voice enabled"), norvo::HeaderIndex::VoiceEnabled);
-    speakerRouting_ = flag(QStringLiteral("Speaker routing"), norvo::HeaderIndex::SpeakerRouting);
+    voiceEnabled_ = flag(tr("Voice enabled"), QStringLiteral("Voice enabled"), norvo::HeaderIndex::VoiceEnabled);
+    speakerRouting_
+        = flag(tr("Speaker routing"), QStringLiteral("Speaker routing"), norvo::HeaderIndex::SpeakerRouting);
 
-    network_ = new QCheckBox(QStringLiteral("Network connected"));
+    network_ = new QCheckBox(tr("Network connected"));
     connect(network_, &QCheckBox::clicked, this, [this](bool up) {
         steer(up ? QStringLiteral("network up") : QStringLiteral("network down"), [up](Sim& network) {
             if (up)
@@ -250,11 +265,11 @@ QWidget* SimulationConsole::voiceBox()
         });
     });
     layout->addWidget(network_);
-    auto* remove = new QPushButton(QStringLiteral("Delete voice object"));
+    auto* remove = new QPushButton(tr("Delete voice object"));
     connect(remove, &QPushButton::clicked, this,
         [this] { steer(QStringLiteral("delete voice object"), [](Sim& network) { network.deleteVoiceObject(); }); });
     layout->addWidget(remove);
-    auto* create = new QPushButton(QStringLiteral("Re-create voice object"));
+    auto* create = new QPushButton(tr("Re-create voice object"));
     connect(create, &QPushButton::clicked, this,
         [this] { steer(QStringLiteral("re-create voice object"), [](Sim& network) { network.createVoiceObject(); }); });
     layout->addWidget(create);
@@ -285,7 +300,7 @@ void SimulationConsole::showState()
     for (std::int32_t slot = 0; slot < 3; ++slot) {
         QString text = QStringLiteral("-");
         if (network.voiceHandle() != 0) {
-            text = stateName(network.roomState(slot));
+            text = shownStateName(network.roomState(slot));
             const std::string room = network.text(network.layout().index(norvo::VoiceObjectLayout::Block::Room, slot));
             if (network.roomState(slot) == norvo::RoomState::Connected && !room.empty())
                 text += QStringLiteral(" ") + QString::fromStdString(room);
@@ -298,12 +313,12 @@ void SimulationConsole::showState()
     network_->setChecked(network.networkUp());
     // Whole seconds: the clock moves once a second.
     write(status_,
-        QStringLiteral("time %1 s   voice object %2   push-to-talk %3   contract breaches %4")
+        tr("time %1 s   voice object %2   push-to-talk %3   contract breaches %4")
                 .arg(network.now() / 1000)
-                .arg(network.voiceHandle() ? QString::number(network.voiceHandle()) : QStringLiteral("none"))
-                .arg(network.pushToTalk() ? QStringLiteral("down") : QStringLiteral("up"))
+                .arg(network.voiceHandle() ? QString::number(network.voiceHandle()) : tr("none"))
+                .arg(network.pushToTalk() ? tr("down") : tr("up"))
                 .arg(network.contract().violations().size())
-            + (settingsProblem_.isEmpty() ? QString() : QStringLiteral("\nsettings: ") + settingsProblem_));
+            + (settingsProblem_.isEmpty() ? QString() : QLatin1Char('\n') + tr("settings: %1").arg(settingsProblem_)));
 }
 
 void SimulationConsole::showSettingsProblem(const QString& message)

@@ -114,13 +114,13 @@ QImage Tour::rememberedList()
     return list;
 }
 
-void Tour::shoot(const QString& name, const QString& caption, const QImage& below, int belowLeft)
+void Tour::shoot(const QString& name, const char* caption, const QImage& below, int belowLeft)
 {
     shootPicture(name, caption, norvo::qt::PanelSnapshot::grab(host_->panel().panel()), below, belowLeft);
 }
 
 void Tour::shootPicture(
-    const QString& name, const QString& caption, const QImage& panel, const QImage& below, int belowLeft)
+    const QString& name, const char* caption, const QImage& panel, const QImage& below, int belowLeft)
 {
     const QSize size(panel.width(), panel.height() + below.height());
     // The panel as the host window shows it: rounded by its region.
@@ -137,7 +137,7 @@ void Tour::shootPicture(
     save(shaped.scaled(size * Scale, Qt::IgnoreAspectRatio, Qt::FastTransformation), name, caption);
 }
 
-void Tour::shootHighDensity(const QString& name, const QString& caption)
+void Tour::shootHighDensity(const QString& name, const char* caption)
 {
     norvo::TOKA& panel = host_->panel().panel();
     const QImage single = norvo::qt::PanelSnapshot::grab(panel);
@@ -171,7 +171,7 @@ bool Tour::tabTo(const char* control, int index)
     return form.focusedControl() == &target;
 }
 
-void Tour::save(const QImage& picture, const QString& name, const QString& caption)
+void Tour::save(const QImage& picture, const QString& name, const char* caption)
 {
     QImage page(
         picture.width() + 2 * Scale * 4, picture.height() + CaptionHeight + 2 * Scale * 4, QImage::Format_RGB32);
@@ -182,7 +182,7 @@ void Tour::save(const QImage& picture, const QString& name, const QString& capti
         painter.setPen(Ink);
         painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 13));
         painter.drawText(QRect(Scale * 4, picture.height() + Scale * 4, picture.width(), CaptionHeight),
-            Qt::AlignLeft | Qt::AlignVCenter, caption);
+            Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("Tour", caption));
     }
     const QString file = QDir(folder_).filePath(name + QStringLiteral(".png"));
     QImageWriter writer(file);
@@ -191,7 +191,7 @@ void Tour::save(const QImage& picture, const QString& name, const QString& capti
         failed_ = true;
         return;
     }
-    session_->note("screenshot " + file.toStdString() + ": " + caption.toStdString());
+    session_->note("screenshot " + file.toStdString() + ": " + caption);
     written_ << file;
 }
 
@@ -229,16 +229,17 @@ int Tour::run()
     network.disconnectNetwork();
     settle();
     shoot(QStringLiteral("01-network-offline"),
-        QStringLiteral("Network down: radios only, the free channel shows the warning"));
+        QT_TRANSLATE_NOOP("Tour", "Network down: radios only, the free channel shows the warning"));
 
     network.connectNetwork();
     settle();
-    shoot(QStringLiteral("02-rooms-offline"), QStringLiteral("Voice object bound: three rooms, all offline (grey)"));
+    shoot(QStringLiteral("02-rooms-offline"),
+        QT_TRANSLATE_NOOP("Tour", "Voice object bound: three rooms, all offline (grey)"));
 
     click("RoomStatus", 0);
     typeAndEnter(QStringLiteral("EGLL_TWR"));
-    shoot(
-        QStringLiteral("03-pending"), QStringLiteral("COM1 room and free channel EGLL_TWR asked for: pending (teal)"));
+    shoot(QStringLiteral("03-pending"),
+        QT_TRANSLATE_NOOP("Tour", "COM1 room and free channel EGLL_TWR asked for: pending (teal)"));
 
     session_->advance(800);
     click("RoomStatus", 1);
@@ -248,7 +249,7 @@ int Tour::run()
     network.setPushToTalk(true);
     settle();
     shoot(QStringLiteral("04-connected-activity"),
-        QStringLiteral("Connected (green); receiving on COM1 and the free channel, push-to-talk down"));
+        QT_TRANSLATE_NOOP("Tour", "Connected (green); receiving on COM1 and the free channel, push-to-talk down"));
 
     network.setPushToTalk(false);
     // Half a minute of random traffic on the three rooms, as the seed has it;
@@ -263,23 +264,25 @@ int Tour::run()
     settle();
     typeAndEnter(QStringLiteral("NOWHERE"));
     session_->advance(800);
-    shoot(QStringLiteral("05-failed"), QStringLiteral("Free channel NOWHERE: no such room, failed (orange)"));
+    shoot(
+        QStringLiteral("05-failed"), QT_TRANSLATE_NOOP("Tour", "Free channel NOWHERE: no such room, failed (orange)"));
 
     network.kick(0);
     settle();
-    shoot(QStringLiteral("06-kicked"), QStringLiteral("COM1 room kicked by the network (red)"));
+    shoot(QStringLiteral("06-kicked"), QT_TRANSLATE_NOOP("Tour", "COM1 room kicked by the network (red)"));
 
     click("ToSpeaker", 1);
     click("PriorityChannel", 1);
     click("COMReceive", 1);
     shoot(QStringLiteral("07-speaker-routing"),
-        QStringLiteral("COM2 room to the speaker and prioritised; listening on both radios"));
+        QT_TRANSLATE_NOOP("Tour", "COM2 room to the speaker and prioritised; listening on both radios"));
     shootHighDensity(QStringLiteral("11-high-density"),
-        QStringLiteral("Above: the icons at 1x, enlarged; below: the same panel at twice the pixel density"));
+        QT_TRANSLATE_NOOP(
+            "Tour", "Above: the icons at 1x, enlarged; below: the same panel at twice the pixel density"));
     if (tabTo("RoomStatus", 0))
         shootPicture(QStringLiteral("12-keyboard-focus"),
-            QStringLiteral(
-                "By keyboard: Tab has reached the COM1 room button (the dotted mark); Space or Return joins"),
+            QT_TRANSLATE_NOOP(
+                "Tour", "By keyboard: Tab has reached the COM1 room button (the dotted mark); Space or Return joins"),
             norvo::qt::PanelSnapshot::grab(*host_->panel().findChild<norvo::qt::FormView*>()));
     else {
         std::fprintf(stderr, "toka-demo: Tab did not reach the COM1 room button\n");
@@ -288,7 +291,7 @@ int Tour::run()
     if (QWidget* focus = QApplication::focusWidget())
         focus->clearFocus();
     click("GeneralSpeaker");
-    shoot(QStringLiteral("08-all-to-speaker"), QStringLiteral("All channels to the speaker"));
+    shoot(QStringLiteral("08-all-to-speaker"), QT_TRANSLATE_NOOP("Tour", "All channels to the speaker"));
 
     for (const char* room : {"EDDF_TWR", "124.3", "EGLL_TWR"}) {
         typeAndEnter(QString::fromLatin1(room));
@@ -300,7 +303,7 @@ int Tour::run()
     closePanel();
     openPanel();
     shoot(QStringLiteral("09-remembered-channels"),
-        QStringLiteral("After a restart: the remembered channels, newest first"), rememberedList(),
+        QT_TRANSLATE_NOOP("Tour", "After a restart: the remembered channels, newest first"), rememberedList(),
         host_->panel().panel().form().at("channel", 2).left());
 
     console_->resize(980, 560);

@@ -27,16 +27,17 @@ private:
     void openPanel();
     void closePanel();
     // Saves what the panel shows now; below it, optionally, another picture
-    // (the free channel's list) at the given left edge of the panel.
-    void shoot(const QString& name, const QString& caption, const QImage& below = {}, int belowLeft = 0);
+    // (the free channel's list) at the given left edge of the panel. The
+    // caption is English, for the log; the picture shows it translated.
+    void shoot(const QString& name, const char* caption, const QImage& below = {}, int belowLeft = 0);
     // The same with a picture of the panel taken otherwise.
     void shootPicture(
-        const QString& name, const QString& caption, const QImage& panel, const QImage& below = {}, int belowLeft = 0);
+        const QString& name, const char* caption, const QImage& panel, const QImage& below = {}, int belowLeft = 0);
     // The panel as a single-density screen shows it, enlarged, above the
     // same at twice the density, enlarged half as much.
-    void shootHighDensity(const QString& name, const QString& caption);
+    void shootHighDensity(const QString& name, const char* caption);
     // Writes a picture with its caption below it.
-    void save(const QImage& picture, const QString& name, const QString& caption);
+    void save(const QImage& picture, const QString& name, const char* caption);
     // Tab pressed in the host window until the control has the focus;
     // false when it never comes.
     bool tabTo(const char* control, int index);

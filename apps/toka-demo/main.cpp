@@ -12,10 +12,13 @@
 #include "ProgramCommandLine.h"
 
 #include "panel/TOKA.h"
+#include "qt/common/PanelTranslator.h"
 #include "qt/common/QtSettingsStore.h"
 
 #include <QApplication>
 #include <QDateTime>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLoggingCategory>
 
 #include <cstdio>
@@ -33,6 +36,8 @@ struct Options {
     QString settings;
     // The session log on standard error too.
     bool log = false;
+    // The language of the panel and the windows; none: the user's.
+    std::optional<QLocale> language;
 };
 
 // Read before Qt starts, as the tour picks the platform.
@@ -56,7 +61,10 @@ std::variant<Options, int> parse(int argc, char** argv)
     const QCommandLineOption log(QStringLiteral("log"),
         QStringLiteral("Also write the session log (every call the panel makes, every event it is told) on standard "
                        "error; the console shows it anyway."));
-    parser.addOptions({tour, out, seed, settings, log});
+    const QCommandLineOption language(QStringLiteral("language"),
+        QStringLiteral("Show the panel and the windows in LANGUAGE (de, fr, en, ...) instead of your own."),
+        QStringLiteral("LANGUAGE"));
+    parser.addOptions({tour, out, seed, settings, log, language});
     if (const std::optional<int> status = commandLine.parse(argc, argv))
         return *status;
 
@@ -67,6 +75,13 @@ std::variant<Options, int> parse(int argc, char** argv)
         options.out = parser.value(out);
     if (options.out.isEmpty())
         return commandLine.usageError(QStringLiteral("--out needs a folder"));
+    if (parser.isSet(language)) {
+        const QString asked = parser.value(language);
+        const QLocale locale(asked);
+        if (locale.language() == QLocale::C && asked.compare(QLatin1String("C"), Qt::CaseInsensitive) != 0)
+            return commandLine.usageError(QStringLiteral("--language %1: not a language").arg(asked));
+        options.language = locale;
+    }
     options.settings = parser.value(settings);
     if (parser.isSet(settings) && options.settings.isEmpty())
         return commandLine.usageError(QStringLiteral("--settings needs a file"));
@@ -126,6 +141,24 @@ int interactive(QApplication& app, const Options& options)
     return app.exec();
 }
 
+// The panel's catalogue, and Qt's own for the standard windows' texts, in the
+// language asked for or the user's; English where there is none.
+void installTranslations(const Options& options, norvo::qt::PanelTranslator& panel, QTranslator& qt)
+{
+    const QLocale locale = options.language.value_or(QLocale());
+    const bool found = panel.loadFor(locale);
+    if (found)
+        QApplication::installTranslator(&panel);
+    else if (options.language && locale.language() != QLocale::English && locale.language() != QLocale::C)
+        std::fprintf(stderr, "toka-demo: no catalogue for %s in %s; the texts stay English\n",
+            qPrintable(locale.name()), qPrintable(norvo::qt::PanelTranslator::folders().join(QStringLiteral(", "))));
+    if (found
+        && qt.load(
+            locale, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qt);
+    QLocale::setDefault(locale);
+}
+
 // The offscreen platform says, for every window, which window features it
 // lacks; the tour does not need them, and a newcomer should see its result.
 void quietOffscreenNotices(QtMsgType type, const QMessageLogContext& context, const QString& message)
@@ -150,6 +183,9 @@ int main(int argc, char** argv)
         QLoggingCategory::setFilterRules(QStringLiteral("norvo.demo.debug=true"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("toka-demo"));
+    norvo::qt::PanelTranslator panelTexts;
+    QTranslator qtTexts;
+    installTranslations(options, panelTexts, qtTexts);
     const bool tour = options.tour || QGuiApplication::platformName() == QStringLiteral("offscreen");
     if (tour && !options.tour)
         std::fprintf(stderr, "toka-demo: no usable display, running the tour instead (see --help)\n");

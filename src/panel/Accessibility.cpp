@@ -1,16 +1,13 @@
 #include "panel/Accessibility.h"
 
 #include "panel/PanelControls.h"
-#include "panel/StateWords.h"
+#include "panel/PanelWords.h"
 
 #include <string>
 
 namespace norvo::Accessibility {
 
 namespace {
-
-// The rows as a pilot names them.
-constexpr const char* RowNames[Slots::Shown] = {"COM1", "COM2", "Free channel"};
 
 void describeAs(Control& control, AccessibleRole role, const std::string& name)
 {
@@ -26,40 +23,42 @@ void describeToggle(Control& control, const std::string& name)
 
 } // namespace
 
-void describe(Control& form, const PanelControls& c)
+void describe(Control& form, const PanelControls& c, const PanelWords& w)
 {
-    describeAs(form, AccessibleRole::Pane, "Voice panel");
+    describeAs(form, AccessibleRole::Pane, w.voicePanel);
+    // The rows as a pilot names them.
+    const std::string rowNames[Slots::Shown] = {"COM1", "COM2", w.freeChannel};
     for (std::size_t i = 0; i < Slots::Shown; ++i) {
-        const std::string row = RowNames[i];
-        describeAs(*c.RoomStatus[i], AccessibleRole::Button, row + " room");
-        describeToggle(*c.COMReceive[i], row + " receive");
-        describeToggle(*c.COMTransmit[i], row + " transmit");
-        describeToggle(*c.PriorityChannel[i], row + " priority");
-        describeToggle(*c.ToSpeaker[i], row + " to speaker");
+        const auto name = [&](const std::string& pattern) { return TextCatalogue::fill(pattern, {rowNames[i]}); };
+        describeAs(*c.RoomStatus[i], AccessibleRole::Button, name(w.rowRoom));
+        describeToggle(*c.COMReceive[i], name(w.rowReceive));
+        describeToggle(*c.COMTransmit[i], name(w.rowTransmit));
+        describeToggle(*c.PriorityChannel[i], name(w.rowPriority));
+        describeToggle(*c.ToSpeaker[i], name(w.rowToSpeaker));
         // The activity boxes only show: no tab stops.
-        describeAs(*c.RoomRecvActivity[i], AccessibleRole::Indicator, row + " receive activity");
-        describeAs(*c.RoomSendActivity[i], AccessibleRole::Indicator, row + " send activity");
+        describeAs(*c.RoomRecvActivity[i], AccessibleRole::Indicator, name(w.rowReceiveActivity));
+        describeAs(*c.RoomSendActivity[i], AccessibleRole::Indicator, name(w.rowSendActivity));
         c.RoomRecvActivity[i]->setTabStop(false);
         c.RoomSendActivity[i]->setTabStop(false);
         if (c.Freq[i])
-            describeAs(*c.Freq[i], AccessibleRole::StaticText, row + " frequency");
+            describeAs(*c.Freq[i], AccessibleRole::StaticText, name(w.rowFrequency));
     }
     ComboBox& freeChannel = *c.FreqInfo[Slots::FreeChannel];
-    describeAs(freeChannel, AccessibleRole::ComboBox, "Free channel room name");
-    freeChannel.setHint("Type a room name or frequency, then press Enter to join it");
-    describeToggle(*c.GeneralSpeaker, "All channels to speaker");
-    describeAs(*c.btnQuit, AccessibleRole::Button, "Close panel");
-    describeAs(*c.RecvActivity, AccessibleRole::Indicator, "Receive activity");
-    describeAs(*c.SendActivity, AccessibleRole::Indicator, "Send activity");
+    describeAs(freeChannel, AccessibleRole::ComboBox, w.freeChannelName);
+    freeChannel.setHint(w.freeChannelHint);
+    describeToggle(*c.GeneralSpeaker, w.allChannelsToSpeaker);
+    describeAs(*c.btnQuit, AccessibleRole::Button, w.closePanel);
+    describeAs(*c.RecvActivity, AccessibleRole::Indicator, w.receiveActivity);
+    describeAs(*c.SendActivity, AccessibleRole::Indicator, w.sendActivity);
     describeAs(*c.VATSIMWarning, AccessibleRole::StaticText, c.VATSIMWarning->caption());
     // A colour block behind the close button.
     c.Label2->setAccessibleRole(AccessibleRole::None);
 }
 
-void showToggle(Control& control, bool on, std::string_view words)
+void showToggle(Control& control, bool on, const PanelWords& words, std::string_view description)
 {
     control.setCheckState(on ? CheckState::Checked : CheckState::Unchecked);
-    control.setAccessibleDescription(!words.empty() ? words : on ? StateWords::On : StateWords::Off);
+    control.setAccessibleDescription(!description.empty() ? description : std::string_view(on ? words.on : words.off));
 }
 
 } // namespace norvo::Accessibility

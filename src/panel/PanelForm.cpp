@@ -17,8 +17,6 @@ using namespace PanelPalette;
 namespace {
 
 constexpr int NoIndex = Control::NoIndex;
-constexpr const char* ReceptionActivityTip = "Voice Reception Activity";
-constexpr const char* SpeakerTip = "Voice to Speaker";
 
 template <class T> T& place(Control& container, std::unique_ptr<T> control, Rect box)
 {
@@ -35,7 +33,7 @@ Frame& addFrame(Control& container, const char* name, int index, Rect box)
     return frame;
 }
 
-PictureBox& addIndicator(Control& container, const char* name, int index, Rect box, Colour back, const char* tip)
+PictureBox& addIndicator(Control& container, const char* name, int index, Rect box, Colour back, const std::string& tip)
 {
     auto& indicator = place(container, std::make_unique<PictureBox>(name, index), box);
     indicator.setBackColor(back);
@@ -101,7 +99,7 @@ constexpr std::pair<const char*, int> TabOrder[] = {{"Label2", NoIndex}, {"chann
 // added here in the reverse of the designer's listing, so the control listed
 // first in a container ends on top (VATSIMWarning, for one, lies beneath
 // Room(2) and shows only while that frame is hidden).
-PanelControls buildPanelForm(Form& form, Clock& clock)
+PanelControls buildPanelForm(Form& form, Clock& clock, const PanelWords& w)
 {
     PanelControls c;
     form.setBackColor(Black);
@@ -109,16 +107,16 @@ PanelControls buildPanelForm(Form& form, Clock& clock)
 
     c.Label2 = &addLabel(form, "Label2", NoIndex, {510, 0, 41, 50}, Cyan);
     c.SendActivity = &addLabel(form, "SendActivity", NoIndex, {0, 0, 7, 72}, Purple);
-    c.SendActivity->setToolTipText("Voice Emission Activity");
+    c.SendActivity->setToolTipText(w.emissionActivityTip);
     c.RecvActivity = &addLabel(form, "RecvActivity", NoIndex, {8, 0, 7, 72}, Cyan);
     c.RecvActivity->setForeColor(SystemWindowText);
-    c.RecvActivity->setToolTipText(ReceptionActivityTip);
-    c.btnQuit = &addSkinned<UserLabel>(form, "btnQuit", NoIndex, clock, {510, 3, 25, 14}, {"x", 5, 0, "ok"});
+    c.RecvActivity->setToolTipText(w.receptionActivityTip);
+    c.btnQuit = &addSkinned<UserLabel>(form, "btnQuit", NoIndex, clock, {510, 3, 25, 14}, {"x", 5, 0, w.closeTip});
     c.channel[0] = &addFrame(form, "channel", 0, {17, 0, 124, 20});
     c.channel[1] = &addFrame(form, "channel", 1, {142, 0, 124, 20});
     c.channel[2] = &addFrame(form, "channel", 2, {266, 0, 220, 20});
     c.GeneralSpeaker = &addSkinned<UserLabelGraph>(
-        form, "GeneralSpeaker", NoIndex, clock, {489, 3, 18, 15}, {"", 0, 6, "All Channels to Speaker"});
+        form, "GeneralSpeaker", NoIndex, clock, {489, 3, 18, 15}, {"", 0, 6, w.allToSpeakerTip});
 
     // The radio rows: frequency and radio buttons outside the room frame, so
     // they stay when the frame is hidden.
@@ -129,17 +127,18 @@ PanelControls buildPanelForm(Form& form, Clock& clock)
         c.Freq[i]->setForeColor(Olive);
         c.Freq[i]->setCaption(k == 0 ? "COMM1" : "COMM2");
         c.Freq[i]->setAlignment(Alignment::Center);
-        c.COMTransmit[i] = &addIndicator(row, "COMTransmit", k, {55, 0, 8, 20}, Green, "COM Transmit and mute");
-        c.COMReceive[i] = &addIndicator(row, "COMReceive", k, {62, 0, 8, 20}, Brown, "COM Receive and mute");
+        c.COMTransmit[i] = &addIndicator(row, "COMTransmit", k, {55, 0, 8, 20}, Green, w.radioTransmitTip);
+        c.COMReceive[i] = &addIndicator(row, "COMReceive", k, {62, 0, 8, 20}, Brown, w.radioReceiveTip);
         c.Room[i] = &addFrame(row, "Room", k, {69, 0, 51, 20});
         Frame& room = *c.Room[i];
         c.ToSpeaker[i]
-            = &addSkinned<UserLabelGraph>(room, "ToSpeaker", k, clock, {32, 3, 18, 15}, {"", 0, 6, SpeakerTip});
-        c.RoomSendActivity[i] = &addIndicator(room, "RoomSendActivity", k, {0, 13, 21, 7}, Green, ReceptionActivityTip);
-        c.RoomStatus[i] = &addIndicator(room, "RoomStatus", k, {0, 6, 21, 8}, k == 0 ? Red : Green, "Connection");
-        c.RoomRecvActivity[i]
-            = &addIndicator(room, "RoomRecvActivity", k, {0, 0, 21, 7}, k == 0 ? Orange : Green, ReceptionActivityTip);
-        c.PriorityChannel[i] = &addIndicator(room, "PriorityChannel", k, {20, 0, 11, 20}, Green, "Channel Prioritary");
+            = &addSkinned<UserLabelGraph>(room, "ToSpeaker", k, clock, {32, 3, 18, 15}, {"", 0, 6, w.speakerTip});
+        c.RoomSendActivity[i]
+            = &addIndicator(room, "RoomSendActivity", k, {0, 13, 21, 7}, Green, w.receptionActivityTip);
+        c.RoomStatus[i] = &addIndicator(room, "RoomStatus", k, {0, 6, 21, 8}, k == 0 ? Red : Green, w.connectionTip);
+        c.RoomRecvActivity[i] = &addIndicator(
+            room, "RoomRecvActivity", k, {0, 0, 21, 7}, k == 0 ? Orange : Green, w.receptionActivityTip);
+        c.PriorityChannel[i] = &addIndicator(room, "PriorityChannel", k, {20, 0, 11, 20}, Green, w.priorityTip);
     }
 
     // The free channel row: everything but the warning inside Room(2).
@@ -148,21 +147,21 @@ PanelControls buildPanelForm(Form& form, Clock& clock)
     c.VATSIMWarning = &addLabel(row, "VATSIMWarning", NoIndex, {2, 4, 217, 14}, Black);
     c.VATSIMWarning->setTransparent(true);
     c.VATSIMWarning->setForeColor(White);
-    c.VATSIMWarning->setCaption("VATSIM Voice only works connected to VATSIM");
+    c.VATSIMWarning->setCaption(w.voiceOnlyWarning);
     c.VATSIMWarning->setAlignment(Alignment::Center);
     c.VATSIMWarning->setFont(Font{"Verdana", 6, false});
     Frame& room = addFrame(row, "Room", 2, {0, 0, 220, 20});
     c.Room[free] = &room;
     c.ToSpeaker[free]
-        = &addSkinned<UserLabelGraph>(room, "ToSpeaker", 2, clock, {201, 3, 18, 15}, {"", 0, 6, SpeakerTip});
-    c.PriorityChannel[free] = &addIndicator(room, "PriorityChannel", 2, {190, 0, 11, 20}, Green, "Channel Prioritary");
+        = &addSkinned<UserLabelGraph>(room, "ToSpeaker", 2, clock, {201, 3, 18, 15}, {"", 0, 6, w.speakerTip});
+    c.PriorityChannel[free] = &addIndicator(room, "PriorityChannel", 2, {190, 0, 11, 20}, Green, w.priorityTip);
     c.RoomSendActivity[free]
-        = &addIndicator(room, "RoomSendActivity", 2, {170, 9, 21, 11}, Green, ReceptionActivityTip);
+        = &addIndicator(room, "RoomSendActivity", 2, {170, 9, 21, 11}, Green, w.receptionActivityTip);
     c.RoomRecvActivity[free]
-        = &addIndicator(room, "RoomRecvActivity", 2, {170, 0, 21, 10}, Green, ReceptionActivityTip);
-    c.RoomStatus[free] = &addIndicator(room, "RoomStatus", 2, {155, 0, 16, 20}, Green, "Connection");
-    c.COMReceive[free] = &addIndicator(room, "COMReceive", 2, {148, 0, 8, 20}, Brown, "Receive mute");
-    c.COMTransmit[free] = &addIndicator(room, "COMTransmit", 2, {141, 0, 8, 20}, Green, "Transmit mute");
+        = &addIndicator(room, "RoomRecvActivity", 2, {170, 0, 21, 10}, Green, w.receptionActivityTip);
+    c.RoomStatus[free] = &addIndicator(room, "RoomStatus", 2, {155, 0, 16, 20}, Green, w.connectionTip);
+    c.COMReceive[free] = &addIndicator(room, "COMReceive", 2, {148, 0, 8, 20}, Brown, w.receiveMuteTip);
+    c.COMTransmit[free] = &addIndicator(room, "COMTransmit", 2, {141, 0, 8, 20}, Green, w.transmitMuteTip);
     auto& freqInfo = place(room, std::make_unique<ComboBox>("FreqInfo", 2), {0, 0, 141, 20});
     freqInfo.setBackColor(Black);
     freqInfo.setForeColor(Olive);
@@ -173,7 +172,7 @@ PanelControls buildPanelForm(Form& form, Clock& clock)
     for (const auto& [name, index] : TabOrder)
         form.at(name, index).setTabIndex(tabIndex++);
 
-    Accessibility::describe(form, c);
+    Accessibility::describe(form, c, w);
     return c;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/PanelControls.h"
+#include "panel/PanelWords.h"
 #include "platform/Clock.h"
 #include "platform/Form.h"
 
@@ -8,7 +9,8 @@ namespace norvo {
 
 // Builds the panel's controls on its form at their design places, sizes,
 // colours and texts, in the designer's tab order, and describes them to
-// assistive technology. The labels' timers run on the clock.
-PanelControls buildPanelForm(Form& form, Clock& clock);
+// assistive technology, in the words given. The labels' timers run on the
+// clock.
+PanelControls buildPanelForm(Form& form, Clock& clock, const PanelWords& words);
 
 } // namespace norvo

@@ -1,65 +1,87 @@
 #include "panel/PanelText.h"
 
-#include "panel/StateWords.h"
+#include "panel/PanelWords.h"
 
 #include <algorithm>
 
 namespace norvo {
 
-RoomText::RoomText(std::initializer_list<std::string_view> parts, std::string_view info)
-    : partCount_(parts.size())
+RoomText::RoomText(std::string_view pattern, std::string_view name, std::string_view info)
+    : pattern_(pattern)
+    , name_(name)
     , info_(info)
 {
-    std::copy(parts.begin(), parts.end(), parts_.begin());
 }
 
-RoomText RoomText::radioTip(std::string_view name, std::string_view info) { return {{name, " : "}, info}; }
+RoomText RoomText::radioTip(std::string_view name, std::string_view info) { return {"%1 : %2", name, info}; }
 
-RoomText RoomText::freeChannelTip(std::string_view info) { return {{}, info}; }
+RoomText RoomText::freeChannelTip(std::string_view info) { return {"%2", {}, info}; }
 
-RoomText RoomText::connectedWords(std::string_view name, std::string_view info)
+RoomText RoomText::connectedWords(const PanelWords& words, std::string_view name, std::string_view info)
 {
-    return {{StateWords::Connected, name.empty() ? "" : " to ", name, info.empty() ? "" : ": "}, info};
+    const std::string& pattern = name.empty() ? (info.empty() ? words.connected : words.connectedWithInfo)
+                                              : (info.empty() ? words.connectedTo : words.connectedToWithInfo);
+    return {pattern, name, info};
+}
+
+template <class Piece> bool RoomText::walk(Piece&& piece) const
+{
+    std::string_view rest = pattern_;
+    for (;;) {
+        const std::size_t field = std::min(rest.find("%1"), rest.find("%2"));
+        if (!piece(rest.substr(0, field), false))
+            return false;
+        if (field == std::string_view::npos)
+            return true;
+        const bool info = rest[field + 1] == '2';
+        if (!piece(info ? info_ : name_, info))
+            return false;
+        rest.remove_prefix(field + 2);
+    }
 }
 
 std::string RoomText::text() const
 {
     std::string text;
-    for (std::size_t i = 0; i < partCount_; ++i)
-        text += parts_[i];
-    for (const char c : info_) {
-        if (c == '\n')
-            text += "  ";
-        else if (c != '\r')
-            text += c;
-    }
+    walk([&](std::string_view piece, bool info) {
+        if (!info) {
+            text += piece;
+            return true;
+        }
+        for (const char c : piece) {
+            if (c == '\n')
+                text += "  ";
+            else if (c != '\r')
+                text += c;
+        }
+        return true;
+    });
     return text;
 }
 
 bool RoomText::isShownBy(std::string_view shown) const
 {
-    for (std::size_t i = 0; i < partCount_; ++i) {
-        if (!shown.starts_with(parts_[i]))
-            return false;
-        shown.remove_prefix(parts_[i].size());
-    }
-    // The information run by run between line breaks, each compared whole.
-    std::string_view info = info_;
-    for (;;) {
-        const std::size_t stop = std::min(info.find('\r'), info.find('\n'));
-        const std::string_view run = info.substr(0, stop);
+    const auto take = [&](std::string_view run) {
         if (!shown.starts_with(run))
             return false;
         shown.remove_prefix(run.size());
-        if (stop == std::string_view::npos)
-            return shown.empty();
-        if (info[stop] == '\n') {
-            if (!shown.starts_with("  "))
+        return true;
+    };
+    return walk([&](std::string_view piece, bool info) {
+        if (!info)
+            return take(piece);
+        // The information run by run between line breaks, each compared whole.
+        for (;;) {
+            const std::size_t stop = std::min(piece.find('\r'), piece.find('\n'));
+            if (!take(piece.substr(0, stop)))
                 return false;
-            shown.remove_prefix(2);
+            if (stop == std::string_view::npos)
+                return true;
+            if (piece[stop] == '\n' && !take("  "))
+                return false;
+            piece.remove_prefix(stop + 1);
         }
-        info.remove_prefix(stop + 1);
-    }
+    }) && shown.empty();
 }
 
 } // namespace norvo

@@ -2,7 +2,6 @@
 
 #include "panel/Accessibility.h"
 #include "panel/PanelPalette.h"
-#include "panel/StateWords.h"
 
 #include <string>
 
@@ -36,8 +35,8 @@ void RadioDisplay::Norvo_MainPilotUserChanged()
             c_.Freq[k]->setAccessibleDescription("");
             c_.COMReceive[k]->setBackColor(Brown);
             c_.COMTransmit[k]->setBackColor(Brown);
-            Accessibility::showToggle(*c_.COMReceive[k], false);
-            Accessibility::showToggle(*c_.COMTransmit[k], false);
+            Accessibility::showToggle(*c_.COMReceive[k], false, words_);
+            Accessibility::showToggle(*c_.COMTransmit[k], false, words_);
         }
         return;
     }
@@ -63,7 +62,7 @@ void RadioDisplay::showSelection(char selection, bool bound, bool receive)
         const bool on = selected && (!bound || voice_.value(mute, k) == 0);
         PictureBox& button = *buttons[static_cast<std::size_t>(k)];
         button.setBackColor(on ? Green : Brown);
-        Accessibility::showToggle(button, on, selected && !on ? StateWords::Muted : std::string_view{});
+        Accessibility::showToggle(button, on, words_, selected && !on ? words_.muted : std::string_view{});
     };
     if (selection == '2') {
         paint(1, true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/PanelControls.h"
+#include "panel/PanelWords.h"
 #include "panel/VoiceObject.h"
 
 namespace norvo {
@@ -9,9 +10,10 @@ namespace norvo {
 // it is heard and transmits, unless its slot is muted.
 class RadioDisplay {
 public:
-    RadioDisplay(VoiceObject& voice, const PanelControls& controls)
+    RadioDisplay(VoiceObject& voice, const PanelControls& controls, const PanelWords& words)
         : voice_(voice)
         , c_(controls)
+        , words_(words)
     {
     }
 
@@ -26,6 +28,7 @@ private:
 
     VoiceObject& voice_;
     const PanelControls& c_;
+    const PanelWords& words_;
 };
 
 } // namespace norvo

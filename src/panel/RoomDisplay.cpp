@@ -5,7 +5,6 @@
 #include "panel/PanelText.h"
 #include "panel/RadioDisplay.h"
 #include "panel/RememberedChannels.h"
-#include "panel/StateWords.h"
 #include "platform/TrimSpaces.h"
 
 #include <optional>
@@ -26,13 +25,13 @@ struct Look {
 
 // How RoomStatus shows a room that is not connected; none for a value
 // outside the known states.
-std::optional<Look> unconnectedLook(std::int32_t state)
+std::optional<Look> unconnectedLook(const PanelWords& words, std::int32_t state)
 {
     switch (state) {
-    case RoomState::Offline: return Look{DarkGrey, "Offline"};
-    case RoomState::Pending: return Look{Teal, "Pending"};
-    case RoomState::Failed: return Look{Orange, "Failed"};
-    case RoomState::Kicked: return Look{Red, "Kicked"};
+    case RoomState::Offline: return Look{DarkGrey, words.offline};
+    case RoomState::Pending: return Look{Teal, words.pending};
+    case RoomState::Failed: return Look{Orange, words.failed};
+    case RoomState::Kicked: return Look{Red, words.kicked};
     default: return std::nullopt;
     }
 }
@@ -45,25 +44,25 @@ void showLook(PictureBox& box, const Look& look)
 }
 
 // A connected room's activity box; an unknown activity leaves it as it is.
-void showActivity(PictureBox& box, std::int32_t activity)
+void showActivity(const PanelWords& words, PictureBox& box, std::int32_t activity)
 {
     if (activity == 1)
-        showLook(box, {Orange, StateWords::Active});
+        showLook(box, {Orange, words.active});
     else if (activity == 0)
-        showLook(box, {Cyan, StateWords::Inactive});
+        showLook(box, {Cyan, words.inactive});
 }
 
-void showIdle(PictureBox& box)
+void showIdle(const PanelWords& words, PictureBox& box)
 {
     box.setBackColor(DarkGrey);
     box.setToolTipText("");
-    box.setAccessibleDescription(StateWords::NotConnected);
+    box.setAccessibleDescription(words.notConnected);
 }
 
-void showBar(Label& bar, bool active)
+void showBar(const PanelWords& words, Label& bar, bool active)
 {
     bar.setBackColor(active ? Purple : Cyan);
-    bar.setAccessibleDescription(active ? StateWords::Active : StateWords::Inactive);
+    bar.setAccessibleDescription(active ? words.active : words.inactive);
 }
 
 } // namespace
@@ -148,19 +147,19 @@ void RoomDisplay::showSpeakers()
             c_.GeneralSpeaker->setVisible(false);
         } else if (voice_.flag(HeaderIndex::AllToSpeaker)) {
             c_.GeneralSpeaker->Status(1);
-            Accessibility::showToggle(*c_.GeneralSpeaker, true);
+            Accessibility::showToggle(*c_.GeneralSpeaker, true, words_);
             for (std::int32_t k = 0; k < rooms; ++k)
                 speaker(k).setVisible(false);
             c_.GeneralSpeaker->setVisible(true);
         } else {
             c_.GeneralSpeaker->Status(0);
-            Accessibility::showToggle(*c_.GeneralSpeaker, false);
+            Accessibility::showToggle(*c_.GeneralSpeaker, false, words_);
             for (std::int32_t k = 0; k < rooms; ++k) {
                 UserLabelGraph& button = speaker(k);
                 button.setVisible(true);
                 const bool routed = voice_.value(Block::Info, k) != 0;
                 button.Status(routed ? 1 : 0);
-                Accessibility::showToggle(button, routed);
+                Accessibility::showToggle(button, routed, words_);
             }
             c_.GeneralSpeaker->setVisible(true);
         }
@@ -169,7 +168,7 @@ void RoomDisplay::showSpeakers()
 
 void RoomDisplay::showSendBar()
 {
-    voice_.whileObjectLocked([&] { showBar(*c_.SendActivity, voice_.flag(HeaderIndex::Transmitting)); });
+    voice_.whileObjectLocked([&] { showBar(words_, *c_.SendActivity, voice_.flag(HeaderIndex::Transmitting)); });
 }
 
 void RoomDisplay::showRoomState(std::int32_t slot, std::int32_t index)
@@ -182,14 +181,14 @@ void RoomDisplay::showRoomState(std::int32_t slot, std::int32_t index)
         if (state == RoomState::Connected) {
             // Its words come with its name and information.
             status.setBackColor(Green);
-            status.setToolTipText(StateWords::Connected);
-            showActivity(sending, voice_.value(Block::SendActivity, slot));
-            showActivity(receiving, voice_.value(Block::ReceiveActivity, slot));
+            status.setToolTipText(words_.connected);
+            showActivity(words_, sending, voice_.value(Block::SendActivity, slot));
+            showActivity(words_, receiving, voice_.value(Block::ReceiveActivity, slot));
             showJoinedRoom(slot);
-        } else if (const auto look = unconnectedLook(state)) {
+        } else if (const auto look = unconnectedLook(words_, state)) {
             showLook(status, *look);
-            showIdle(sending);
-            showIdle(receiving);
+            showIdle(words_, sending);
+            showIdle(words_, receiving);
             c_.roomTip(slot).setToolTipText("");
         }
     });
@@ -202,9 +201,9 @@ void RoomDisplay::showRoomActivity(bool receive, std::int32_t slot, std::int32_t
         const auto& boxes = receive ? c_.RoomRecvActivity : c_.RoomSendActivity;
         PictureBox& box = PanelControls::element(boxes, slot, receive ? "RoomRecvActivity" : "RoomSendActivity");
         if (!connected(slot))
-            showIdle(box);
+            showIdle(words_, box);
         else
-            showActivity(box, voice_.value(index));
+            showActivity(words_, box, voice_.value(index));
         if (!receive)
             return;
         // The bar sums up every connected room; the scan reads them all.
@@ -213,7 +212,7 @@ void RoomDisplay::showRoomActivity(bool receive, std::int32_t slot, std::int32_t
             if (connected(k) && voice_.value(Block::ReceiveActivity, k) == 1)
                 anyActive = true;
         }
-        showBar(*c_.RecvActivity, anyActive);
+        showBar(words_, *c_.RecvActivity, anyActive);
     });
 }
 
@@ -230,7 +229,7 @@ void RoomDisplay::showMute(bool receive, std::int32_t slot, std::int32_t index)
         PictureBox& button = PanelControls::element(buttons, slot, receive ? "COMReceive" : "COMTransmit");
         const bool muted = voice_.flag(index);
         button.setBackColor(muted ? DarkGrey : Green);
-        Accessibility::showToggle(button, !muted, muted ? StateWords::Muted : StateWords::On);
+        Accessibility::showToggle(button, !muted, words_, muted ? words_.muted : words_.on);
     });
 }
 
@@ -240,7 +239,7 @@ void RoomDisplay::showPriority(std::int32_t slot, std::int32_t index)
         PictureBox& button = PanelControls::element(c_.PriorityChannel, slot, "PriorityChannel");
         const bool priority = voice_.flag(index);
         button.setBackColor(priority ? Green : DarkGrey);
-        Accessibility::showToggle(button, priority);
+        Accessibility::showToggle(button, priority, words_);
     });
 }
 
@@ -254,7 +253,7 @@ void RoomDisplay::showRoom(std::int32_t slot, const std::string& name, const std
     show(tip, tip.toolTipText(), Slots::isRadio(slot) ? RoomText::radioTip(name, info) : RoomText::freeChannelTip(info),
         &Control::setToolTipText);
     PictureBox& status = PanelControls::element(c_.RoomStatus, slot, "RoomStatus");
-    show(status, status.accessibleDescription(), RoomText::connectedWords(name, info),
+    show(status, status.accessibleDescription(), RoomText::connectedWords(words_, name, info),
         &Control::setAccessibleDescription);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/PanelControls.h"
+#include "panel/PanelWords.h"
 #include "panel/VoiceObject.h"
 
 #include <cstdint>
@@ -16,9 +17,11 @@ class RememberedChannels;
 // each room's name and information for the user.
 class RoomDisplay {
 public:
-    RoomDisplay(VoiceObject& voice, const PanelControls& controls, RadioDisplay& radios, RememberedChannels& channels)
+    RoomDisplay(VoiceObject& voice, const PanelControls& controls, const PanelWords& words, RadioDisplay& radios,
+        RememberedChannels& channels)
         : voice_(voice)
         , c_(controls)
+        , words_(words)
         , radios_(radios)
         , channels_(channels)
     {
@@ -55,6 +58,7 @@ private:
 
     VoiceObject& voice_;
     const PanelControls& c_;
+    const PanelWords& words_;
     RadioDisplay& radios_;
     RememberedChannels& channels_;
     // The room the free channel joined last, as the client named it.

@@ -6,6 +6,7 @@
 #include <NorvoUITOKA/platform/Form.h>
 #include <NorvoUITOKA/platform/SettingsStore.h>
 #include <NorvoUITOKA/platform/Signal.h>
+#include <NorvoUITOKA/platform/TextCatalogue.h>
 #include <NorvoUITOKA/platform/WindowSystem.h>
 #include <NorvoUITOKA/voice/VoiceClient.h>
 #include <NorvoUITOKA/voice/VoiceEventSink.h>
@@ -19,12 +20,15 @@ namespace norvo {
 class TokaPrivate;
 
 // The outside components a panel is wired to; each must outlive the panel.
+// The panel asks the catalogue for its texts once, when it is made (English
+// unless the host gives its own).
 struct TokaEnvironment {
     VoiceClient& voice;
     DockFrame& dockFrame;
     SettingsStore& settings;
     WindowSystem& windows;
     Clock& clock;
+    const TextCatalogue& texts = TextCatalogue::english();
 };
 
 // The panel's fields as the host and scripts see them: the host window, its

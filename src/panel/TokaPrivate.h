@@ -7,6 +7,7 @@
 #include "panel/EventDispatch.h"
 #include "panel/FrequencyEntry.h"
 #include "panel/PanelControls.h"
+#include "panel/PanelWords.h"
 #include "panel/RadioDisplay.h"
 #include "panel/RememberedChannels.h"
 #include "panel/RoomDisplay.h"
@@ -35,6 +36,7 @@ public:
     void Terminate() noexcept;
 
     TokaEnvironment env;
+    const PanelWords words;
     Form form{"TOKA"};
     const PanelControls controls;
     VoiceObject voice;

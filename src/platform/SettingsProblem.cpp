@@ -2,19 +2,20 @@
 
 namespace norvo {
 
-std::string SettingsProblem::message() const
+std::string SettingsProblem::message(const TextCatalogue& texts) const
 {
+    const auto sentence = [&](const std::string& pattern) { return TextCatalogue::fill(pattern, {file, reason}); };
     switch (kind) {
     case Kind::Unreadable:
-        return "cannot read the settings file " + file + " (" + reason
-            + "); it is left as it is and the remembered channels are not saved";
+        return sentence(texts.translate("norvo::SettingsProblem",
+            "cannot read the settings file %1 (%2); it is left as it is and the remembered channels are not saved"));
     case Kind::Unparseable:
-        return "the settings file " + file + " does not parse (" + reason
-            + "); it is left as it is and the remembered channels are not saved";
+        return sentence(texts.translate("norvo::SettingsProblem",
+            "the settings file %1 does not parse (%2); it is left as it is and the remembered channels are not saved"));
     case Kind::Unwritable: break;
     }
-    return "cannot write the settings file " + file + " (" + reason
-        + "); the remembered channels are kept only until the panel closes";
+    return sentence(texts.translate("norvo::SettingsProblem",
+        "cannot write the settings file %1 (%2); the remembered channels are kept only until the panel closes"));
 }
 
 } // namespace norvo

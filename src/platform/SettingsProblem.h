@@ -1,6 +1,7 @@
 #pragma once
 
 #include <NorvoUITOKA/norvouitoka_export.h>
+#include <NorvoUITOKA/platform/TextCatalogue.h>
 
 #include <string>
 
@@ -24,8 +25,9 @@ struct NORVOUITOKA_EXPORT SettingsProblem {
     std::string file;
     std::string reason;
 
-    // One sentence for the user: the file, the reason and what follows.
-    std::string message() const;
+    // One sentence for the user: the file, the reason and what follows, in
+    // the catalogue's language.
+    std::string message(const TextCatalogue& texts = TextCatalogue::english()) const;
 
     bool operator==(const SettingsProblem&) const = default;
 };

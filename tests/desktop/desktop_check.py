@@ -195,7 +195,7 @@ def action_names(node):
 def start_demo(tag, extra_env=None):
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **(extra_env or {}))
     errors = os.path.join(WORK, tag + ".stderr")
-    process = subprocess.Popen([DEMO, "--seed", "7", "--settings", os.path.join(WORK, tag + ".ini")],
+    process = subprocess.Popen([DEMO, "--language", "en", "--seed", "7", "--settings", os.path.join(WORK, tag + ".ini")],
                                env=env, stdout=subprocess.DEVNULL, stderr=open(errors, "w"))
     try:
         window = poll(lambda: window_named("TOKA"), 20, "the TOKA window")

@@ -96,6 +96,30 @@ TEST_F(Display, ConnectedRoomButtonTellsTheRoomsNameAndInformation)
     }
 }
 
+// A host's catalogue may put a pattern's fields in another order: the words
+// follow it, and new information still replaces the old.
+TEST_F(Display, ConnectedRoomWordsFollowTheCataloguesPattern)
+{
+    struct Reordering : TextCatalogue {
+        std::string translate(const char* context, const char* english) const override
+        {
+            return std::string_view(english) == "Connected to %1: %2" ? "%2 (%1)"
+                                                                      : TextCatalogue::translate(context, english);
+        }
+    } catalogue;
+    panel.reset();
+    panel = std::make_unique<TOKA>(TokaEnvironment{loggedVoice, dock, settings, windows, clock, catalogue});
+    startBound();
+    voice.setText(Handle, 7, "EDDF_TWR");
+    voice.setText(Handle, 10, "Frankfurt Tower\r\nQNH 1013");
+    voice.setLong(Handle, 7, 2);
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectValueChanged, Handle, 7);
+    EXPECT_EQ(control("RoomStatus", 0).accessibleDescription(), "Frankfurt Tower  QNH 1013 (EDDF_TWR)");
+    voice.setText(Handle, 10, "Frankfurt Tower\r\nQNH 1012");
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectTextChanged, Handle, 10);
+    EXPECT_EQ(control("RoomStatus", 0).accessibleDescription(), "Frankfurt Tower  QNH 1012 (EDDF_TWR)");
+}
+
 // Everything shown: rooms connected and named, speakers routed per slot.
 TEST_F(Display, RefreshFindingWhatIsShownRepaintsNothing)
 {

@@ -64,15 +64,16 @@ void PanelSession::stopPanel() noexcept
 void PanelSession::replacePanel()
 {
     VoiceClient& voice = voice_ ? *voice_ : *unbound_;
-    auto panel = std::make_unique<norvo::TOKA>(TokaEnvironment{voice, dockFrame_, *settings_, windows_, clock_});
+    auto panel
+        = std::make_unique<norvo::TOKA>(TokaEnvironment{voice, dockFrame_, *settings_, windows_, clock_, texts_});
     panel->HostinghWnd(hostWindow_);
     if (panel_)
         deliver("panel resize", [&] { panel->resize(panel_->form().width(), panel_->form().height()); });
     panel->Quit.connect([this] { emit quit(); });
     panel->SettingsProblemFound.connect([this](const SettingsProblem& problem) {
         const QString file = QString::fromStdString(problem.file);
-        const QString message = QString::fromStdString(problem.message());
-        qCWarning(lcSettings, "%s", qUtf8Printable(message));
+        const QString message = QString::fromStdString(problem.message(texts_));
+        qCWarning(lcSettings, "%s", problem.message().c_str());
         QMetaObject::invokeMethod(
             this, [this, file, message] { emit settingsProblem(file, message); }, Qt::QueuedConnection);
     });

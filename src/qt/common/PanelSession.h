@@ -5,6 +5,7 @@
 #include "host/StandaloneDockFrame.h"
 #include "panel/TOKA.h"
 #include "qt/common/QtClock.h"
+#include "qt/common/QtTextCatalogue.h"
 #include "qt/common/ThreadSafeEventSink.h"
 
 #include <QObject>
@@ -23,7 +24,8 @@ namespace norvo::qt {
 // thread (a ThreadSafeEventSink carries them to this one). The dock frame may
 // be given at any time (none: the panel quits by its Quit signal); the
 // settings store (the user's settings file unless given) before the client,
-// or the running panel starts again on it.
+// or the running panel starts again on it. Each panel takes its texts from
+// the application's translators as they are when it is made.
 class NORVOUITOKA_QTCOMMON_EXPORT PanelSession final : public QObject {
     Q_OBJECT
 
@@ -75,6 +77,7 @@ private:
 
     WindowSystem& windows_;
     QtClock clock_;
+    QtTextCatalogue texts_;
     std::unique_ptr<SettingsStore> settings_;
     DockFrameLink dockFrame_;
     std::unique_ptr<VoiceClient> unbound_;
