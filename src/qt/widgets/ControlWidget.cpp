@@ -1,6 +1,7 @@
 #include "qt/widgets/ControlWidget.h"
 
 #include "platform/Form.h"
+#include "qt/common/ControlPainter.h"
 #include "qt/common/Conversions.h"
 #include "qt/common/EventBoundary.h"
 #include "qt/widgets/AccessibleControl.h"
@@ -113,7 +114,7 @@ void ControlWidget::reflect(Property property)
 void ControlWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), toQColor(control_.backColor()));
+    ControlPainter::paintBackground(painter, event->rect(), control_);
 }
 
 void ControlWidget::mousePressEvent(QMouseEvent* event)
