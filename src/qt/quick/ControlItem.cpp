@@ -1,0 +1,290 @@
+#include "qt/quick/ControlItem.h"
+
+#include "labels/UserLabel.h"
+#include "platform/Form.h"
+#include "platform/Label.h"
+#include "platform/Shape.h"
+#include "qt/common/ControlPainter.h"
+#include "qt/common/Conversions.h"
+#include "qt/common/EventBoundary.h"
+#include "qt/quick/QuickFormView.h"
+
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMetaObject>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QQuickWindow>
+
+namespace norvo::qt {
+
+namespace {
+
+constexpr Property AllProperties[] = {Property::Visible, Property::Enabled, Property::Left, Property::Top,
+    Property::Width, Property::Height, Property::ToolTipText, Property::BackColor, Property::ForeColor,
+    Property::MousePointer, Property::TabIndex, Property::Caption, Property::Tag, Property::Font, Property::Transparent,
+    Property::Alignment, Property::Text, Property::Selection, Property::List, Property::FillColor,
+    Property::BorderColor, Property::Interval, Property::Picture, Property::TabStop, Property::Hint,
+    Property::AccessibleRole, Property::AccessibleName, Property::AccessibleDescription, Property::CheckState};
+
+// The view an item belongs to: its outermost control item.
+QuickFormView* viewOf(QQuickItem* item)
+{
+    QuickFormView* view = nullptr;
+    for (; item; item = item->parentItem())
+        if (auto* found = qobject_cast<QuickFormView*>(item))
+            view = found;
+    return view;
+}
+
+} // namespace
+
+ControlItem::ControlItem(Control& control, QQuickItem* parent)
+    : QQuickPaintedItem(parent)
+    , control_(control)
+{
+    setAcceptedMouseButtons(Qt::AllButtons);
+    setAcceptHoverEvents(true);
+    // The pixels are painted at the device's resolution and shown one to one.
+    setAntialiasing(false);
+    setOpaquePainting(!isWindowless(control));
+    if (control.kind() == ControlKind::UserLabelGraph)
+        picture_ = ControlPainter::pictureOf(static_cast<UserLabel&>(control));
+}
+
+bool ControlItem::isWindowless(const Control& control)
+{
+    return control.kind() == ControlKind::Label || control.kind() == ControlKind::Shape;
+}
+
+bool ControlItem::takesFocus() const
+{
+    // What only shows a state is nothing to act on.
+    return control_.canTakeFocus() && control_.accessibleRole() != AccessibleRole::Indicator;
+}
+
+bool ControlItem::isTabStop() const { return takesFocus() && control_.tabStop(); }
+
+Form* ControlItem::form() const
+{
+    Control& root = control_.root();
+    return root.kind() == ControlKind::Form ? static_cast<Form*>(&root) : nullptr;
+}
+
+void ControlItem::reflectAll()
+{
+    for (const Property property : AllProperties)
+        reflect(property);
+}
+
+void ControlItem::reflect(Property property)
+{
+    switch (property) {
+    case Property::Visible: setVisible(control_.visible()); break;
+    case Property::Enabled:
+        setEnabled(control_.enabled());
+        update();
+        break;
+    case Property::Left:
+    case Property::Top:
+    case Property::Width:
+    case Property::Height:
+        setPosition(QPointF(control_.left(), control_.top()));
+        setSize(QSizeF(std::max(0, control_.width()), std::max(0, control_.height())));
+        if (control_.kind() == ControlKind::UserLabelGraph) {
+            picture_ = ControlPainter::pictureOf(static_cast<UserLabel&>(control_));
+            update();
+        }
+        break;
+    case Property::Picture:
+        if (control_.kind() == ControlKind::UserLabelGraph) {
+            picture_ = ControlPainter::pictureOf(static_cast<UserLabel&>(control_));
+            update();
+        }
+        break;
+    case Property::Caption: showCaption(); break;
+    case Property::Transparent:
+        setOpaquePainting(!isWindowless(control_)
+            || (control_.kind() == ControlKind::Label && !static_cast<Label&>(control_).transparent()));
+        update();
+        break;
+    case Property::MousePointer:
+        if (control_.mousePointer() == 0)
+            unsetCursor();
+        else
+            setCursor(toCursorShape(control_.mousePointer()));
+        break;
+    case Property::BackColor:
+    case Property::ForeColor:
+    case Property::Font:
+    case Property::Alignment:
+    case Property::FillColor:
+    case Property::BorderColor: update(); break;
+    default: break;
+    }
+}
+
+void ControlItem::showCaption()
+{
+    if (control_.kind() != ControlKind::Label)
+        return;
+    const QString caption = toQString(static_cast<Label&>(control_).caption());
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    update();
+}
+
+void ControlItem::paint(QPainter* painter)
+{
+    countPaint();
+    const QSize shown(static_cast<int>(width()), static_cast<int>(height()));
+    switch (control_.kind()) {
+    case ControlKind::Label:
+        ControlPainter::paintLabel(*painter, shown, static_cast<Label&>(control_), caption_, isEnabled());
+        return;
+    case ControlKind::Shape: ControlPainter::paintShape(*painter, shown, static_cast<Shape&>(control_)); return;
+    case ControlKind::UserLabelGraph:
+        if (!picture_.isNull()) {
+            ControlPainter::paintPicture(*painter, shown, static_cast<UserLabel&>(control_), picture_);
+            return;
+        }
+        break;
+    default: break;
+    }
+    ControlPainter::paintBackground(*painter, QRect(QPoint(0, 0), shown), control_);
+}
+
+void ControlItem::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (takesFocus())
+        forceActiveFocus(Qt::MouseFocusReason);
+    clickPending_ = event->button() == Qt::LeftButton;
+    const MouseEvent press = toMouseEvent(*event);
+    deliver(control_, "mouse press", [&] { control_.mouseDown(press); });
+}
+
+void ControlItem::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    const bool click = clickPending_ && event->button() == Qt::LeftButton && contains(event->position());
+    clickPending_ = false;
+    if (click)
+        deliver(control_, "click", [&] { control_.click(); });
+}
+
+void ControlItem::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double-click is the double-click itself: no
+    // mouse-down and, at its release, no click.
+    event->accept();
+    clickPending_ = false;
+    if (event->button() == Qt::LeftButton)
+        deliver(control_, "double-click", [&] { control_.dblClick(); });
+}
+
+void ControlItem::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    tellMouseMove(event->position(), event->buttons(), event->modifiers());
+}
+
+void ControlItem::hoverEnterEvent(QHoverEvent* event)
+{
+    if (QuickFormView* view = viewOf(this))
+        view->hovered(this);
+    hoverMoveEvent(event);
+}
+
+void ControlItem::hoverMoveEvent(QHoverEvent* event)
+{
+    event->accept();
+    tellMouseMove(event->position(), Qt::NoButton, event->modifiers());
+}
+
+void ControlItem::hoverLeaveEvent(QHoverEvent* event)
+{
+    if (QuickFormView* view = viewOf(this))
+        view->left(this);
+    event->accept();
+}
+
+void ControlItem::tellMouseMove(QPointF at, Qt::MouseButtons held, Qt::KeyboardModifiers modifiers)
+{
+    const QMouseEvent qtMove(QEvent::MouseMove, at, at, Qt::NoButton, held, modifiers);
+    const MouseEvent move = toMouseEvent(qtMove);
+    deliver(control_, "mouse move", [&] { control_.mouseMove(move); });
+}
+
+bool ControlItem::moveFocusByKey(const QKeyEvent& event)
+{
+    const bool backwards
+        = event.key() == Qt::Key_Backtab || (event.key() == Qt::Key_Tab && (event.modifiers() & Qt::ShiftModifier));
+    if (event.key() != Qt::Key_Tab && event.key() != Qt::Key_Backtab)
+        return false;
+    if (QuickFormView* view = viewOf(this))
+        view->moveFocus(this, !backwards);
+    return true;
+}
+
+void ControlItem::keyPressEvent(QKeyEvent* event)
+{
+    // A key held down is one press, as on the platform's buttons.
+    if (event->isAutoRepeat()) {
+        event->accept();
+        return;
+    }
+    if (moveFocusByKey(*event)) {
+        event->accept();
+        return;
+    }
+    const std::optional<std::int16_t> code = keyAsciiOf(*event);
+    if (!code) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    std::int16_t keyAscii = *code;
+    deliver(control_, "key press", [&] { control_.keyPress(keyAscii); });
+}
+
+void ControlItem::focusInEvent(QFocusEvent* event)
+{
+    QQuickPaintedItem::focusInEvent(event);
+    QuickFormView* view = viewOf(this);
+    if (view && takesFocus())
+        view->markFocus(this);
+    if (Form* owner = form())
+        deliver(control_, "focus", [&] { owner->setFocus(&control_); });
+}
+
+void ControlItem::focusOutEvent(QFocusEvent* event)
+{
+    QQuickPaintedItem::focusOutEvent(event);
+    if (QuickFormView* view = viewOf(this))
+        view->unmarkFocus(this);
+    // The form keeps its focused control while the whole window is inactive
+    // or a popup is open, as the platform does.
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        return;
+    // Another control of the same form taking the focus tells the form
+    // itself, once the focus has arrived there.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            Form* owner = form();
+            if (!owner || owner->focusedControl() != &control_ || hasActiveFocus())
+                return;
+            const QQuickWindow* shown = window();
+            for (const QQuickItem* item = shown ? shown->activeFocusItem() : nullptr; item; item = item->parentItem())
+                if (const auto* other = qobject_cast<const ControlItem*>(item);
+                    other && &other->control().root() == &control_.root())
+                    return;
+            deliver(control_, "focus", [&] { owner->setFocus(nullptr); });
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace norvo::qt
