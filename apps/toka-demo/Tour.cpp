@@ -8,6 +8,7 @@
 #include "panel/TOKA.h"
 #include "platform/ComboBox.h"
 #include "qt/common/QtSettingsStore.h"
+#include "qt/quick/QuickSnapshot.h"
 #include "qt/widgets/ComboBoxWidget.h"
 #include "qt/widgets/FormView.h"
 #include "qt/widgets/PanelSnapshot.h"
@@ -117,6 +118,9 @@ QImage Tour::rememberedList()
 void Tour::shoot(const QString& name, const QString& caption, const QImage& below, int belowLeft)
 {
     shootPicture(name, caption, norvo::qt::PanelSnapshot::grab(host_->panel().panel()), below, belowLeft);
+    // The same state on the Qt Quick panel, which paints the same pixels.
+    shootPicture(QStringLiteral("quick/") + name, caption + QStringLiteral(" (Qt Quick)"),
+        norvo::qt::QuickSnapshot::grab(host_->panel().panel()));
 }
 
 void Tour::shootPicture(
@@ -198,7 +202,8 @@ void Tour::save(const QImage& picture, const QString& name, const QString& capti
 int Tour::run()
 {
     std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(folder_).toStdString()), error);
+    std::filesystem::create_directories(
+        std::filesystem::path(QFile::encodeName(folder_ + QStringLiteral("/quick")).toStdString()), error);
     if (error) {
         std::fprintf(stderr, "toka-demo: cannot create %s: %s\n", qPrintable(folder_), error.message().c_str());
         return 1;
