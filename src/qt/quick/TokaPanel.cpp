@@ -1,5 +1,6 @@
 #include "qt/quick/TokaPanel.h"
 
+#include "panel/TOKA.h"
 #include "qt/common/EventBoundary.h"
 #include "qt/quick/SimulatedNetwork.h"
 #include "qt/quick/TokaPanelPrivate.h"
@@ -90,6 +91,11 @@ void TokaPanel::componentComplete()
 {
     QQuickItem::componentComplete();
     d->applyClient();
+    // A QML host cannot ask the panel its size as a docking host does: the
+    // panel is asked here, on its own behalf.
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    deliver("panel sizing", [&] { panel().Sizing(0, width, height); });
 }
 
 void TokaPanel::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry)

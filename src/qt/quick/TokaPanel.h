@@ -28,7 +28,8 @@ class TokaPanelPrivate;
 // client, dock frame and settings store through the setters; in QML a
 // SimulatedNetwork stands in for the client. The client may raise its events
 // from any of its threads. The item takes the panel's size (implicitWidth,
-// implicitHeight); a size the host gives it is passed on to the panel.
+// implicitHeight), which a QML-made item asks of the panel (Sizing) once
+// complete; a size the host gives it is passed on to the panel.
 class NORVOUITOKA_QUICK_EXPORT TokaPanel : public QQuickItem {
     Q_OBJECT
     QML_ELEMENT
