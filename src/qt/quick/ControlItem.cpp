@@ -161,34 +161,25 @@ void ControlItem::mousePressEvent(QMouseEvent* event)
     event->accept();
     if (takesFocus())
         forceActiveFocus(Qt::MouseFocusReason);
-    clickPending_ = event->button() == Qt::LeftButton;
-    const MouseEvent press = toMouseEvent(*event);
-    deliver(control_, "mouse press", [&] { control_.mouseDown(press); });
+    input_.press(*event);
 }
 
 void ControlItem::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
-    const bool click = clickPending_ && event->button() == Qt::LeftButton && contains(event->position());
-    clickPending_ = false;
-    if (click)
-        deliver(control_, "click", [&] { control_.click(); });
+    input_.release(*event, contains(event->position()));
 }
 
 void ControlItem::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // The second press of a double-click is the double-click itself: no
-    // mouse-down and, at its release, no click.
     event->accept();
-    clickPending_ = false;
-    if (event->button() == Qt::LeftButton)
-        deliver(control_, "double-click", [&] { control_.dblClick(); });
+    input_.doubleClick(*event);
 }
 
 void ControlItem::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
-    tellMouseMove(event->position(), event->buttons(), event->modifiers());
+    input_.move(*event);
 }
 
 void ControlItem::hoverEnterEvent(QHoverEvent* event)
@@ -213,9 +204,7 @@ void ControlItem::hoverLeaveEvent(QHoverEvent* event)
 
 void ControlItem::tellMouseMove(QPointF at, Qt::MouseButtons held, Qt::KeyboardModifiers modifiers)
 {
-    const QMouseEvent qtMove(QEvent::MouseMove, at, at, Qt::NoButton, held, modifiers);
-    const MouseEvent move = toMouseEvent(qtMove);
-    deliver(control_, "mouse move", [&] { control_.mouseMove(move); });
+    input_.move(QMouseEvent(QEvent::MouseMove, at, at, Qt::NoButton, held, modifiers));
 }
 
 bool ControlItem::moveFocusByKey(const QKeyEvent& event)
@@ -231,23 +220,10 @@ bool ControlItem::moveFocusByKey(const QKeyEvent& event)
 
 void ControlItem::keyPressEvent(QKeyEvent* event)
 {
-    // A key held down is one press, as on the platform's buttons.
-    if (event->isAutoRepeat()) {
+    if (moveFocusByKey(*event) || input_.key(*event))
         event->accept();
-        return;
-    }
-    if (moveFocusByKey(*event)) {
-        event->accept();
-        return;
-    }
-    const std::optional<std::int16_t> code = keyAsciiOf(*event);
-    if (!code) {
+    else
         event->ignore();
-        return;
-    }
-    event->accept();
-    std::int16_t keyAscii = *code;
-    deliver(control_, "key press", [&] { control_.keyPress(keyAscii); });
 }
 
 void ControlItem::focusInEvent(QFocusEvent* event)

@@ -2,6 +2,7 @@
 
 #include "platform/Control.h"
 #include "platform/Property.h"
+#include "qt/common/ControlInput.h"
 
 #include <QImage>
 #include <QQuickPaintedItem>
@@ -66,8 +67,7 @@ private:
     Control& control_;
     QString caption_;
     QImage picture_;
-    // A left press on this item whose release makes a click.
-    bool clickPending_ = false;
+    ControlInput input_{control_};
     int paintCount_ = 0;
 };
 
