@@ -1,6 +1,7 @@
 #include "qt/widgets/ControlWidget.h"
 
 #include "platform/Form.h"
+#include "qt/common/AllProperties.h"
 #include "qt/common/ControlPainter.h"
 #include "qt/common/Conversions.h"
 #include "qt/common/EventBoundary.h"
@@ -16,13 +17,6 @@
 namespace norvo::qt {
 
 namespace {
-
-constexpr Property AllProperties[] = {Property::Visible, Property::Enabled, Property::Left, Property::Top,
-    Property::Width, Property::Height, Property::ToolTipText, Property::BackColor, Property::ForeColor,
-    Property::MousePointer, Property::TabIndex, Property::Caption, Property::Tag, Property::Font, Property::Transparent,
-    Property::Alignment, Property::Text, Property::Selection, Property::List, Property::FillColor,
-    Property::BorderColor, Property::Interval, Property::Picture, Property::TabStop, Property::Hint,
-    Property::AccessibleRole, Property::AccessibleName, Property::AccessibleDescription, Property::CheckState};
 
 // The model control shown by a widget or by one of its ancestors.
 const ControlWidget* owningControlWidget(const QWidget* widget)
