@@ -1,11 +1,13 @@
 // Process start to first frame, and processor time and memory at the first
 // frame, of the voice panel in a Qt window (startup-panel-host) against a
 // bare Qt host of the same size with the same voice traffic
-// (startup-bare-host). Each round
-// starts both hosts one after the other, the order swapped every round, on
+// (startup-bare-host), and of the Qt Quick panel in a QQuickWindow
+// (startup-quick-panel-host) against a QQuickWindow of 40 Rectangle and
+// Text items (startup-quick-bare-host). Each round
+// starts the hosts one after the other, the order reversed every round, on
 // Qt's offscreen platform and, where an X server is at hand ($DISPLAY, or an
 // Xvfb started here for the run), on xcb. Prints the medians of each host
-// and their ratio, panel/bare.
+// and the ratio of each panel host to its bare one.
 //
 //   StartupBench [--rounds N] [--platform offscreen|xcb]...
 //
@@ -286,6 +288,13 @@ struct Platform {
     std::map<std::string, std::vector<Start>> starts;
 };
 
+// Each front end's panel host against its bare host.
+struct Pair {
+    const char* panel;
+    const char* bare;
+};
+constexpr Pair Pairs[] = {{"panel", "bare"}, {"quick", "quick-bare"}};
+
 void printPlatform(const Platform& platform, std::size_t rounds)
 {
     const auto column = [&](const std::string& host, double Start::*field) {
@@ -295,25 +304,28 @@ void printPlatform(const Platform& platform, std::size_t rounds)
         return median(values);
     };
     std::printf("%s, %zu rounds, medians:\n", platform.name.c_str(), rounds);
-    std::printf("  %-6s %9s %11s %12s %10s %8s %8s %8s\n", "host", "in main", "widget in", "first frame", "widget ms",
+    std::printf("  %-10s %9s %11s %12s %10s %8s %8s %8s\n", "host", "in main", "widget in", "first frame", "widget ms",
         "CPU ms", "RSS MB", "peak MB");
-    for (const char* host : {"panel", "bare"})
-        std::printf("  %-6s %9.1f %11.1f %12.1f %10.2f %8.1f %8.1f %8.1f\n", host, column(host, &Start::loaded),
-            column(host, &Start::built), column(host, &Start::frame), column(host, &Start::widgetMs),
-            column(host, &Start::cpuMs), column(host, &Start::rssMb), column(host, &Start::peakMb));
-    // Per-round ratios as well: the two starts of a round saw the same load.
-    const auto& panel = platform.starts.at("panel");
-    const auto& bare = platform.starts.at("bare");
-    std::vector<double> frameRatios;
-    for (std::size_t i = 0; i < panel.size(); ++i)
-        frameRatios.push_back(panel[i].frame / bare[i].frame);
-    std::printf("  ratio panel/bare: first frame %.2fx (per round: median %.2fx, middle half %.2f-%.2fx), CPU %.2fx, "
-                "RSS at first frame %.2fx, peak %.2fx\n",
-        column("panel", &Start::frame) / column("bare", &Start::frame), median(frameRatios),
-        quantile(frameRatios, 0.25), quantile(frameRatios, 0.75),
-        column("panel", &Start::cpuMs) / column("bare", &Start::cpuMs),
-        column("panel", &Start::rssMb) / column("bare", &Start::rssMb),
-        column("panel", &Start::peakMb) / column("bare", &Start::peakMb));
+    for (const Pair& pair : Pairs)
+        for (const char* host : {pair.panel, pair.bare})
+            std::printf("  %-10s %9.1f %11.1f %12.1f %10.2f %8.1f %8.1f %8.1f\n", host, column(host, &Start::loaded),
+                column(host, &Start::built), column(host, &Start::frame), column(host, &Start::widgetMs),
+                column(host, &Start::cpuMs), column(host, &Start::rssMb), column(host, &Start::peakMb));
+    for (const Pair& pair : Pairs) {
+        // Per-round ratios as well: the starts of a round saw the same load.
+        const auto& panel = platform.starts.at(pair.panel);
+        const auto& bare = platform.starts.at(pair.bare);
+        std::vector<double> frameRatios;
+        for (std::size_t i = 0; i < panel.size(); ++i)
+            frameRatios.push_back(panel[i].frame / bare[i].frame);
+        std::printf("  ratio %s/%s: first frame %.2fx (per round: median %.2fx, middle half %.2f-%.2fx), CPU %.2fx, "
+                    "RSS at first frame %.2fx, peak %.2fx\n",
+            pair.panel, pair.bare, column(pair.panel, &Start::frame) / column(pair.bare, &Start::frame),
+            median(frameRatios), quantile(frameRatios, 0.25), quantile(frameRatios, 0.75),
+            column(pair.panel, &Start::cpuMs) / column(pair.bare, &Start::cpuMs),
+            column(pair.panel, &Start::rssMb) / column(pair.bare, &Start::rssMb),
+            column(pair.panel, &Start::peakMb) / column(pair.bare, &Start::peakMb));
+    }
 }
 
 int run(int argc, char** argv)
@@ -350,7 +362,9 @@ int run(int argc, char** argv)
     std::ofstream(settings)
         << "[PRIVATE]\nCHANNEL0=EDDF_TWR\nCHANNEL1=EDDF_APP\nCHANNEL2=EGLL_TWR\nCHANNEL3=LFPG_GND\n";
     const std::vector<Host> hosts{{"panel", {(here / "startup-panel-host").string(), settings.string()}},
-        {"bare", {(here / "startup-bare-host").string()}}};
+        {"bare", {(here / "startup-bare-host").string()}},
+        {"quick", {(here / "startup-quick-panel-host").string(), settings.string()}},
+        {"quick-bare", {(here / "startup-quick-bare-host").string()}}};
 
     if (platforms.empty())
         platforms = {"offscreen", "xcb"};

@@ -6,7 +6,7 @@
 # pkg-config file that builds and runs a small core program; the catalogues
 # of translations with the Qt libraries; then every
 # example under examples/ configured, built and run against the install (a
-# headless one with Qt disabled).
+# headless one with Qt disabled, the QML one with the install's QML modules).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 prefix=$(realpath "$1")
@@ -24,7 +24,9 @@ stray=$(find "$prefix/include" -mindepth 1 -maxdepth 1 ! -name NorvoUITOKA)
 private=$(find "$prefix/include" -name '*Private.h' -o -name '*_p.h')
 [ -z "$private" ] || fail "private headers installed: $private"
 qt_cflags=""
-if [ -d "$prefix/include/NorvoUITOKA/qt" ]; then
+if [ -d "$prefix/include/NorvoUITOKA/qt/quick" ]; then
+    qt_cflags=$(pkg-config --cflags Qt6Widgets Qt6Quick)
+elif [ -d "$prefix/include/NorvoUITOKA/qt" ]; then
     qt_cflags=$(pkg-config --cflags Qt6Widgets)
 fi
 headers=0
@@ -87,13 +89,16 @@ LD_LIBRARY_PATH="$libdir" "$work/pkg-config-user"
 for example in examples/*/; do
     name=$(basename "$example")
     qt_off=()
-    grep -qE 'find_package\(Qt6|COMPONENTS[^)]*\bqt\b' "$example/CMakeLists.txt" || qt_off=(-DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON)
+    grep -qE 'find_package\(Qt6|COMPONENTS[^)]*\b(qt|quick)\b' "$example/CMakeLists.txt" || qt_off=(-DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON)
     echo "check-install: example $name ${qt_off[*]}"
     { cmake -S "$example" -B "$work/$name" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         "${qt_off[@]}" && cmake --build "$work/$name" -j2; } >"$work/$name.log" 2>&1 \
         || { cat "$work/$name.log"; fail "example $name does not build against the install"; }
-    # A Qt example runs on the offscreen platform and closes by itself.
+    # A Qt example runs on the offscreen platform (its scenes drawn by the
+    # software renderer, the install's QML modules on the import path) and
+    # closes by itself.
     run=("./$name")
-    [ ${#qt_off[@]} -gt 0 ] || run=(env QT_QPA_PLATFORM=offscreen "./$name" --quit-after 1500)
+    [ ${#qt_off[@]} -gt 0 ] || run=(env QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software
+        QML_IMPORT_PATH="$libdir/qml" "./$name" --quit-after 1500)
     (cd "$work/$name" && timeout 120 "${run[@]}")
 done

@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-packages.sh g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-    qt6-base-dev qt6-l10n-tools libgl-dev libx11-dev libxext-dev fonts-dejavu-core ${NORVO_EXTRA_PACKAGES:-}
+    qt6-base-dev qt6-l10n-tools qt6-declarative-dev qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript \
+    libgl-dev libx11-dev libxext-dev fonts-dejavu-core ${NORVO_EXTRA_PACKAGES:-}
 
 build_dir=${NORVO_BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=${NORVO_BUILD_TYPE:-RelWithDebInfo} ${NORVO_CMAKE_ARGS:-} >/dev/null

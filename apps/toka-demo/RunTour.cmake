@@ -13,8 +13,10 @@ if(NOT output MATCHES "tour written to")
     message(FATAL_ERROR "toka-demo --tour did not say where it wrote:\n${output}")
 endif()
 
+# The panel's states on the Qt Quick panel too, under quick/.
 foreach(picture 01-network-offline 02-rooms-offline 03-pending 04-connected-activity 05-failed 06-kicked
-        07-speaker-routing 08-all-to-speaker 09-remembered-channels 10-console 11-high-density 12-keyboard-focus)
+        07-speaker-routing 08-all-to-speaker 09-remembered-channels 10-console 11-high-density 12-keyboard-focus
+        quick/01-network-offline quick/04-connected-activity quick/07-speaker-routing quick/09-remembered-channels)
     set(file ${OUT}/${picture}.png)
     if(NOT EXISTS ${file})
         message(FATAL_ERROR "missing ${file}")

@@ -8,6 +8,7 @@
 #include "panel/TOKA.h"
 #include "platform/ComboBox.h"
 #include "qt/common/QtSettingsStore.h"
+#include "qt/quick/QuickSnapshot.h"
 #include "qt/widgets/ComboBoxWidget.h"
 #include "qt/widgets/FormView.h"
 #include "qt/widgets/PanelSnapshot.h"
@@ -117,10 +118,13 @@ QImage Tour::rememberedList()
 void Tour::shoot(const QString& name, const char* caption, const QImage& below, int belowLeft)
 {
     shootPicture(name, caption, norvo::qt::PanelSnapshot::grab(host_->panel().panel()), below, belowLeft);
+    // The same state on the Qt Quick panel, which paints the same pixels.
+    shootPicture(QStringLiteral("quick/") + name, caption, norvo::qt::QuickSnapshot::grab(host_->panel().panel()), {},
+        0, " (Qt Quick)");
 }
 
-void Tour::shootPicture(
-    const QString& name, const char* caption, const QImage& panel, const QImage& below, int belowLeft)
+void Tour::shootPicture(const QString& name, const char* caption, const QImage& panel, const QImage& below,
+    int belowLeft, const char* suffix)
 {
     const QSize size(panel.width(), panel.height() + below.height());
     // The panel as the host window shows it: rounded by its region.
@@ -134,7 +138,7 @@ void Tour::shootPicture(
         painter.setClipping(false);
         painter.drawImage(belowLeft, panel.height(), below);
     }
-    save(shaped.scaled(size * Scale, Qt::IgnoreAspectRatio, Qt::FastTransformation), name, caption);
+    save(shaped.scaled(size * Scale, Qt::IgnoreAspectRatio, Qt::FastTransformation), name, caption, suffix);
 }
 
 void Tour::shootHighDensity(const QString& name, const char* caption)
@@ -171,7 +175,7 @@ bool Tour::tabTo(const char* control, int index)
     return form.focusedControl() == &target;
 }
 
-void Tour::save(const QImage& picture, const QString& name, const char* caption)
+void Tour::save(const QImage& picture, const QString& name, const char* caption, const char* suffix)
 {
     QImage page(
         picture.width() + 2 * Scale * 4, picture.height() + CaptionHeight + 2 * Scale * 4, QImage::Format_RGB32);
@@ -182,7 +186,7 @@ void Tour::save(const QImage& picture, const QString& name, const char* caption)
         painter.setPen(Ink);
         painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 13));
         painter.drawText(QRect(Scale * 4, picture.height() + Scale * 4, picture.width(), CaptionHeight),
-            Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("Tour", caption));
+            Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("Tour", caption) + QLatin1String(suffix));
     }
     const QString file = QDir(folder_).filePath(name + QStringLiteral(".png"));
     QImageWriter writer(file);
@@ -191,14 +195,15 @@ void Tour::save(const QImage& picture, const QString& name, const char* caption)
         failed_ = true;
         return;
     }
-    session_->note("screenshot " + file.toStdString() + ": " + caption);
+    session_->note("screenshot " + file.toStdString() + ": " + caption + suffix);
     written_ << file;
 }
 
 int Tour::run()
 {
     std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(folder_).toStdString()), error);
+    std::filesystem::create_directories(
+        std::filesystem::path(QFile::encodeName(folder_ + QStringLiteral("/quick")).toStdString()), error);
     if (error) {
         std::fprintf(stderr, "toka-demo: cannot create %s: %s\n", qPrintable(folder_), error.message().c_str());
         return 1;

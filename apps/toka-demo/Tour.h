@@ -30,14 +30,15 @@ private:
     // (the free channel's list) at the given left edge of the panel. The
     // caption is English, for the log; the picture shows it translated.
     void shoot(const QString& name, const char* caption, const QImage& below = {}, int belowLeft = 0);
-    // The same with a picture of the panel taken otherwise.
-    void shootPicture(
-        const QString& name, const char* caption, const QImage& panel, const QImage& below = {}, int belowLeft = 0);
+    // The same with a picture of the panel taken otherwise; the suffix
+    // (untranslated) follows the caption.
+    void shootPicture(const QString& name, const char* caption, const QImage& panel, const QImage& below = {},
+        int belowLeft = 0, const char* suffix = "");
     // The panel as a single-density screen shows it, enlarged, above the
     // same at twice the density, enlarged half as much.
     void shootHighDensity(const QString& name, const char* caption);
     // Writes a picture with its caption below it.
-    void save(const QImage& picture, const QString& name, const char* caption);
+    void save(const QImage& picture, const QString& name, const char* caption, const char* suffix = "");
     // Tab pressed in the host window until the control has the focus;
     // false when it never comes.
     bool tabTo(const char* control, int index);

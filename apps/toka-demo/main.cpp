@@ -5,6 +5,7 @@
 
 #include "DemoSession.h"
 #include "HostWindow.h"
+#include "QuickHostWindow.h"
 #include "SimulationConsole.h"
 #include "Tour.h"
 #include "WindowAccessible.h"
@@ -14,12 +15,14 @@
 #include "panel/TOKA.h"
 #include "qt/common/PanelTranslator.h"
 #include "qt/common/QtSettingsStore.h"
+#include "qt/quick/TokaPanel.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLoggingCategory>
+#include <QQuickWindow>
 
 #include <cstdio>
 #include <optional>
@@ -38,6 +41,8 @@ struct Options {
     bool log = false;
     // The language of the panel and the windows; none: the user's.
     std::optional<QLocale> language;
+    // The Qt Quick panel instead of the Widgets one.
+    bool quick = false;
 };
 
 // Read before Qt starts, as the tour picks the platform.
@@ -64,13 +69,17 @@ std::variant<Options, int> parse(int argc, char** argv)
     const QCommandLineOption language(QStringLiteral("language"),
         QStringLiteral("Show the panel and the windows in LANGUAGE (de, fr, en, ...) instead of your own."),
         QStringLiteral("LANGUAGE"));
-    parser.addOptions({tour, out, seed, settings, log, language});
+
+    const QCommandLineOption quick(QStringLiteral("quick"),
+        QStringLiteral("Show the Qt Quick panel (in a QQuickWindow) instead of the Widgets one."));
+    parser.addOptions({tour, out, seed, settings, log, language, quick});
     if (const std::optional<int> status = commandLine.parse(argc, argv))
         return *status;
 
     Options options;
     options.tour = parser.isSet(tour);
     options.log = parser.isSet(log);
+    options.quick = parser.isSet(quick);
     if (parser.isSet(out))
         options.out = parser.value(out);
     if (options.out.isEmpty())
@@ -118,24 +127,40 @@ int interactive(QApplication& app, const Options& options)
     QObject::connect(&session, &DemoSession::logged, &console, &SimulationConsole::appendLog);
     session.note("seed " + std::to_string(simulation.seed));
 
-    HostWindow host(session.voice(), session.dockFrame(),
-        options.settings.isEmpty() ? std::make_unique<norvo::qt::QtSettingsStore>()
-                                   : norvo::qt::QtSettingsStore::forFile(options.settings));
-    QObject::connect(&host, &HostWindow::closed, &app, &QApplication::quit);
-    QObject::connect(&host.panel(), &norvo::qt::TokaWidget::settingsProblem, &console,
-        [&session, &console](const QString&, const QString& message) {
-            session.note("settings: " + message.toStdString());
-            console.showSettingsProblem(message);
-        });
+    auto settings = options.settings.isEmpty() ? std::make_unique<norvo::qt::QtSettingsStore>()
+                                               : norvo::qt::QtSettingsStore::forFile(options.settings);
+    const auto showSettingsProblem = [&session, &console](const QString&, const QString& message) {
+        session.note("settings: " + message.toStdString());
+        console.showSettingsProblem(message);
+    };
+    std::unique_ptr<HostWindow> widgetsHost;
+    std::unique_ptr<QuickHostWindow> quickHost;
+    norvo::TOKA* panel = nullptr;
+    int hostHeight = 0;
+    if (options.quick) {
+        quickHost = std::make_unique<QuickHostWindow>(session.voice(), session.dockFrame(), std::move(settings));
+        QObject::connect(quickHost.get(), &QuickHostWindow::closed, &app, &QApplication::quit);
+        QObject::connect(&quickHost->panel(), &norvo::qt::TokaPanel::settingsProblem, &console, showSettingsProblem);
+        panel = &quickHost->panel().panel();
+        quickHost->setPosition(80, 80);
+        quickHost->show();
+        hostHeight = quickHost->height();
+    } else {
+        widgetsHost = std::make_unique<HostWindow>(session.voice(), session.dockFrame(), std::move(settings));
+        QObject::connect(widgetsHost.get(), &HostWindow::closed, &app, &QApplication::quit);
+        QObject::connect(&widgetsHost->panel(), &norvo::qt::TokaWidget::settingsProblem, &console, showSettingsProblem);
+        panel = &widgetsHost->panel().panel();
+        widgetsHost->move(80, 80);
+        widgetsHost->show();
+        hostHeight = widgetsHost->height();
+    }
     // A save that goes through again ends the problem.
-    QObject::connect(&session, &DemoSession::delivered, &console, [&host, &console] {
-        if (!host.panel().panel().settingsProblem())
+    QObject::connect(&session, &DemoSession::delivered, &console, [panel, &console] {
+        if (!panel->settingsProblem())
             console.showSettingsProblem({});
     });
-    host.move(80, 80);
-    host.show();
     console.resize(980, 560);
-    console.move(80, 80 + host.height() + 60);
+    console.move(80, 80 + hostHeight + 60);
     console.show();
     session.runInRealTime();
     return app.exec();
@@ -181,6 +206,8 @@ int main(int argc, char** argv)
     // QT_LOGGING_RULES still has the last word.
     if (options.log)
         QLoggingCategory::setFilterRules(QStringLiteral("norvo.demo.debug=true"));
+    // The Qt Quick panel paints on the CPU, as the Widgets one does.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("toka-demo"));
     norvo::qt::PanelTranslator panelTexts;

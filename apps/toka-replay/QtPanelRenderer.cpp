@@ -1,6 +1,8 @@
 #include "QtPanelRenderer.h"
 
-#include "ScriptCommand.h"
+#include "BoundaryReports.h"
+#include "KeyStroke.h"
+#include "OffscreenApplication.h"
 
 #include "panel/TOKA.h"
 #include "qt/widgets/FormView.h"
@@ -14,101 +16,19 @@
 
 #include <stdexcept>
 #include <string>
-#include <string_view>
 
 namespace norvo::replay {
 
-namespace {
-
-char platformOption[] = "-platform";
-char offscreen[] = "offscreen";
-
-// Rounds of the event loop a new window may take to become active.
-constexpr int ActivationRounds = 100;
-
-struct KeyStroke {
-    int key;
-    Qt::KeyboardModifiers modifiers;
-    QString text;
-};
-
-KeyStroke keyStrokeOf(const std::string& key)
-{
-    static const std::pair<const char*, KeyStroke> named[] = {
-        {"Tab", {Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t")}},
-        {"Backtab", {Qt::Key_Backtab, Qt::ShiftModifier, QString()}},
-        {"Space", {Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")}},
-        {"Return", {Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")}},
-        {"Escape", {Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b")}},
-        {"Left", {Qt::Key_Left, Qt::NoModifier, QString()}},
-        {"Right", {Qt::Key_Right, Qt::NoModifier, QString()}},
-        {"Up", {Qt::Key_Up, Qt::NoModifier, QString()}},
-        {"Down", {Qt::Key_Down, Qt::NoModifier, QString()}},
-    };
-    for (const auto& [name, stroke] : named)
-        if (key == name)
-            return stroke;
-    // A character: Qt's key code is its upper-case form.
-    const QString text = QString::fromStdString(key);
-    const QString upper = text.toUpper();
-    return {upper.size() == 1 ? int{upper.at(0).unicode()} : int{Qt::Key_unknown}, Qt::NoModifier, text};
-}
-
-// Collects what the front end reports of the panel's errors while a key is
-// handled (its event boundary logs them), for the script to print.
-class BoundaryReports {
-public:
-    BoundaryReports() { previous_ = qInstallMessageHandler(&BoundaryReports::handle); }
-    ~BoundaryReports()
-    {
-        qInstallMessageHandler(previous_);
-        lines_.clear();
-    }
-    BoundaryReports(const BoundaryReports&) = delete;
-    BoundaryReports& operator=(const BoundaryReports&) = delete;
-
-    void rethrow() const
-    {
-        if (!lines_.isEmpty())
-            throw std::runtime_error(lines_.join(QStringLiteral("; ")).toStdString());
-    }
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text)
-    {
-        if (type == QtWarningMsg && context.category && std::string_view(context.category) == "norvo.panel")
-            lines_.append(text);
-        else if (previous_)
-            previous_(type, context, text);
-    }
-
-    static inline QStringList lines_;
-    static inline QtMessageHandler previous_ = nullptr;
-};
-
-} // namespace
-
-QtPanelRenderer::QtPanelRenderer(int argc, char** argv)
-    : programName_(argc > 0 ? argv[0] : "toka-replay")
+QtPanelRenderer::QtPanelRenderer(OffscreenApplication& application)
+    : application_(application)
 {
 }
 
 QtPanelRenderer::~QtPanelRenderer() = default;
 
-void QtPanelRenderer::ensureApplication()
-{
-    if (QApplication::instance())
-        return;
-    // Scripts never show a window on a screen, and render the same wherever
-    // they run.
-    argv_ = {programName_.data(), platformOption, offscreen, nullptr};
-    argc_ = 3;
-    application_ = std::make_unique<QApplication>(argc_, argv_.data());
-}
-
 qt::FormView& QtPanelRenderer::viewOf(TOKA& panel)
 {
-    ensureApplication();
+    application_.ensure();
     if (viewed_ != &panel || !view_) {
         view_.reset();
         viewed_ = nullptr;
@@ -119,7 +39,8 @@ qt::FormView& QtPanelRenderer::viewOf(TOKA& panel)
         Control* const focused = panel.form().focusedControl();
         view_->show();
         view_->activateWindow();
-        for (int round = 0; round < ActivationRounds && QApplication::activeWindow() != view_.get(); ++round)
+        for (int round = 0;
+             round < OffscreenApplication::ActivationRounds && QApplication::activeWindow() != view_.get(); ++round)
             QApplication::processEvents();
         if (QApplication::activeWindow() != view_.get())
             throw std::runtime_error("the panel's window did not become active");
@@ -167,7 +88,7 @@ void QtPanelRenderer::snapshot(TOKA& panel, const std::filesystem::path& file)
 void QtPanelRenderer::press(TOKA& panel, const std::string& key)
 {
     qt::FormView& view = viewOf(panel);
-    const KeyStroke stroke = keyStrokeOf(key);
+    const KeyStroke stroke = KeyStroke::of(key);
     const BoundaryReports reports;
     const auto send = [&](QEvent::Type type) {
         QWidget* const focus = QApplication::focusWidget();

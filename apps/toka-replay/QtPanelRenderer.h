@@ -4,9 +4,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
-
-class QApplication;
 
 namespace norvo {
 class Control;
@@ -17,12 +14,13 @@ class FormView;
 
 namespace norvo::replay {
 
-// The panel through the Qt front end, offscreen: one view of it, shown as an
-// active window, kept while the panel lives. The application object is made
-// at the first use, unless the program has one.
+class OffscreenApplication;
+
+// The panel through the Qt Widgets front end, offscreen: one view of it,
+// shown as an active window, kept while the panel lives.
 class QtPanelRenderer : public PanelRenderer {
 public:
-    QtPanelRenderer(int argc, char** argv);
+    explicit QtPanelRenderer(OffscreenApplication& application);
     ~QtPanelRenderer() override;
 
     Colour pixel(TOKA& panel, std::int32_t x, std::int32_t y) override;
@@ -32,16 +30,11 @@ public:
     void release(TOKA& panel) noexcept override;
 
 private:
-    void ensureApplication();
     // The view of the panel, its keyboard focus where the panel's is.
     qt::FormView& viewOf(TOKA& panel);
     void showPanelFocus(TOKA& panel);
 
-    std::string programName_;
-    // QApplication keeps argc and argv for its lifetime.
-    int argc_ = 0;
-    std::vector<char*> argv_;
-    std::unique_ptr<QApplication> application_;
+    OffscreenApplication& application_;
     std::unique_ptr<qt::FormView> view_;
     const TOKA* viewed_ = nullptr;
 };

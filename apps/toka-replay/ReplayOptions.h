@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace norvo {
 class SettingsStore;
@@ -15,6 +18,9 @@ class PanelRenderer;
 
 // Opens the real per-user store on one INI file.
 using SettingsFileOpener = std::function<std::unique_ptr<SettingsStore>(const std::filesystem::path& file)>;
+
+// The real front ends by the names --front takes; the first is the default.
+using FrontEnds = std::vector<std::pair<std::string, PanelRenderer*>>;
 
 struct ReplayOptions {
     // Where `snapshot` writes, for relative file names.

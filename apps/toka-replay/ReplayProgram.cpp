@@ -4,6 +4,7 @@
 
 #include <NorvoUITOKA/norvouitoka_version.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
@@ -17,7 +18,8 @@ namespace norvo::replay {
 namespace {
 
 constexpr const char* Usage
-    = "usage: toka-replay [--png-dir DIR] [--settings INI] FILE...   (\"-\" reads standard input)";
+    = "usage: toka-replay [--png-dir DIR] [--settings INI] [--front widgets|quick] FILE...   (\"-\" reads "
+      "standard input)";
 
 std::string systemReason(int error) { return std::generic_category().message(error); }
 
@@ -70,10 +72,11 @@ std::optional<std::string> unwritableFolder(const std::filesystem::path& folder)
 } // namespace
 
 int ReplayProgram::run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-    std::ostream& err, PanelRenderer* renderer, SettingsFileOpener openSettings)
+    std::ostream& err, const FrontEnds& frontEnds, SettingsFileOpener openSettings)
 {
     ReplayOptions options;
-    options.renderer = renderer;
+    options.renderer = frontEnds.empty() ? nullptr : frontEnds.front().second;
+    std::string front;
     bool pngDirGiven = false;
     std::vector<std::string> files;
     bool optionsEnded = false;
@@ -104,6 +107,10 @@ int ReplayProgram::run(const std::vector<std::string>& arguments, std::istream& 
             options.settingsFile = arguments[++i];
         } else if (argument.starts_with("--settings=") && argument.size() > 11) {
             options.settingsFile = argument.substr(11);
+        } else if (argument == "--front" && hasValue) {
+            front = arguments[++i];
+        } else if (argument.starts_with("--front=")) {
+            front = argument.substr(8);
         } else if (argument == "--png-dir") {
             return usageError("--png-dir needs a folder");
         } else if (argument == "--settings") {
@@ -115,6 +122,13 @@ int ReplayProgram::run(const std::vector<std::string>& arguments, std::istream& 
     if (files.empty()) {
         err << Usage << '\n';
         return UsageError;
+    }
+    if (!front.empty()) {
+        const auto named = std::find_if(
+            frontEnds.begin(), frontEnds.end(), [&](const auto& frontEnd) { return frontEnd.first == front; });
+        if (named == frontEnds.end())
+            return usageError("--front " + front + ": no such front end in this toka-replay");
+        options.renderer = named->second;
     }
     if (!options.settingsFile.empty()) {
         if (!openSettings)

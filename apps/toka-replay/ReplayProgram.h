@@ -9,10 +9,8 @@
 
 namespace norvo::replay {
 
-class PanelRenderer;
-
 // The toka-replay command: `toka-replay [--png-dir DIR] [--settings INI]
-// FILE...`, "-" reading standard input. Returns the exit status: 0 when every
+// [--front widgets|quick] FILE...`, "-" reading standard input. Returns the exit status: 0 when every
 // script ran to its end, 1 when one had an invalid line, 2 on a usage error,
 // a FILE that cannot be read or a --png-dir that cannot be written (the other
 // files still run).
@@ -22,10 +20,10 @@ public:
     static constexpr int ScriptFailed = 1;
     static constexpr int UsageError = 2;
 
-    // Without a renderer, pixel and snapshot report an error; without an
+    // Without a front end, pixel and snapshot report an error; without an
     // opener, --settings is a usage error.
     static int run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err,
-        PanelRenderer* renderer = nullptr, SettingsFileOpener openSettings = {});
+        const FrontEnds& frontEnds = {}, SettingsFileOpener openSettings = {});
 };
 
 } // namespace norvo::replay

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMetaObject>
+#include <QQuickWindow>
 #include <QWidget>
 
 #include <sys/resource.h>
@@ -50,6 +51,20 @@ void FirstFrameReport::watch(QWidget& widget)
     // Opaque children may cover the widget itself, which Qt then leaves
     // unpainted: the first paint anywhere in it counts.
     QCoreApplication::instance()->installEventFilter(this);
+}
+
+void FirstFrameReport::watch(QQuickWindow& window)
+{
+    // The scene is drawn and handed to the window within this signal.
+    connect(
+        &window, &QQuickWindow::frameSwapped, this,
+        [this] {
+            if (painted_)
+                return;
+            painted_ = true;
+            QMetaObject::invokeMethod(this, &FirstFrameReport::report, Qt::QueuedConnection);
+        },
+        Qt::DirectConnection);
 }
 
 bool FirstFrameReport::eventFilter(QObject* watched, QEvent* event)

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+class QQuickWindow;
 class QWidget;
 
 // What a start-up host tells StartupBench: its milestones as CLOCK_MONOTONIC
@@ -14,7 +15,8 @@ class QWidget;
 // first frame among them, and its processor time and memory then (VmRSS,
 // VmHWM). One line of
 // name=value pairs on standard output once the watched widget's first paint
-// has been flushed to its window; then the application quits.
+// has been flushed to its window (or the watched Qt Quick window has shown
+// its first frame); then the application quits.
 class FirstFrameReport : public QObject {
 public:
     static std::int64_t now();
@@ -23,6 +25,8 @@ public:
     void mark(const char* name, std::int64_t when = now());
     // The widget whose first paint (its own or a child's) is the first frame.
     void watch(QWidget& widget);
+    // The Qt Quick window whose first frame shown is the first frame.
+    void watch(QQuickWindow& window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -434,6 +434,29 @@ def quit_shows_its_blink_then_closes(process, frame, window):
     check(shown >= 0.5 and status == 0, "the close button blinks, then the demo ends with status 0 (%d)" % status)
 
 
+def quick_panel_moves_rounds_and_closes(surfaces, close):
+    """The Qt Quick panel (toka-demo --quick), which tells a screen reader
+    nothing yet: found by its window's title, at the Widgets panel's places."""
+    errors = os.path.join(WORK, "quick.stderr")
+    process = subprocess.Popen([DEMO, "--quick", "--seed", "7", "--settings", os.path.join(WORK, "quick.ini")],
+                               env=dict(os.environ, QT_QPA_PLATFORM="xcb"), stdout=subprocess.DEVNULL,
+                               stderr=open(errors, "w"))
+    try:
+        window = poll(lambda: window_named("TOKA \\(Qt Quick\\)"), 20, "the Qt Quick panel's window")
+        xdotool("windowactivate", "--sync", window)
+        drag_moves_by_the_pointers_distance(window, surfaces["COM2 frequency"], "Qt Quick")
+        taps_leave_the_window_in_place(window, surfaces, "Qt Quick")
+        shape_has_device_pixel_corners(window, 1)
+        here = position(window)
+        xdotool("mousemove", here[0] + close[0], here[1] + close[1])
+        xdotool("click", 1)
+        poll(lambda: window_named("TOKA \\(Qt Quick\\)") is None, 5, "the Qt Quick panel's window to close")
+        status = process.wait(5)
+        check(status == 0, "Qt Quick: the close button ends the demo with status 0 (%d)" % status)
+    finally:
+        stop(process, "toka-demo --quick")
+
+
 def no_call_log_on_stderr(tag):
     lines = [line for line in open(os.path.join(WORK, tag + ".stderr")) if "Norvo." in line]
     figure("%s: %d call-log lines on standard error" % (tag, len(lines)))
@@ -449,6 +472,7 @@ def main():
         processes.append((demo, "toka-demo without a window manager"))
         surfaces = offsets(frame, window, ["COM1 frequency", "COM2 frequency", "Send activity",
                                            "COM1 send activity", "Free channel receive activity"])
+        close = offsets(frame, window, ["Close panel"])["Close panel"]
         drag_moves_by_the_pointers_distance(window, surfaces["COM1 frequency"], "no window manager")
         taps_leave_the_window_in_place(window, surfaces, "no window manager")
         stop(*processes.pop())
@@ -473,6 +497,7 @@ def main():
         shape_has_device_pixel_corners(window, 1)
         quit_shows_its_blink_then_closes(demo, frame, window)
         no_call_log_on_stderr("desktop")
+        quick_panel_moves_rounds_and_closes(surfaces, close)
 
         scaled, scaled_window, _, _ = start_demo("scaled", {"QT_SCALE_FACTOR": "2"})
         processes.append((scaled, "toka-demo at scale 2"))

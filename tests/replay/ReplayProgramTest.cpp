@@ -27,7 +27,7 @@ protected:
         std::istringstream in(input);
         std::ostringstream outStream;
         std::ostringstream errStream;
-        const int status = ReplayProgram::run(arguments, in, outStream, errStream, nullptr, std::move(openSettings));
+        const int status = ReplayProgram::run(arguments, in, outStream, errStream, {}, std::move(openSettings));
         out = outStream.str();
         err = errStream.str();
         return status;
@@ -47,13 +47,15 @@ TEST_F(ReplayProgramTest, UsageErrorsExitWithTwo)
     EXPECT_EQ(run({"--settings"}), ReplayProgram::UsageError);
     EXPECT_EQ(run({"--settings", "my.ini", "-"}), ReplayProgram::UsageError);
     EXPECT_NE(err.find("--settings needs the Qt front end"), std::string::npos);
+    EXPECT_EQ(run({"--front", "quick", "-"}), ReplayProgram::UsageError);
+    EXPECT_NE(err.find("--front quick: no such front end"), std::string::npos);
     EXPECT_EQ(out, "");
 }
 
 TEST_F(ReplayProgramTest, HelpAndVersionAnswerOnStandardOutputAndExitWithZero)
 {
     EXPECT_EQ(run({"--help", "missing.script"}), ReplayProgram::Success);
-    EXPECT_EQ(out.rfind("usage: toka-replay [--png-dir DIR] [--settings INI] FILE...", 0), 0u);
+    EXPECT_EQ(out.rfind("usage: toka-replay [--png-dir DIR] [--settings INI] [--front widgets|quick] FILE...", 0), 0u);
     EXPECT_EQ(run({"--version"}), ReplayProgram::Success);
     EXPECT_EQ(out, "toka-replay " NORVOUITOKA_VERSION_STRING "\n");
     EXPECT_EQ(err, "");

@@ -1,8 +1,14 @@
 # Runs one panel script and compares its standard output with the expected
 # text, exactly. Leaves NAME.actual beside the build's snapshots on mismatch.
+# FRONT, when given, picks toka-replay's front end.
 get_filename_component(name ${SCRIPT} NAME_WE)
+set(front_option "")
+if(FRONT)
+    set(front_option --front ${FRONT})
+endif()
+file(MAKE_DIRECTORY ${OUTPUT_DIR})
 execute_process(
-    COMMAND ${REPLAY} --png-dir ${OUTPUT_DIR} ${SCRIPT}
+    COMMAND ${REPLAY} --png-dir ${OUTPUT_DIR} ${front_option} ${SCRIPT}
     OUTPUT_VARIABLE actual
     ERROR_VARIABLE errors
     RESULT_VARIABLE status)

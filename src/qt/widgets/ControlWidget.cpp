@@ -1,6 +1,8 @@
 #include "qt/widgets/ControlWidget.h"
 
 #include "platform/Form.h"
+#include "qt/common/AllProperties.h"
+#include "qt/common/ControlPainter.h"
 #include "qt/common/Conversions.h"
 #include "qt/common/EventBoundary.h"
 #include "qt/widgets/AccessibleControl.h"
@@ -15,13 +17,6 @@
 namespace norvo::qt {
 
 namespace {
-
-constexpr Property AllProperties[] = {Property::Visible, Property::Enabled, Property::Left, Property::Top,
-    Property::Width, Property::Height, Property::ToolTipText, Property::BackColor, Property::ForeColor,
-    Property::MousePointer, Property::TabIndex, Property::Caption, Property::Tag, Property::Font, Property::Transparent,
-    Property::Alignment, Property::Text, Property::Selection, Property::List, Property::FillColor,
-    Property::BorderColor, Property::Interval, Property::Picture, Property::TabStop, Property::Hint,
-    Property::AccessibleRole, Property::AccessibleName, Property::AccessibleDescription, Property::CheckState};
 
 // The model control shown by a widget or by one of its ancestors.
 const ControlWidget* owningControlWidget(const QWidget* widget)
@@ -113,42 +108,31 @@ void ControlWidget::reflect(Property property)
 void ControlWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), toQColor(control_.backColor()));
+    ControlPainter::paintBackground(painter, event->rect(), control_);
 }
 
 void ControlWidget::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    clickPending_ = event->button() == Qt::LeftButton;
-    const MouseEvent press = toMouseEvent(*event);
-    deliver(control_, "mouse press", [&] { control_.mouseDown(press); });
+    input_.press(*event);
 }
 
 void ControlWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
-    const bool click
-        = clickPending_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    clickPending_ = false;
-    if (click)
-        deliver(control_, "click", [&] { control_.click(); });
+    input_.release(*event, rect().contains(event->position().toPoint()));
 }
 
 void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // The second press of a double-click is the double-click itself: no
-    // mouse-down and, at its release, no click.
     event->accept();
-    clickPending_ = false;
-    if (event->button() == Qt::LeftButton)
-        deliver(control_, "double-click", [&] { control_.dblClick(); });
+    input_.doubleClick(*event);
 }
 
 void ControlWidget::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
-    const MouseEvent move = toMouseEvent(*event);
-    deliver(control_, "mouse move", [&] { control_.mouseMove(move); });
+    input_.move(*event);
 }
 
 void ControlWidget::tellAssistiveTechnology(QAccessible::Event event)
@@ -174,19 +158,10 @@ void ControlWidget::tellCoveredSiblings()
 
 void ControlWidget::keyPressEvent(QKeyEvent* event)
 {
-    // A key held down is one press, as on the platform's buttons.
-    if (event->isAutoRepeat()) {
+    if (input_.key(*event))
         event->accept();
-        return;
-    }
-    const std::optional<std::int16_t> code = keyAsciiOf(*event);
-    if (!code) {
+    else
         QWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    std::int16_t keyAscii = *code;
-    deliver(control_, "key press", [&] { control_.keyPress(keyAscii); });
 }
 
 void ControlWidget::focusInEvent(QFocusEvent* event)

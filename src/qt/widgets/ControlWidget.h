@@ -2,6 +2,7 @@
 
 #include "platform/Control.h"
 #include "platform/Property.h"
+#include "qt/common/ControlInput.h"
 
 #include <QAccessible>
 #include <QWidget>
@@ -65,8 +66,7 @@ private:
     QWidget* face_ = this;
     // Whether the focus mark shows when it has the focus.
     bool marksFocus_ = false;
-    // A left press on this widget whose release makes a click.
-    bool clickPending_ = false;
+    ControlInput input_{control_};
 };
 
 } // namespace norvo::qt

@@ -1,7 +1,6 @@
 #include "qt/widgets/FocusMark.h"
 
-#include "qt/common/Conversions.h"
-#include "skin/Skin.h"
+#include "qt/common/ControlPainter.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -77,31 +76,7 @@ void FocusMark::paintEvent(QPaintEvent*)
     if (!control_ || !control_->hasFocus() || !control_->isVisible())
         return;
     QPainter painter(this);
-    const QColor light = toQColor(Skin::FocusMarkLight);
-    const QColor dark = toQColor(Skin::FocusMarkDark);
-    const int right = width() - 1;
-    const int bottom = height() - 1;
-    // Each pixel of the outer ring, or else its neighbour inside: light and
-    // dark take turns, two on the outer ring, then two on the inner one. The
-    // corners have no neighbour of their own inside.
-    const bool twoRings = right >= 3 && bottom >= 3;
-    const auto dot = [&](int x, int y, QPoint inside) {
-        const int step = (x + y) % 4;
-        const QColor& colour = step % 2 == 0 ? light : dark;
-        if (step < 2 || !twoRings)
-            painter.fillRect(x, y, 1, 1, colour);
-        else if (!inside.isNull())
-            painter.fillRect(inside.x(), inside.y(), 1, 1, colour);
-    };
-    for (int x = 0; x <= right; ++x) {
-        const bool corner = x == 0 || x == right;
-        dot(x, 0, corner ? QPoint() : QPoint(x, 1));
-        dot(x, bottom, corner ? QPoint() : QPoint(x, bottom - 1));
-    }
-    for (int y = 1; y < bottom; ++y) {
-        dot(0, y, QPoint(1, y));
-        dot(right, y, QPoint(right - 1, y));
-    }
+    ControlPainter::paintFocusMark(painter, size());
 }
 
 } // namespace norvo::qt

@@ -1,26 +1,13 @@
 #include "qt/widgets/LabelWidget.h"
 
 #include "platform/Label.h"
+#include "qt/common/ControlPainter.h"
 #include "qt/common/Conversions.h"
 
 #include <QAccessible>
 #include <QPainter>
 
 namespace norvo::qt {
-
-namespace {
-
-Qt::Alignment toQtAlignment(Alignment alignment)
-{
-    switch (alignment) {
-    case Alignment::Right: return Qt::AlignRight;
-    case Alignment::Center: return Qt::AlignHCenter;
-    case Alignment::Left: break;
-    }
-    return Qt::AlignLeft;
-}
-
-} // namespace
 
 LabelWidget::LabelWidget(Label& label, QWidget* parent)
     : ControlWidget(label, parent)
@@ -46,12 +33,9 @@ void LabelWidget::reflect(Property property)
     ControlWidget::reflect(property);
 }
 
-QFont LabelWidget::captionFont() const { return toQFont(label_.font()); }
+QFont LabelWidget::captionFont() const { return ControlPainter::captionFont(label_); }
 
-int LabelWidget::captionFlags() const
-{
-    return int(toQtAlignment(label_.alignment()) | Qt::AlignTop | Qt::TextWordWrap);
-}
+int LabelWidget::captionFlags() const { return ControlPainter::captionFlags(label_); }
 
 void LabelWidget::showCaption()
 {
@@ -68,14 +52,7 @@ void LabelWidget::showCaption()
 void LabelWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (!label_.transparent())
-        painter.fillRect(rect(), toQColor(label_.backColor()));
-    if (caption_.isEmpty())
-        return;
-    painter.setFont(captionFont());
-    // A disabled label shows its caption greyed.
-    painter.setPen(isEnabled() ? toQColor(label_.foreColor()) : QColor(0x80, 0x80, 0x80));
-    painter.drawText(rect(), captionFlags(), caption_);
+    ControlPainter::paintLabel(painter, size(), label_, caption_, isEnabled());
 }
 
 } // namespace norvo::qt

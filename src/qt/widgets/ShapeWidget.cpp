@@ -1,7 +1,7 @@
 #include "qt/widgets/ShapeWidget.h"
 
 #include "platform/Shape.h"
-#include "qt/common/Conversions.h"
+#include "qt/common/ControlPainter.h"
 
 #include <QPainter>
 
@@ -24,16 +24,7 @@ void ShapeWidget::reflect(Property property)
 void ShapeWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QColor border = toQColor(shape_.borderColor());
-    painter.fillRect(rect(), toQColor(shape_.fillColor()));
-    // Four one-pixel strips rather than a pen: the border stays a whole
-    // logical pixel wide at any device pixel ratio.
-    const int w = width();
-    const int h = height();
-    painter.fillRect(0, 0, w, 1, border);
-    painter.fillRect(0, h - 1, w, 1, border);
-    painter.fillRect(0, 0, 1, h, border);
-    painter.fillRect(w - 1, 0, 1, h, border);
+    ControlPainter::paintShape(painter, size(), shape_);
 }
 
 } // namespace norvo::qt

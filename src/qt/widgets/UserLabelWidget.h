@@ -30,8 +30,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void takePicture();
-
     UserLabel& label_;
     QImage picture_;
 };

@@ -1,22 +1,24 @@
 #pragma once
 
+#include <NorvoUITOKA/norvouitoka_qtcommon_export.h>
+
 #include <QObject>
 #include <QPoint>
-#include <QPointer>
 
-class QWidget;
+#include <functional>
 
 namespace norvo::qt {
 
 // Moves a window with the mouse until the left button is up, for platforms
 // that cannot move a window themselves. Watches the application's mouse
 // events from the moment it is created; deletes itself when done.
-class WindowDrag : public QObject {
+class NORVOUITOKA_QTCOMMON_EXPORT WindowDrag : public QObject {
     Q_OBJECT
 
 public:
-    // Starts at the pointer's current position.
-    explicit WindowDrag(QWidget* window);
+    // Starts at the pointer's current position, the window's top-left corner
+    // at windowAt; moveTo puts the corner elsewhere.
+    WindowDrag(QPoint windowAt, std::function<void(QPoint)> moveTo);
     ~WindowDrag() override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -24,7 +26,7 @@ public:
 private:
     void finish();
 
-    QPointer<QWidget> window_;
+    const std::function<void(QPoint)> moveTo_;
     const QPoint grabbedAt_;
     const QPoint windowAt_;
 };

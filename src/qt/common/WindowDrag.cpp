@@ -1,16 +1,17 @@
-#include "qt/widgets/WindowDrag.h"
+#include "qt/common/WindowDrag.h"
 
 #include <QCoreApplication>
 #include <QCursor>
 #include <QMouseEvent>
-#include <QWidget>
+
+#include <utility>
 
 namespace norvo::qt {
 
-WindowDrag::WindowDrag(QWidget* window)
-    : window_(window)
+WindowDrag::WindowDrag(QPoint windowAt, std::function<void(QPoint)> moveTo)
+    : moveTo_(std::move(moveTo))
     , grabbedAt_(QCursor::pos())
-    , windowAt_(window->pos())
+    , windowAt_(windowAt)
 {
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -35,8 +36,8 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event)
         // Without the button the release went by unseen: the drag is over.
         if (!(move.buttons() & Qt::LeftButton))
             finish();
-        else if (window_)
-            window_->move(windowAt_ + move.globalPosition().toPoint() - grabbedAt_);
+        else
+            moveTo_(windowAt_ + move.globalPosition().toPoint() - grabbedAt_);
         break;
     }
     case QEvent::MouseButtonRelease: finish(); break;

@@ -1,0 +1,76 @@
+#include "qt/quick/ListPopupItem.h"
+
+#include "qt/quick/ComboBoxItem.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHoverEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+
+namespace norvo::qt {
+
+namespace {
+
+constexpr int Margin = 2;
+constexpr qreal PopupLayer = 9000;
+
+} // namespace
+
+ListPopupItem::ListPopupItem(ComboBoxItem& owner, const QStringList& items, const QFont& font, QQuickItem* scene)
+    : QQuickPaintedItem(scene)
+    , owner_(owner)
+    , items_(items)
+    , font_(font)
+    , rowHeight_(QFontMetrics(font).height() + 2 * Margin)
+{
+    setAcceptedMouseButtons(Qt::LeftButton);
+    setAcceptHoverEvents(true);
+    setZ(PopupLayer);
+    setHeight(rowHeight_ * items_.size() + 2);
+}
+
+int ListPopupItem::rowAt(QPointF at) const
+{
+    const int row = static_cast<int>((at.y() - 1) / rowHeight_);
+    return at.y() >= 1 && row < items_.size() ? row : -1;
+}
+
+void ListPopupItem::paint(QPainter* painter)
+{
+    const QPalette palette = QGuiApplication::palette();
+    const QRectF area(0, 0, width(), height());
+    painter->fillRect(area, palette.color(QPalette::Base));
+    painter->setFont(font_);
+    for (int row = 0; row < items_.size(); ++row) {
+        const QRectF line(1, 1 + row * rowHeight_, width() - 2, rowHeight_);
+        if (row == hovered_)
+            painter->fillRect(line, palette.color(QPalette::Highlight));
+        painter->setPen(palette.color(row == hovered_ ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(line.adjusted(Margin, 0, -Margin, 0), Qt::AlignVCenter | Qt::AlignLeft, items_.at(row));
+    }
+    painter->setPen(palette.color(QPalette::Mid));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(area.adjusted(0, 0, -1, -1));
+}
+
+void ListPopupItem::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
+void ListPopupItem::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    // Picking deletes this popup.
+    owner_.pick(rowAt(event->position()));
+}
+
+void ListPopupItem::hoverMoveEvent(QHoverEvent* event)
+{
+    const int row = rowAt(event->position());
+    if (row != hovered_) {
+        hovered_ = row;
+        update();
+    }
+}
+
+} // namespace norvo::qt

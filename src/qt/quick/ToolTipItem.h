@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QQuickPaintedItem>
+#include <QString>
+
+namespace norvo::qt {
+
+// A tooltip on a Qt Quick scene, in the colours and font of the
+// application's palette for tooltips.
+class ToolTipItem : public QQuickPaintedItem {
+    Q_OBJECT
+
+public:
+    ToolTipItem(const QString& text, QQuickItem* scene);
+
+    void paint(QPainter* painter) override;
+
+private:
+    const QString text_;
+};
+
+} // namespace norvo::qt

@@ -1,0 +1,143 @@
+#include "QuickTestSupport.h"
+
+#include "platform/ComboBox.h"
+#include "platform/Form.h"
+#include "platform/Label.h"
+#include "qt/common/RegionWindowSystem.h"
+#include "qt/quick/QuickFormView.h"
+#include "qt/quick/TokaPanel.h"
+#include "recording/LoggingVoiceClient.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+#include <map>
+
+namespace norvo::qt {
+namespace {
+
+using norvo::testing::raiseEvent;
+
+QuickFormView& viewOf(TokaPanel& item) { return *item.findChild<QuickFormView*>(); }
+
+// A panel item as QML makes one: its client given while it is being built;
+// it starts once complete, once; another client detaches the first.
+TEST(TokaPanelTest, StartsOnceCompleteWithAClientAndDetachesItForAnother)
+{
+    TokaPanel item;
+    EXPECT_EQ(item.panel().form().get<Label>("Freq", 0).caption(), "COMM1");
+    EXPECT_EQ(item.implicitWidth(), norvo::TOKA::DesignWidth);
+    CallLog log;
+    InMemoryVoiceClient first;
+    InMemoryVoiceClient second;
+    LoggingVoiceClient loggedFirst{first, [&log](const std::string& line) { log.add("first " + line); }};
+    LoggingVoiceClient loggedSecond{second, [&log](const std::string& line) { log.add("second " + line); }};
+    const auto calls = [&log](const std::string& call) { return std::ranges::count(log.lines(), call); };
+    item.setSettings(std::make_unique<MemorySettingsStore>());
+
+    QQmlParserStatus& status = item;
+    status.classBegin();
+    item.setVoiceClient(&loggedFirst);
+    EXPECT_EQ(calls("first Norvo.Attach()"), 0);
+    status.componentComplete();
+    EXPECT_EQ(calls("first Norvo.Attach()"), 1);
+
+    item.setVoiceClient(&loggedSecond);
+    const auto detached = std::ranges::find(log.lines(), "first Norvo.Detach()");
+    ASSERT_NE(detached, log.lines().end());
+    EXPECT_LT(detached, std::ranges::find(log.lines(), "second Norvo.Attach()"));
+    EXPECT_EQ(calls("second Norvo.Attach()"), 1);
+    EXPECT_NE(viewOf(item).itemFor(item.panel().form().at("Freq", 0)), nullptr);
+    item.setVoiceClient(nullptr);
+}
+
+// The panel shown in a window of its own, bound to object 7.
+struct ShownPanelTest : ::testing::Test {
+    ShownPanelTest()
+    {
+        voice.setPilot(InMemoryVoiceClient::Pilot{"1", "1", "122.800", "121.500"});
+        voice.addObject(7, "VOICE", "TOKA");
+        for (const auto& [index, value] : {std::pair{0, 3}, std::pair{1, 7}, std::pair{2, 1}})
+            voice.setLong(7, index, value);
+        item->setSettings(std::make_unique<MemorySettingsStore>());
+        item->setDockFrame(&dock);
+        item->setVoiceClient(&voice);
+        item->setOwnsWindow(true);
+        std::int32_t width = 0;
+        std::int32_t height = 0;
+        item->panel().Sizing(0, width, height);
+        raiseEvent(item->panel(), VoiceEvent::Kind::ObjectCreated, 7);
+        window.resize(item->implicitWidth(), item->implicitHeight());
+        window.show();
+        window.requestActivate();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    ControlItem& itemOf(const char* name, int index = Control::NoIndex)
+    {
+        return *viewOf(*item).itemFor(item->panel().form().at(name, index));
+    }
+    QPoint centreOf(const char* name, int index = Control::NoIndex)
+    {
+        ControlItem& shown = itemOf(name, index);
+        return shown.mapToScene(QPointF(shown.width() / 2, shown.height() / 2)).toPoint();
+    }
+    std::map<const QQuickItem*, int> paints()
+    {
+        window.grabWindow();
+        std::map<const QQuickItem*, int> counts;
+        for (const ControlItem* each : window.contentItem()->findChildren<ControlItem*>())
+            counts[each] = each->paintCount();
+        return counts;
+    }
+
+    CallLog log;
+    InMemoryVoiceClient voice;
+    RecordingDockFrame dock{log};
+    QQuickWindow window;
+    TokaPanel* item = new TokaPanel(window.contentItem());
+};
+
+TEST_F(ShownPanelTest, OwnWindowIsRoundedAndTheCloseButtonRaisesQuit)
+{
+    EXPECT_EQ(window.mask(), RegionWindowSystem::roundRect(QRect(0, 0, 535, 21), 22, 22));
+    QSignalSpy quit(item, &TokaPanel::quit);
+    QTest::mouseClick(&window, Qt::LeftButton, {}, centreOf("btnQuit"));
+    EXPECT_EQ(quit.count(), 1);
+}
+
+// A refresh that finds what is shown repaints nothing; one value changed
+// repaints the item that shows it and no other.
+TEST_F(ShownPanelTest, RefreshRepaintsOnlyWhatChanged)
+{
+    const auto before = paints();
+    raiseEvent(item->panel(), VoiceEvent::Kind::ObjectCreated, 7);
+    EXPECT_EQ(paints(), before);
+    voice.setLong(7, 25, 1);
+    raiseEvent(item->panel(), VoiceEvent::Kind::ObjectValueChanged, 7, 25);
+    const auto after = paints();
+    std::vector<std::string> repainted;
+    for (const auto& [shown, count] : after)
+        if (count != before.at(shown))
+            repainted.push_back(static_cast<const ControlItem*>(shown)->control().reference());
+    EXPECT_EQ(repainted, std::vector<std::string>{"PriorityChannel(0)"});
+}
+
+// Tab walks the form's order, the stops a user acts on; Space on a button
+// makes the calls of a click; the free channel's box takes typing.
+TEST_F(ShownPanelTest, KeyboardReachesTheControlsInTheFormsOrder)
+{
+    item->forceActiveFocus();
+    for (const char* expected : {"COMReceive(0)", "COMTransmit(0)", "COMTransmit(1)", "COMReceive(1)"}) {
+        QTest::keyClick(&window, Qt::Key_Tab);
+        ASSERT_NE(item->panel().form().focusedControl(), nullptr) << expected;
+        EXPECT_EQ(item->panel().form().focusedControl()->reference(), expected);
+    }
+    itemOf("FreqInfo", 2).forceActiveFocus();
+    for (const char key : {'E', 'D', 'D', 'F'})
+        QTest::keyClick(&window, key);
+    EXPECT_EQ(item->panel().form().get<ComboBox>("FreqInfo", 2).text(), "EDDF");
+}
+
+} // namespace
+} // namespace norvo::qt
