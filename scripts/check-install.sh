@@ -4,9 +4,9 @@
 # Only public headers, under include/NorvoUITOKA/, each compiling on its own;
 # the libraries with their SONAME; the CMake package and its version file; a
 # pkg-config file that builds and runs a small core program; the Qt Designer
-# plugin, loaded and asked for each of its widgets; then every example under
-# examples/ configured, built and run against the install (a headless one with
-# Qt disabled).
+# plugin, loaded and asked for each of its widgets; the API reference, when it
+# was installed; then every example under examples/ configured, built and run
+# against the install (a headless one with Qt disabled).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 prefix=$(realpath "$1")
@@ -109,6 +109,14 @@ CPP
     c++ -std=c++20 -fPIC "$work/designer-plugin-user.cpp" -o "$work/designer-plugin-user" \
         $(pkg-config --cflags --libs Qt6Widgets Qt6UiPlugin)
     QT_QPA_PLATFORM=offscreen "$work/designer-plugin-user" "$plugin" || fail "$plugin does not load in Designer's way"
+fi
+
+# The API reference, when the docs target was built before the install.
+reference="$prefix/share/doc/norvouitoka"
+if [ -d "$reference" ]; then
+    [ -f "$reference/html/index.html" ] || fail "no index.html in $reference/html"
+    [ -f "$reference/html/classnorvo_1_1TOKA.html" ] || fail "the reference has no page for norvo::TOKA"
+    echo "check-install: API reference, $(find "$reference/html" -name '*.html' | wc -l) pages$([ -f "$reference/norvouitoka.qch" ] && echo ", and norvouitoka.qch")"
 fi
 
 for example in examples/*/; do
