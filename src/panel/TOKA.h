@@ -104,7 +104,7 @@ public:
     /// Quit make the docking host's interface.
     DockFrame& Dockframe();
     /// The host window's handle: the panel gives it its rounded region and
-    /// moves and closes it.
+    /// drags it when the user presses the mouse on the panel's background.
     void HostinghWnd(std::int32_t window);
     /// False while the user is typing a room name.
     bool CanDeactivate() const;

@@ -78,7 +78,7 @@ public:
     /// as setSettings() does.
     void setSettingsFile(const QString& file);
     /// Makes the window the host window of every panel of this widget (the
-    /// one the panel shapes, drags and closes) and returns the handle the
+    /// one the panel shapes and drags) and returns the handle the
     /// panel knows it by (TOKA::HostinghWnd()).
     std::int32_t setHostWindow(QWidget* window);
 
