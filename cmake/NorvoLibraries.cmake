@@ -68,12 +68,15 @@ function(norvo_public_library target)
         target_compile_definitions(${target} PUBLIC ${macro_base}_STATIC_DEFINE)
     endif()
     install(FILES ${export_header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/NorvoUITOKA)
+    set_property(GLOBAL APPEND PROPERTY NORVO_EXPORT_MACROS ${macro_base}_EXPORT)
 
     foreach(header ${arg_HEADERS})
         set(forward ${NORVO_GENERATED_INCLUDE_DIR}/NorvoUITOKA/${header})
         file(CONFIGURE OUTPUT ${forward} CONTENT "#include \"${PROJECT_SOURCE_DIR}/src/${header}\"\n")
         get_filename_component(folder ${header} DIRECTORY)
         install(FILES ${PROJECT_SOURCE_DIR}/src/${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/NorvoUITOKA/${folder})
+        # Every installed header, for the API reference (cmake/NorvoDocs.cmake).
+        set_property(GLOBAL APPEND PROPERTY NORVO_PUBLIC_HEADERS ${PROJECT_SOURCE_DIR}/src/${header})
     endforeach()
 
     install(TARGETS ${target} EXPORT NorvoUITOKA_${arg_COMPONENT}

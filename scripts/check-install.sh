@@ -4,9 +4,11 @@
 # Only public headers, under include/NorvoUITOKA/, each compiling on its own;
 # the libraries with their SONAME; the CMake package and its version file; a
 # pkg-config file that builds and runs a small core program; the catalogues
-# of translations with the Qt libraries; then every
-# example under examples/ configured, built and run against the install (a
-# headless one with Qt disabled, the QML one with the install's QML modules).
+# of translations with the Qt libraries; the Qt Designer plugin, loaded and
+# asked for each of its widgets; the API reference, when it was installed;
+# then every example under examples/ configured, built and run against the
+# install (a headless one with Qt disabled, the QML one with the install's QML
+# modules).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 prefix=$(realpath "$1")
@@ -85,6 +87,55 @@ CPP
 # shellcheck disable=SC2046
 c++ "$work/pkg-config-user.cpp" -o "$work/pkg-config-user" $(pkg-config --cflags --libs norvouitoka)
 LD_LIBRARY_PATH="$libdir" "$work/pkg-config-user"
+
+# The Designer plugin, as Designer loads it: every widget it offers is made.
+plugin=$(find "$prefix" -path '*/plugins/designer/libnorvouitoka-designer.so' | head -n1)
+if [ -z "$plugin" ]; then
+    if [ -d "$prefix/include/NorvoUITOKA/qt" ] && pkg-config --exists Qt6UiPlugin; then
+        fail "the Qt front end is installed without its Designer plugin"
+    fi
+else
+    cat > "$work/designer-plugin-user.cpp" <<'CPP'
+#include <QApplication>
+#include <QPluginLoader>
+#include <QWidget>
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QPluginLoader loader(QString::fromLocal8Bit(argv[1]));
+    auto* plugin = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
+    if (!plugin) {
+        std::fprintf(stderr, "%s\n", qPrintable(loader.errorString()));
+        return 1;
+    }
+    QWidget form;
+    for (QDesignerCustomWidgetInterface* widget : plugin->customWidgets()) {
+        QWidget* made = widget->createWidget(&form);
+        if (!made || widget->name() != QLatin1String(made->metaObject()->className()))
+            return 1;
+        std::printf("check-install: Designer plugin: %s in group %s (%s)\n", qPrintable(widget->name()),
+            qPrintable(widget->group()), qPrintable(widget->includeFile()));
+    }
+    return plugin->customWidgets().isEmpty() ? 1 : 0;
+}
+CPP
+    # shellcheck disable=SC2046
+    c++ -std=c++20 -fPIC "$work/designer-plugin-user.cpp" -o "$work/designer-plugin-user" \
+        $(pkg-config --cflags --libs Qt6Widgets Qt6UiPlugin)
+    QT_QPA_PLATFORM=offscreen "$work/designer-plugin-user" "$plugin" || fail "$plugin does not load in Designer's way"
+fi
+
+# The API reference, when the docs target was built before the install.
+reference="$prefix/share/doc/norvouitoka"
+if [ -d "$reference" ]; then
+    [ -f "$reference/html/index.html" ] || fail "no index.html in $reference/html"
+    [ -f "$reference/html/classnorvo_1_1TOKA.html" ] || fail "the reference has no page for norvo::TOKA"
+    echo "check-install: API reference, $(find "$reference/html" -name '*.html' | wc -l) pages$([ -f "$reference/norvouitoka.qch" ] && echo ", and norvouitoka.qch")"
+fi
 
 for example in examples/*/; do
     name=$(basename "$example")

@@ -5,8 +5,8 @@
 
 namespace norvo {
 
-// The dock-frame client of a panel that no docking host manages: the panel
-// then closes itself through its Quit event.
+/// The dock-frame client of a panel that no docking host manages: the panel
+/// then closes itself through its Quit event.
 class NORVOUITOKA_EXPORT StandaloneDockFrame : public DockFrame {
 public:
     bool IsHosted() override { return false; }

@@ -4,9 +4,9 @@
 
 namespace norvo {
 
-// A colour as the platform stores it: red in the low byte, green in the middle
-// byte, blue in the third byte (&HBBGGRR). Values with the high bit set are
-// system colours (&H80000008 is the window text colour).
+/// A colour as the platform stores it: red in the low byte, green in the middle
+/// byte, blue in the third byte (&HBBGGRR). Values with the high bit set are
+/// system colours (&H80000008 is the window text colour).
 using Colour = std::uint32_t;
 
 constexpr Colour rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue)

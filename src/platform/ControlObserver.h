@@ -7,11 +7,13 @@ namespace norvo {
 
 class Control;
 
-// Told about every real change of a property of the observed control or of any
-// of its descendants. Setting a property to the value it has tells nothing.
+/// Told about every real change of a property of the observed control or of any
+/// of its descendants. Setting a property to the value it has tells nothing.
 class NORVOUITOKA_EXPORT ControlObserver {
 public:
     virtual ~ControlObserver() = default;
+    /// The property of the control (the observed one or one inside it) has
+    /// changed to its new value.
     virtual void controlChanged(Control& control, Property property) = 0;
 };
 

@@ -5,10 +5,11 @@
 
 namespace norvo {
 
-// A windowed rectangle filled with its BackColor; the panel uses it as a
-// coloured indicator and button.
+/// A windowed rectangle filled with its BackColor; the panel uses it as a
+/// coloured indicator and button.
 class NORVOUITOKA_EXPORT PictureBox : public Control {
 public:
+    /// An empty picture box, named as code finds it.
     explicit PictureBox(std::string name, int index = NoIndex)
         : Control(ControlKind::PictureBox, std::move(name), index)
     {

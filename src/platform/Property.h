@@ -2,8 +2,8 @@
 
 namespace norvo {
 
-// Every observable property of a model control. Observers learn which one
-// changed and read the new value from the control itself.
+/// Every observable property of a model control. Observers learn which one
+/// changed and read the new value from the control itself.
 enum class Property {
     Visible,
     Enabled,

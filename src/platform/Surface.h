@@ -10,68 +10,79 @@
 
 namespace norvo {
 
+/// A rectangle of pixels: its top-left corner and its size.
 struct Rect {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
+    std::int32_t x = 0; ///< Left edge.
+    std::int32_t y = 0; ///< Top edge.
+    std::int32_t width = 0; ///< Width in pixels.
+    std::int32_t height = 0; ///< Height in pixels.
 
+    /// Same corner, same size.
     bool operator==(const Rect&) const = default;
 };
 
-// Whether two rectangles share a pixel.
+/// Whether two rectangles share a pixel.
 inline bool overlaps(const Rect& a, const Rect& b)
 {
     return std::int64_t{a.x} < std::int64_t{b.x} + b.width && std::int64_t{b.x} < std::int64_t{a.x} + a.width
         && std::int64_t{a.y} < std::int64_t{b.y} + b.height && std::int64_t{b.y} < std::int64_t{a.y} + a.height;
 }
 
-// A persistent 24-bit drawing surface (what a control draws on stays until
-// drawn over). Copies are clipped to the surface; pixels outside read as the
-// surface's background. A row takes memory only once something is drawn on
-// it: a large surface of which a control draws on a few bands stays small.
+/// A persistent 24-bit drawing surface (what a control draws on stays until
+/// drawn over). Copies are clipped to the surface; pixels outside read as the
+/// surface's background. A row takes memory only once something is drawn on
+/// it: a large surface of which a control draws on a few bands stays small.
 class NORVOUITOKA_EXPORT Surface {
 public:
+    /// A surface of that size showing the background everywhere.
     Surface(std::int32_t width, std::int32_t height, Colour background = 0);
 
+    ///@{
+    /// The size in pixels.
     std::int32_t width() const { return width_; }
     std::int32_t height() const { return height_; }
+    ///@}
+    /// What every pixel shows before it is drawn on.
     Colour background() const { return background_; }
 
+    /// The pixel's colour; std::out_of_range outside the surface.
     Colour pixel(std::int32_t x, std::int32_t y) const;
+    /// Paints one pixel (its low 24 bits); std::out_of_range outside the
+    /// surface.
     void setPixel(std::int32_t x, std::int32_t y, Colour colour);
+    /// Paints a block, clipped to the surface.
     void fill(const Rect& area, Colour colour);
 
-    // Plain copy of a block of this surface to (x, y) of the same surface.
+    /// Plain copy of a block of this surface to (x, y) of the same surface.
     void copy(const Rect& source, std::int32_t x, std::int32_t y);
-    // Nearest-neighbour stretch of a block of this surface over another block.
+    /// Nearest-neighbour stretch of a block of this surface over another block.
     void stretch(const Rect& source, const Rect& destination);
-    // Another surface drawn with its top-left corner at (x, y), clipped.
+    /// Another surface drawn with its top-left corner at (x, y), clipped.
     void draw(const Surface& picture, std::int32_t x, std::int32_t y);
 
-    // Same size, background and pixels.
+    /// Same size, background and pixels.
     bool operator==(const Surface& other) const;
 
-    // The pixels of row y, left to right; std::out_of_range outside the surface.
+    /// The pixels of row y, left to right; std::out_of_range outside the surface.
     std::span<const Colour> row(std::int32_t y) const;
 
 private:
     bool inside(std::int32_t x, std::int32_t y) const;
     bool undrawn(std::int64_t y) const;
     const Colour* pixelsOf(std::int64_t y) const;
-    // Row y's pixels, given memory of their own first.
+    /// Row y's pixels, given memory of their own first.
     Colour* drawnPixelsOf(std::int64_t y);
-    // Row sourceY of the source block stretched over columns firstX to
-    // endX - 1 of the destination block, into line.
+    /// Row sourceY of the source block stretched over columns firstX to
+    /// endX - 1 of the destination block, into line.
     void stretchRow(std::int64_t sourceY, const Rect& source, const Rect& destination, std::int64_t firstX,
         std::int64_t endX, Colour* line) const;
 
     std::int32_t width_;
     std::int32_t height_;
     Colour background_;
-    // Empty while nothing was drawn on the row.
+    /// Empty while nothing was drawn on the row.
     std::vector<std::vector<Colour>> rows_;
-    // One row of background, what every undrawn row shows.
+    /// One row of background, what every undrawn row shows.
     std::vector<Colour> blank_;
 };
 

@@ -20,100 +20,139 @@ namespace norvo {
 
 class SimulatedVoiceClientPrivate;
 
-// A simulated voice network behind the voice client interface. It holds the
-// main pilot user (two radios, receive and transmit selections) and, while
-// the network is up, the voice object "TOKA" of type "VOICE" beside an
-// unrelated one. Rooms asked for (state 1) connect or fail after a delay,
-// connected rooms carry an information text and show receive activity
-// (seeded, reproducible), push-to-talk drives the send activity of the
-// transmitting rooms. Time moves only through advance().
-//
-// Events are queued and reach the sink only through deliverEvents(), so they
-// never arrive inside the call that caused them nor while a lock is held.
-// Structural events are queued from Attach on, value and text changes from
-// BeginUpdates on; RequestRefresh announces the pilot and every object;
-// Detach stops and drops them.
-//
-// Each lock-discipline breach (see ContractChecker) throws a
-// ContractViolation; a call the network refuses (a read-only property, an
-// index outside the object, a room state other than 0 or 1) throws a
-// VoiceClientError.
+/// A simulated voice network behind the voice client interface. It holds the
+/// main pilot user (two radios, receive and transmit selections) and, while
+/// the network is up, the voice object "TOKA" of type "VOICE" beside an
+/// unrelated one. Rooms asked for (state 1) connect or fail after a delay,
+/// connected rooms carry an information text and show receive activity
+/// (seeded, reproducible), push-to-talk drives the send activity of the
+/// transmitting rooms. Time moves only through advance().
+///
+/// Events are queued and reach the sink only through deliverEvents(), so they
+/// never arrive inside the call that caused them nor while a lock is held.
+/// Structural events are queued from Attach on, value and text changes from
+/// BeginUpdates on; RequestRefresh announces the pilot and every object;
+/// Detach stops and drops them.
+///
+/// Each lock-discipline breach (see ContractChecker) throws a
+/// ContractViolation; a call the network refuses (a read-only property, an
+/// index outside the object, a room state other than 0 or 1) throws a
+/// VoiceClientError.
 class NORVOUITOKA_SIM_EXPORT SimulatedVoiceClient : public VoiceClient {
 public:
-    // Throws std::invalid_argument for a layout that does not fit.
+    /// Throws std::invalid_argument for a layout that does not fit.
     explicit SimulatedVoiceClient(SimulationOptions options = {});
     ~SimulatedVoiceClient() override;
     SimulatedVoiceClient(const SimulatedVoiceClient&) = delete;
     SimulatedVoiceClient& operator=(const SimulatedVoiceClient&) = delete;
 
-    // Time.
+    /// \name Time
+    ///@{
+    /// The network's time in milliseconds; 0 at creation.
     std::int64_t now() const;
-    // Lets the time pass, running what falls due in time order.
+    /// Lets the time pass, running what falls due in time order.
     void advance(std::int64_t milliseconds);
-    // When the next room answer or activity change falls due; none while
-    // nothing is scheduled.
+    /// When the next room answer or activity change falls due; none while
+    /// nothing is scheduled.
     std::optional<std::int64_t> nextDue() const;
+    ///@}
 
-    // Events.
+    /// \name Events
+    ///@{
+    /// How many events wait for deliverEvents().
     std::size_t queuedEvents() const;
-    // Delivers the queued events in order, also those queued meanwhile;
-    // returns how many. A lock still held when a handler returns is a
-    // violation. An exception from a handler ends the delivery; the events
-    // after it stay queued.
+    /// Delivers the queued events in order, also those queued meanwhile;
+    /// returns how many. A lock still held when a handler returns is a
+    /// violation. An exception from a handler ends the delivery; the events
+    /// after it stay queued.
     std::size_t deliverEvents();
-    // Called when an event is queued into an empty queue, possibly from
-    // inside a caller's lock: it may only schedule a later deliverEvents().
+    /// Called when an event is queued into an empty queue, possibly from
+    /// inside a caller's lock: it may only schedule a later deliverEvents().
     void setOnEventsQueued(std::function<void()> wake);
-    // A host handler (user input) starts and returns; a lock it leaves held
-    // is a violation.
+    /// A host handler (user input) starts; a lock it leaves held when it ends
+    /// is a violation.
     void beginHandler(std::string name);
+    /// The handler begun last ends (see beginHandler()).
     void endHandler();
+    /// The checker of the lock rules, with the violations it met.
     ContractChecker& contract();
+    /// \overload
     const ContractChecker& contract() const;
+    ///@}
 
-    // What the network holds.
+    /// \name What the network holds
+    ///@{
+    /// The voice object's layout (slots per block, first block index).
     const VoiceObjectLayout& layout() const;
+    /// Whether the network is up (then it holds the voice object, unless
+    /// deleted, beside an unrelated one).
     bool networkUp() const;
-    // The voice object's handle; 0 when there is none.
+    /// The voice object's handle; 0 when there is none.
     std::int32_t voiceHandle() const;
-    // Values of the voice object; 0 and "" when there is none.
+    /// A numeric value of the voice object; 0 when there is none.
     std::int32_t value(std::int32_t index) const;
+    /// A text value of the voice object; "" when there is none.
     std::string text(std::int32_t index) const;
+    /// The connection state of the room in the slot (0 none, 1 pending,
+    /// 2 connected, 3 failed, 4 kicked); 0 without a voice object.
     std::int32_t roomState(std::int32_t slot) const;
-    // The radios are kept while the pilot is absent.
+    /// The radios' frequencies and selections; kept while the pilot is
+    /// absent.
     const PilotRadios& pilot() const;
+    /// Whether the main pilot user exists (LockMainPilotUser() succeeds).
     bool pilotPresent() const;
+    /// Whether push-to-talk is pressed.
     bool pushToTalk() const;
+    /// Whether receive activity comes and goes by itself on connected rooms.
     bool randomActivity() const;
+    /// Whether the caller holds the main pilot user's lock now.
     bool pilotLocked() const;
+    /// The handle of the object the caller holds locked now, if any.
     std::optional<std::int32_t> lockedObject() const;
+    ///@}
 
-    // Steering, as the network or the user's radios would change things.
-    // Each raises the events a real change raises.
+    /// \name Steering
+    /// As the network or the user's radios would change things; each raises
+    /// the events a real change raises.
+    ///@{
+    /// Tunes radio 1 or 2; the room that follows that radio changes with it.
     void setFrequency(std::int32_t radio, const std::string& frequency);
+    /// The radios heard and transmitting: "1", "2" or "B" each.
     void setSelections(const std::string& receive, const std::string& transmit);
+    /// The main pilot user appears or goes away.
     void setPilotPresent(bool present);
+    /// Presses or releases push-to-talk: the transmitting rooms show send
+    /// activity while it is pressed.
     void setPushToTalk(bool pressed);
+    /// Lets receive activity come and go by itself, or stops it.
     void setRandomActivity(bool on);
-    // Completes (2), holds (1) or ends (0, 3, 4 or any other value) a room
-    // at once, cancelling what was pending for it.
+    /// Completes (2), holds (1) or ends (0, 3, 4 or any other value) a room
+    /// at once, cancelling what was pending for it.
     void forceRoomState(std::int32_t slot, std::int32_t state);
-    // Throws the room out; false when it was neither pending nor connected.
+    /// Throws the room out; false when it was neither pending nor connected.
     bool kick(std::int32_t slot);
-    // Traffic in a connected room; false for a room that is not connected.
+    /// Traffic in a connected room; false for a room that is not connected.
     bool setReceiveActivity(std::int32_t slot, std::int32_t activity);
+    /// The information text of the room in the slot.
     void setRoomInfo(std::int32_t slot, const std::string& info);
-    // Any value of the voice object, as the network would set it.
+    /// Any numeric value of the voice object, as the network would set it;
+    /// throws std::invalid_argument for an index outside the object.
     void setValue(std::int32_t index, std::int32_t value);
+    /// Any text value of the voice object, as setValue() does.
     void setText(std::int32_t index, const std::string& text);
+    /// The network goes down: its objects go, with one Disconnected event.
     void disconnectNetwork();
+    /// The network comes up: Connected, then an unrelated object and the
+    /// voice object are created.
     void connectNetwork();
+    /// The voice object goes away (ObjectDeleted) while the network stays up.
     void deleteVoiceObject();
-    // A new voice object with a new handle; false while one exists or the
-    // network is down.
+    /// A new voice object with a new handle; false while one exists or the
+    /// network is down.
     bool createVoiceObject();
+    ///@}
 
-    // VoiceClient
+    /// VoiceClient
     void setEventSink(VoiceEventSink* sink) override;
     void Attach() override;
     void BeginUpdates() override;

@@ -5,21 +5,27 @@
 
 namespace norvo {
 
-// How a simulated voice network starts.
+/// How a simulated voice network starts.
 struct SimulationOptions {
-    // Seeds the random receive activity: the same seed, the same run.
+    /// Seeds the random receive activity: the same seed, the same run.
     std::uint32_t seed = 1;
-    // The voice object's layout: slots per block and the first block index
-    // (the header takes 0 to firstIndex - 1 and needs HeaderIndex::Size).
+    ///@{
+    /// The voice object's layout: slots per block and the first block index
+    /// (the header takes 0 to firstIndex - 1 and needs HeaderIndex::Size).
     std::int32_t slotCount = 3;
     std::int32_t firstIndex = 7;
-    // From a connect request to the room's answer.
+    ///@}
+    /// From a connect request to the room's answer, in milliseconds.
     std::int64_t connectDelay = 800;
-    // Receive activity coming and going by itself on connected rooms.
+    /// Receive activity coming and going by itself on connected rooms.
     bool randomActivity = true;
+    /// Whether breaches of the lock rules throw (ContractChecker).
     bool checkContract = true;
+    ///@{
+    /// The radios' frequencies at the start.
     std::string com1 = "122.800";
     std::string com2 = "121.900";
+    ///@}
 };
 
 } // namespace norvo

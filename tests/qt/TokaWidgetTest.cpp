@@ -421,5 +421,31 @@ TEST(TokaWidgetSessionTest, ParentOnlyWidgetWaitsForAClientAndStartsEachPanelOnc
     toka.setVoiceClient(nullptr);
 }
 
+// The file a form names (settingsFile) holds the remembered channels until
+// the host gives a store of its own.
+TEST(TokaWidgetSessionTest, SettingsFileNamedInAFormHoldsTheRememberedChannels)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("channels.ini"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[PRIVATE]\nCHANNEL0=EGLL_TWR\n");
+    file.close();
+    CallLog log;
+    RecordingDockFrame dock{log};
+    InMemoryVoiceClient voice;
+    TokaWidget toka;
+    toka.setSettingsFile(path);
+    toka.setDockFrame(&dock);
+    toka.setVoiceClient(&voice);
+    const auto remembered = [&toka] { return toka.panel().form().get<ComboBox>("FreqInfo", 2).items(); };
+    EXPECT_EQ(toka.settingsFile(), path);
+    EXPECT_EQ(remembered(), std::vector<std::string>{"EGLL_TWR"});
+    toka.setSettings(std::make_unique<MemorySettingsStore>());
+    EXPECT_EQ(toka.settingsFile(), QString());
+    EXPECT_EQ(remembered(), std::vector<std::string>{});
+    toka.setVoiceClient(nullptr);
+}
+
 } // namespace
 } // namespace norvo::qt

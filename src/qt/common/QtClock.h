@@ -10,27 +10,30 @@ class QTimer;
 
 namespace norvo::qt {
 
-// Drives model timers with QTimers: a running model timer has an active
-// QTimer of its interval, restarted whenever the timer changes, and each
-// timeout fires the model timer. Must outlive the timers it drives.
+/// Drives model timers with QTimers: a running model timer has an active
+/// QTimer of its interval, restarted whenever the timer changes, and each
+/// timeout fires the model timer. Must outlive the timers it drives.
 class NORVOUITOKA_QTCOMMON_EXPORT QtClock final : public Clock {
 public:
+    /// A clock that drives no timer yet.
     QtClock();
     ~QtClock() override;
     QtClock(const QtClock&) = delete;
     QtClock& operator=(const QtClock&) = delete;
 
+    /// Starts the timer's QTimer afresh when it runs, stops it when not.
     void timerChanged(Timer& timer) override;
+    /// \copydoc Clock::timerDestroyed()
     void timerDestroyed(Timer& timer) noexcept override;
 
-    // Whether the model timer currently has an active QTimer.
+    /// Whether the model timer currently has an active QTimer.
     bool isArmed(const Timer& timer) const;
 
 private:
     void fire(Timer& timer);
 
     std::unordered_map<const Timer*, std::unique_ptr<QTimer>> timers_;
-    // The model timer whose handler runs now.
+    /// The model timer whose handler runs now.
     const Timer* firing_ = nullptr;
 };
 

@@ -1,6 +1,7 @@
 #include "qt/widgets/TokaWidget.h"
 
 #include "qt/common/EventBoundary.h"
+#include "qt/common/QtSettingsStore.h"
 #include "qt/widgets/TokaWidgetPrivate.h"
 #include "qt/widgets/WindowRegistry.h"
 
@@ -42,7 +43,21 @@ void TokaWidget::setVoiceClient(VoiceClient* voice) { d->session.setVoiceClient(
 
 void TokaWidget::setDockFrame(DockFrame* dockFrame) { d->session.setDockFrame(dockFrame); }
 
-void TokaWidget::setSettings(std::unique_ptr<SettingsStore> settings) { d->session.setSettings(std::move(settings)); }
+void TokaWidget::setSettings(std::unique_ptr<SettingsStore> settings)
+{
+    d->settingsFile.clear();
+    d->session.setSettings(std::move(settings));
+}
+
+QString TokaWidget::settingsFile() const { return d->settingsFile; }
+
+void TokaWidget::setSettingsFile(const QString& file)
+{
+    if (file == d->settingsFile)
+        return;
+    setSettings(file.isEmpty() ? nullptr : QtSettingsStore::forFile(file));
+    d->settingsFile = file;
+}
 
 std::int32_t TokaWidget::setHostWindow(QWidget* window)
 {

@@ -4,6 +4,8 @@
 #include "qt/widgets/FormView.h"
 #include "qt/widgets/QtWindowSystem.h"
 
+#include <QString>
+
 #include <memory>
 
 namespace norvo::qt {
@@ -28,6 +30,8 @@ public:
     PanelSession session;
     // The widget's child; it goes before the panel whose form it observes.
     FormView* view = nullptr;
+    // The file given by setSettingsFile, until another store is given.
+    QString settingsFile;
 };
 
 } // namespace norvo::qt
