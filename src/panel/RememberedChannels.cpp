@@ -23,10 +23,14 @@ std::string channelKey(std::int32_t position) { return "CHANNEL" + std::to_strin
 void RememberedChannels::load()
 {
     for (std::int32_t n = 0; n < LoadedKeys; ++n) {
-        const std::string value = store_.GetSetting(Application, Section, channelKey(n), "");
+        std::string value = store_.GetSetting(Application, Section, channelKey(n), "");
         const std::string_view room = trimSpaces(value);
-        if (!room.empty())
-            rooms_.emplace_back(room);
+        if (room.empty())
+            continue;
+        // Trimmed where it stands and moved: a long value is never copied.
+        const auto first = static_cast<std::size_t>(room.data() - value.data());
+        value.erase(first + room.size()).erase(0, first);
+        rooms_.push_back(std::move(value));
     }
     if (const auto problem = store_.problem(Application))
         report(*problem);
