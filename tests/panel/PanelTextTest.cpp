@@ -1,0 +1,29 @@
+#include "panel/PanelText.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace norvo {
+namespace {
+
+// The tooltips as rooms show them are scenarios (show-room-states.script);
+// here, that a tooltip shown is recognised exactly when it is what would be
+// built, so that a refresh rewrites it only when it reads otherwise.
+TEST(PanelText, ShownTipIsRecognisedExactlyWhenItIsWhatWouldBeBuilt)
+{
+    for (const auto& [shown, name, info] :
+        {std::tuple{"R1 : a  b", "R1", "a\r\nb"}, std::tuple{"R : 1 : a", "R", "1 : a"},
+            std::tuple{"R1 : a  b", "R1", "a\nbc"}, std::tuple{"R1 : a  bc", "R1", "a\nb"},
+            std::tuple{"R1 : a", "R1 ", "a"}, std::tuple{"R1 - a", "R1", "a"}, std::tuple{" : ", "", ""},
+            std::tuple{"a  b", "", "a\nb"}, std::tuple{"a bb", "", "a\nb"}, std::tuple{"ab", "", "a\rb"},
+            // Breaks of either kind anywhere, alone or in runs.
+            std::tuple{"R : ab    c", "R", "a\rb\n\nc\r"}, std::tuple{"R :   a  b", "R", "\r\na\n\rb"},
+            std::tuple{"R : a    b", "R", "a\r\n\r\nb"}}) {
+        EXPECT_EQ(isRoomTip(shown, name, info), roomTip(name, info) == shown) << shown;
+        EXPECT_EQ(isOneLineInfo(shown, info), oneLineInfo(info) == shown) << shown;
+    }
+}
+
+} // namespace
+} // namespace norvo
