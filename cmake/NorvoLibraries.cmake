@@ -51,7 +51,9 @@ function(norvo_public_library target)
         OUTPUT_NAME ${arg_NAME}
         EXPORT_NAME ${arg_COMPONENT}
         VERSION ${PROJECT_VERSION}
-        SOVERSION ${NORVO_SOVERSION})
+        SOVERSION ${NORVO_SOVERSION}
+        # The installed libraries find each other where they lie.
+        INSTALL_RPATH "$ORIGIN")
     target_include_directories(${target} INTERFACE
         $<BUILD_INTERFACE:${NORVO_GENERATED_INCLUDE_DIR}>
         $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)

@@ -11,9 +11,10 @@
 
 namespace {
 
-// The session's log (what the console and the tour's log file show), and the
+// The session's log (what the console and the tour's log file show), on
+// standard error only when asked for (debug lines, off by default), and the
 // simulated network's complaints about the panel.
-Q_LOGGING_CATEGORY(lcDemo, "norvo.demo")
+Q_LOGGING_CATEGORY(lcDemo, "norvo.demo", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcSim, "norvo.sim")
 
 } // namespace
@@ -24,12 +25,12 @@ DemoSession::DemoSession(const norvo::SimulationOptions& options, QObject* paren
     , logging_(network_, [this](const std::string& line) { note(line); })
 {
     // The network may queue from inside a caller's lock: only post here.
-    network_.onEventsQueued = [this] {
+    network_.setOnEventsQueued([this] {
         if (deliveryPosted_)
             return;
         deliveryPosted_ = true;
         QMetaObject::invokeMethod(this, &DemoSession::deliver, Qt::QueuedConnection);
-    };
+    });
     clock_.setSingleShot(true);
     // A coarse timer may fire early, and an early shot is a wake-up for nothing.
     clock_.setTimerType(Qt::PreciseTimer);

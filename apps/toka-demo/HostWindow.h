@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/ControlObserver.h"
 #include "platform/SettingsStore.h"
-#include "qt/TokaWidget.h"
+#include "qt/widgets/TokaWidget.h"
 
 #include <QWidget>
 
@@ -9,17 +10,20 @@
 
 namespace norvo {
 class DockFrame;
+class Timer;
 class VoiceClient;
 } // namespace norvo
 
 // The docking host: a window without a title bar that carries the panel, takes
 // the panel's size and rounded outline, is moved by dragging the panel's
-// background and closes when the panel asks its container to.
-class HostWindow : public QWidget {
+// background and closes when the panel asks its container to, once the close
+// button has blinked.
+class HostWindow : public QWidget, private norvo::ControlObserver {
     Q_OBJECT
 
 public:
     HostWindow(norvo::VoiceClient& voice, norvo::DockFrame& dockFrame, std::unique_ptr<norvo::SettingsStore> settings);
+    ~HostWindow() override;
 
     norvo::qt::TokaWidget& panel() { return *panel_; }
 
@@ -30,5 +34,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void closeAfterBlink();
+    void controlChanged(norvo::Control& control, norvo::Property property) override;
+
     norvo::qt::TokaWidget* panel_;
+    // The close button's blink timer, watched while the window waits for it.
+    norvo::Timer* blink_ = nullptr;
 };

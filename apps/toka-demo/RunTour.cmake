@@ -5,6 +5,10 @@ execute_process(COMMAND ${DEMO} --tour --seed 7 --out ${OUT} RESULT_VARIABLE sta
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "toka-demo --tour ended with ${status}\n${output}\n${errors}")
 endif()
+# The session log goes to its file, not to standard error.
+if(errors MATCHES "Norvo\\.")
+    message(FATAL_ERROR "toka-demo --tour wrote its session log on standard error:\n${errors}")
+endif()
 if(NOT output MATCHES "tour written to")
     message(FATAL_ERROR "toka-demo --tour did not say where it wrote:\n${output}")
 endif()

@@ -7,16 +7,17 @@
 #include "labels/UserLabelGraph.h"
 #include "panel/TOKA.h"
 #include "platform/ComboBox.h"
-#include "qt/ComboBoxWidget.h"
-#include "qt/FormView.h"
-#include "qt/PanelSnapshot.h"
-#include "qt/QtSettingsStore.h"
-#include "qt/QtWindowSystem.h"
+#include "qt/common/QtSettingsStore.h"
+#include "qt/widgets/ComboBoxWidget.h"
+#include "qt/widgets/FormView.h"
+#include "qt/widgets/PanelSnapshot.h"
+#include "qt/widgets/QtWindowSystem.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImageWriter>
 #include <QKeyEvent>
@@ -310,10 +311,15 @@ int Tour::run()
         written_ << consoleFile;
     else
         failed_ = true;
-    // The quit button: the panel asks its container, which closes.
+    // The quit button: the panel asks its container, which closes once the
+    // button has blinked.
     bool closed = false;
     QObject::connect(host_.get(), &HostWindow::closed, [&closed] { closed = true; });
     click("btnQuit");
+    QElapsedTimer waited;
+    waited.start();
+    while (!closed && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     if (!closed || host_->isVisible()) {
         std::fprintf(stderr, "toka-demo: the quit button did not close the host window\n");
         failed_ = true;

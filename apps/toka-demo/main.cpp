@@ -7,14 +7,16 @@
 #include "HostWindow.h"
 #include "SimulationConsole.h"
 #include "Tour.h"
+#include "WindowAccessible.h"
 
 #include "ProgramCommandLine.h"
 
 #include "panel/TOKA.h"
-#include "qt/QtSettingsStore.h"
+#include "qt/common/QtSettingsStore.h"
 
 #include <QApplication>
 #include <QDateTime>
+#include <QLoggingCategory>
 
 #include <cstdio>
 #include <optional>
@@ -29,6 +31,8 @@ struct Options {
     std::uint32_t seed = 0;
     // The remembered channels' file; none: the user's own.
     QString settings;
+    // The session log on standard error too.
+    bool log = false;
 };
 
 // Read before Qt starts, as the tour picks the platform.
@@ -49,12 +53,16 @@ std::variant<Options, int> parse(int argc, char** argv)
     const QCommandLineOption settings(QStringLiteral("settings"),
         QStringLiteral("Keep the remembered channels in FILE instead of your own settings file."),
         QStringLiteral("FILE"));
-    parser.addOptions({tour, out, seed, settings});
+    const QCommandLineOption log(QStringLiteral("log"),
+        QStringLiteral("Also write the session log (every call the panel makes, every event it is told) on standard "
+                       "error; the console shows it anyway."));
+    parser.addOptions({tour, out, seed, settings, log});
     if (const std::optional<int> status = commandLine.parse(argc, argv))
         return *status;
 
     Options options;
     options.tour = parser.isSet(tour);
+    options.log = parser.isSet(log);
     if (parser.isSet(out))
         options.out = parser.value(out);
     if (options.out.isEmpty())
@@ -87,6 +95,7 @@ QByteArray platformsToTry()
 
 int interactive(QApplication& app, const Options& options)
 {
+    WindowAccessible::install();
     norvo::SimulationOptions simulation;
     simulation.seed = options.seed;
     DemoSession session(simulation);
@@ -136,6 +145,9 @@ int main(int argc, char** argv)
         return *status;
     const Options& options = std::get<Options>(parsed);
     qputenv("QT_QPA_PLATFORM", options.tour ? QByteArray("offscreen") : platformsToTry());
+    // QT_LOGGING_RULES still has the last word.
+    if (options.log)
+        QLoggingCategory::setFilterRules(QStringLiteral("norvo.demo.debug=true"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("toka-demo"));
     const bool tour = options.tour || QGuiApplication::platformName() == QStringLiteral("offscreen");

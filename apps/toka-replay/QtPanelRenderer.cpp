@@ -3,8 +3,8 @@
 #include "ScriptCommand.h"
 
 #include "panel/TOKA.h"
-#include "qt/FormView.h"
-#include "qt/PanelSnapshot.h"
+#include "qt/widgets/FormView.h"
+#include "qt/widgets/PanelSnapshot.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -8,8 +8,11 @@ namespace norvo::replay {
 
 bool ScriptRunner::run(std::string_view fileName, std::string_view script, std::ostream& out, std::ostream& err) const
 {
-    ScriptSession session(options_, out);
     std::size_t lineNumber = 0;
+    ScriptSession session(options_, out, [&](const std::string& message) {
+        out.flush();
+        err << fileName << ':' << lineNumber << ": settings: " << message << '\n';
+    });
     std::size_t start = 0;
     while (start < script.size()) {
         std::size_t end = script.find('\n', start);

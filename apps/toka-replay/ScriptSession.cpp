@@ -110,9 +110,10 @@ template <class T> const T& argument(const ScriptCommand& command, std::size_t p
 } // namespace
 
 struct ScriptSession::World {
-    World(const ReplayOptions& options, std::ostream& out)
+    World(const ReplayOptions& options, std::ostream& out, SettingsProblemSink settingsProblem)
         : options(options)
         , out(out)
+        , settingsProblem(std::move(settingsProblem))
     {
     }
     ~World() { releasePanel(); }
@@ -121,6 +122,7 @@ struct ScriptSession::World {
 
     const ReplayOptions& options;
     std::ostream& out;
+    SettingsProblemSink settingsProblem;
 
     CallLog log;
     InMemoryVoiceClient voice;
@@ -279,6 +281,8 @@ void ScriptSession::World::start()
     guarded([this] {
         panel = std::make_unique<TOKA>(TokaEnvironment{loggedVoice, dockFrame, settings, windows, clock});
         panel->Quit.connect([this] { log.add("raise Quit"); });
+        panel->SettingsProblemFound.connect(
+            [this](const SettingsProblem& problem) { settingsProblem(problem.message()); });
         running = true;
         panel->Initialize();
     });
@@ -620,10 +624,10 @@ void ScriptSession::World::execute(const ScriptCommand& command)
     }
 }
 
-ScriptSession::ScriptSession(const ReplayOptions& options, std::ostream& out)
+ScriptSession::ScriptSession(const ReplayOptions& options, std::ostream& out, SettingsProblemSink settingsProblem)
     : options_(options)
     , out_(out)
-    , world_(std::make_unique<World>(options_, out_))
+    , world_(std::make_unique<World>(options_, out_, std::move(settingsProblem)))
 {
 }
 

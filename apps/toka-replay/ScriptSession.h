@@ -3,8 +3,10 @@
 #include "ReplayOptions.h"
 #include "ScriptCommand.h"
 
+#include <functional>
 #include <memory>
 #include <ostream>
+#include <string>
 
 namespace norvo::replay {
 
@@ -13,7 +15,11 @@ namespace norvo::replay {
 // clock), plus the free-standing labels the script creates.
 class ScriptSession {
 public:
-    ScriptSession(const ReplayOptions& options, std::ostream& out);
+    // Hears of what stands in the way of the settings (a file that cannot be
+    // read or kept): no error of the script, and not part of its output.
+    using SettingsProblemSink = std::function<void(const std::string& message)>;
+
+    ScriptSession(const ReplayOptions& options, std::ostream& out, SettingsProblemSink settingsProblem);
     ~ScriptSession();
     ScriptSession(const ScriptSession&) = delete;
     ScriptSession& operator=(const ScriptSession&) = delete;

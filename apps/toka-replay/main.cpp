@@ -4,7 +4,7 @@
 
 #ifdef NORVO_REPLAY_WITH_QT
 #include "QtPanelRenderer.h"
-#include "qt/QtSettingsStore.h"
+#include "qt/common/QtSettingsStore.h"
 #endif
 
 int main(int argc, char** argv)

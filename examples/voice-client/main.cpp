@@ -7,7 +7,7 @@
 
 #include <NorvoUITOKA/host/StandaloneDockFrame.h>
 #include <NorvoUITOKA/panel/TOKA.h>
-#include <NorvoUITOKA/qt/TokaWidget.h>
+#include <NorvoUITOKA/qt/widgets/TokaWidget.h>
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -110,17 +110,6 @@ Rect SpriteSheet::highDensityRect(const Rect& sheetRect)
         checkedMul(sheetRect.width, HighDensityScale), checkedMul(sheetRect.height, HighDensityScale)};
 }
 
-void SpriteSheet::drawOnto(Surface& surface, std::int32_t x, std::int32_t y)
-{
-    const Surface& sheet = image();
-    for (std::int32_t row = 0; row < Height; ++row)
-        for (std::int32_t column = 0; column < Width; ++column) {
-            const std::int64_t tx = std::int64_t{x} + column;
-            const std::int64_t ty = std::int64_t{y} + row;
-            if (tx >= 0 && ty >= 0 && tx < surface.width() && ty < surface.height())
-                surface.setPixel(
-                    static_cast<std::int32_t>(tx), static_cast<std::int32_t>(ty), sheet.pixel(column, row));
-        }
-}
+void SpriteSheet::drawOnto(Surface& surface, std::int32_t x, std::int32_t y) { surface.draw(image(), x, y); }
 
 } // namespace norvo

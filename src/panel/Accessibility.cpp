@@ -20,7 +20,7 @@ void describeAs(Control& control, AccessibleRole role, const std::string& name)
 
 void describeToggle(Control& control, const std::string& name)
 {
-    describeAs(control, AccessibleRole::Button, name);
+    describeAs(control, AccessibleRole::CheckBox, name);
     control.setCheckState(CheckState::Unchecked);
 }
 
@@ -28,7 +28,7 @@ void describeToggle(Control& control, const std::string& name)
 
 void describe(Control& form, const PanelControls& c)
 {
-    form.setAccessibleName("Voice panel");
+    describeAs(form, AccessibleRole::Pane, "Voice panel");
     for (std::size_t i = 0; i < Slots::Shown; ++i) {
         const std::string row = RowNames[i];
         describeAs(*c.RoomStatus[i], AccessibleRole::Button, row + " room");

@@ -1,33 +1,50 @@
 #include "panel/PanelText.h"
 
+#include "panel/StateWords.h"
+
 #include <algorithm>
 
 namespace norvo {
 
-std::string oneLineInfo(std::string_view text)
+RoomText::RoomText(std::initializer_list<std::string_view> parts, std::string_view info)
+    : partCount_(parts.size())
+    , info_(info)
 {
-    std::string line;
-    line.reserve(text.size());
-    for (const char c : text) {
+    std::copy(parts.begin(), parts.end(), parts_.begin());
+}
+
+RoomText RoomText::radioTip(std::string_view name, std::string_view info) { return {{name, " : "}, info}; }
+
+RoomText RoomText::freeChannelTip(std::string_view info) { return {{}, info}; }
+
+RoomText RoomText::connectedWords(std::string_view name, std::string_view info)
+{
+    return {{StateWords::Connected, name.empty() ? "" : " to ", name, info.empty() ? "" : ": "}, info};
+}
+
+std::string RoomText::text() const
+{
+    std::string text;
+    for (std::size_t i = 0; i < partCount_; ++i)
+        text += parts_[i];
+    for (const char c : info_) {
         if (c == '\n')
-            line += "  ";
+            text += "  ";
         else if (c != '\r')
-            line += c;
+            text += c;
     }
-    return line;
+    return text;
 }
 
-std::string roomTip(std::string_view name, std::string_view info)
+bool RoomText::isShownBy(std::string_view shown) const
 {
-    std::string tip(name);
-    tip += " : ";
-    tip += oneLineInfo(info);
-    return tip;
-}
-
-bool isOneLineInfo(std::string_view shown, std::string_view info)
-{
-    // Run by run between line breaks, each found and compared whole.
+    for (std::size_t i = 0; i < partCount_; ++i) {
+        if (!shown.starts_with(parts_[i]))
+            return false;
+        shown.remove_prefix(parts_[i].size());
+    }
+    // The information run by run between line breaks, each compared whole.
+    std::string_view info = info_;
     for (;;) {
         const std::size_t stop = std::min(info.find('\r'), info.find('\n'));
         const std::string_view run = info.substr(0, stop);
@@ -43,14 +60,6 @@ bool isOneLineInfo(std::string_view shown, std::string_view info)
         }
         info.remove_prefix(stop + 1);
     }
-}
-
-bool isRoomTip(std::string_view shown, std::string_view name, std::string_view info)
-{
-    constexpr std::string_view Separator = " : ";
-    if (!shown.starts_with(name) || shown.substr(name.size(), Separator.size()) != Separator)
-        return false;
-    return isOneLineInfo(shown.substr(name.size() + Separator.size()), info);
 }
 
 } // namespace norvo

@@ -1,20 +1,36 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace norvo {
 
-// A room's information text on one line: carriage returns dropped, then each
-// line feed shown as two spaces.
-std::string oneLineInfo(std::string_view text);
+// A text the panel shows about a room: fixed parts, then the room's
+// information on one line (carriage returns dropped, each line feed shown as
+// two spaces). A refresh mostly finds the room as it was: isShownBy() tells
+// so without building anything.
+class RoomText {
+public:
+    // A radio room's tooltip: its name, " : ", its information.
+    static RoomText radioTip(std::string_view name, std::string_view info);
+    // The free channel's tooltip: the information alone.
+    static RoomText freeChannelTip(std::string_view info);
+    // What a connected room's button tells assistive technology: "Connected",
+    // " to " and the name when it has one, ": " and the information when
+    // there is some.
+    static RoomText connectedWords(std::string_view name, std::string_view info);
 
-// A radio room's tooltip: its name, " : ", its information on one line.
-std::string roomTip(std::string_view name, std::string_view info);
+    std::string text() const;
+    bool isShownBy(std::string_view shown) const;
 
-// Whether a tooltip shown is already what oneLineInfo or roomTip would make:
-// a refresh mostly finds the room as it was, and then builds nothing.
-bool isOneLineInfo(std::string_view shown, std::string_view info);
-bool isRoomTip(std::string_view shown, std::string_view name, std::string_view info);
+private:
+    RoomText(std::initializer_list<std::string_view> parts, std::string_view info);
+
+    std::array<std::string_view, 4> parts_{};
+    std::size_t partCount_ = 0;
+    std::string_view info_;
+};
 
 } // namespace norvo

@@ -97,11 +97,15 @@ void RoomDisplay::Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t inde
     const auto slot = voice_.layout().slotIn(Block::Info, index);
     if (!slot)
         return;
+    VoiceClient& client = voice_.client();
     voice_.whileObjectLocked([&] {
-        if (voice_.value(Block::Room, *slot) == RoomState::Connected)
-            showRoomInfo(*slot);
-        else
+        if (voice_.value(Block::Room, *slot) != RoomState::Connected) {
             c_.roomTip(*slot).setToolTipText("");
+            return;
+        }
+        const std::string info = client.GetString(voice_.index(Block::Info, *slot));
+        // The free channel's name is the one it joined.
+        showRoom(*slot, Slots::isRadio(*slot) ? client.GetString(voice_.index(Block::Room, *slot)) : joinedName_, info);
     });
 }
 
@@ -176,7 +180,9 @@ void RoomDisplay::showRoomState(std::int32_t slot, std::int32_t index)
         PictureBox& sending = PanelControls::element(c_.RoomSendActivity, slot, "RoomSendActivity");
         PictureBox& receiving = PanelControls::element(c_.RoomRecvActivity, slot, "RoomRecvActivity");
         if (state == RoomState::Connected) {
-            showLook(status, {Green, StateWords::Connected});
+            // Its words come with its name and information.
+            status.setBackColor(Green);
+            status.setToolTipText(StateWords::Connected);
             showActivity(sending, voice_.value(Block::SendActivity, slot));
             showActivity(receiving, voice_.value(Block::ReceiveActivity, slot));
             showJoinedRoom(slot);
@@ -238,38 +244,42 @@ void RoomDisplay::showPriority(std::int32_t slot, std::int32_t index)
     });
 }
 
-void RoomDisplay::showRoomInfo(std::int32_t slot)
+void RoomDisplay::showRoom(std::int32_t slot, const std::string& name, const std::string& info)
 {
-    VoiceClient& client = voice_.client();
-    const std::string info = client.GetString(voice_.index(Block::Info, slot));
+    const auto show = [](Control& control, const std::string& shown, const RoomText& text, auto set) {
+        if (!text.isShownBy(shown))
+            (control.*set)(text.text());
+    };
     Control& tip = c_.roomTip(slot);
-    if (Slots::isRadio(slot)) {
-        const std::string name = client.GetString(voice_.index(Block::Room, slot));
-        if (!isRoomTip(tip.toolTipText(), name, info))
-            tip.setToolTipText(roomTip(name, info));
-    } else if (!isOneLineInfo(tip.toolTipText(), info)) {
-        tip.setToolTipText(oneLineInfo(info));
-    }
+    show(tip, tip.toolTipText(), Slots::isRadio(slot) ? RoomText::radioTip(name, info) : RoomText::freeChannelTip(info),
+        &Control::setToolTipText);
+    PictureBox& status = PanelControls::element(c_.RoomStatus, slot, "RoomStatus");
+    show(status, status.accessibleDescription(), RoomText::connectedWords(name, info),
+        &Control::setAccessibleDescription);
 }
 
 void RoomDisplay::showJoinedRoom(std::int32_t slot)
 {
-    showRoomInfo(slot);
+    VoiceClient& client = voice_.client();
+    const std::string info = client.GetString(voice_.index(Block::Info, slot));
+    const std::string name = client.GetString(voice_.index(Block::Room, slot));
+    showRoom(slot, name, info);
     if (Slots::isRadio(slot))
         return;
+    joinedName_ = name;
     ComboBox& box = PanelControls::element(c_.FreqInfo, slot, "FreqInfo");
-    box.setText(voice_.client().GetString(voice_.index(Block::Room, slot)));
+    box.setText(name);
     // A view of the box's text, which a change of the list leaves alone.
-    const std::string_view name = trimSpaces(box.text());
-    if (name.empty())
+    const std::string_view room = trimSpaces(box.text());
+    if (room.empty())
         return;
     // The first room ever joined only joins the list; any later one also
     // leaves the box without its spaces.
     const bool first = channels_.rooms().empty();
-    if (channels_.remember(name))
+    if (channels_.remember(room))
         box.setItems(channels_.rooms());
-    if (!first && name.size() != box.text().size())
-        box.setText(std::string(name));
+    if (!first && room.size() != box.text().size())
+        box.setText(std::string(room));
     channels_.save();
 }
 

@@ -4,6 +4,7 @@
 #include "panel/VoiceObject.h"
 
 #include <cstdint>
+#include <string>
 
 namespace norvo {
 
@@ -45,15 +46,19 @@ private:
     void showRoomActivity(bool receive, std::int32_t slot, std::int32_t index);
     void showMute(bool receive, std::int32_t slot, std::int32_t index);
     void showPriority(std::int32_t slot, std::int32_t index);
-    // A connected room's information, read under the caller's lock; a joined
-    // free channel also shows its name and is remembered.
-    void showRoomInfo(std::int32_t slot);
+    // A connected room's name and information on its tooltip and in its
+    // button's words.
+    void showRoom(std::int32_t slot, const std::string& name, const std::string& info);
+    // A connected room, read under the caller's lock; a joined free channel
+    // also shows its name in the box and is remembered.
     void showJoinedRoom(std::int32_t slot);
 
     VoiceObject& voice_;
     const PanelControls& c_;
     RadioDisplay& radios_;
     RememberedChannels& channels_;
+    // The room the free channel joined last, as the client named it.
+    std::string joinedName_;
 };
 
 } // namespace norvo

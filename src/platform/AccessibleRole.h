@@ -8,9 +8,14 @@ namespace norvo {
 enum class AccessibleRole {
     None,
     Client,
+    // A group of controls, as the panel is.
+    Pane,
     Button,
+    // A toggle: on or off, as its CheckState says.
+    CheckBox,
     ComboBox,
     StaticText,
+    // Shows a state; nothing to act on.
     Indicator,
 };
 

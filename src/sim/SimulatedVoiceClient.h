@@ -2,35 +2,23 @@
 
 #include <NorvoUITOKA/norvouitoka_sim_export.h>
 #include <NorvoUITOKA/sim/ContractChecker.h>
+#include <NorvoUITOKA/sim/PilotRadios.h>
+#include <NorvoUITOKA/sim/SimulationOptions.h>
 #include <NorvoUITOKA/voice/VoiceClient.h>
 #include <NorvoUITOKA/voice/VoiceEvent.h>
 #include <NorvoUITOKA/voice/VoiceEventSink.h>
 #include <NorvoUITOKA/voice/VoiceObjectLayout.h>
 
+#include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
-#include <random>
 #include <string>
-#include <vector>
 
 namespace norvo {
 
-struct SimulationOptions {
-    std::uint32_t seed = 1;
-    // The voice object's layout: slots per block and the first block index
-    // (the header takes 0 to firstIndex - 1 and needs HeaderIndex::Size).
-    std::int32_t slotCount = 3;
-    std::int32_t firstIndex = 7;
-    // From a connect request to the room's answer.
-    std::int64_t connectDelay = 800;
-    // Receive activity coming and going by itself on connected rooms.
-    bool randomActivity = true;
-    bool checkContract = true;
-    std::string com1 = "122.800";
-    std::string com2 = "121.900";
-};
+class SimulatedVoiceClientPrivate;
 
 // A simulated voice network behind the voice client interface. It holds the
 // main pilot user (two radios, receive and transmit selections) and, while
@@ -52,18 +40,14 @@ struct SimulationOptions {
 // VoiceClientError.
 class NORVOUITOKA_SIM_EXPORT SimulatedVoiceClient : public VoiceClient {
 public:
-    struct Pilot {
-        std::string receive = "1";
-        std::string transmit = "1";
-        std::string com1;
-        std::string com2;
-    };
-
     // Throws std::invalid_argument for a layout that does not fit.
     explicit SimulatedVoiceClient(SimulationOptions options = {});
+    ~SimulatedVoiceClient() override;
+    SimulatedVoiceClient(const SimulatedVoiceClient&) = delete;
+    SimulatedVoiceClient& operator=(const SimulatedVoiceClient&) = delete;
 
     // Time.
-    std::int64_t now() const { return now_; }
+    std::int64_t now() const;
     // Lets the time pass, running what falls due in time order.
     void advance(std::int64_t milliseconds);
     // When the next room answer or activity change falls due; none while
@@ -71,7 +55,7 @@ public:
     std::optional<std::int64_t> nextDue() const;
 
     // Events.
-    std::size_t queuedEvents() const { return queue_.size(); }
+    std::size_t queuedEvents() const;
     // Delivers the queued events in order, also those queued meanwhile;
     // returns how many. A lock still held when a handler returns is a
     // violation. An exception from a handler ends the delivery; the events
@@ -79,30 +63,30 @@ public:
     std::size_t deliverEvents();
     // Called when an event is queued into an empty queue, possibly from
     // inside a caller's lock: it may only schedule a later deliverEvents().
-    std::function<void()> onEventsQueued;
+    void setOnEventsQueued(std::function<void()> wake);
     // A host handler (user input) starts and returns; a lock it leaves held
     // is a violation.
-    void beginHandler(std::string name) { contract_.setHandler(std::move(name)); }
+    void beginHandler(std::string name);
     void endHandler();
-    ContractChecker& contract() { return contract_; }
-    const ContractChecker& contract() const { return contract_; }
+    ContractChecker& contract();
+    const ContractChecker& contract() const;
 
     // What the network holds.
-    const VoiceObjectLayout& layout() const { return layout_; }
-    bool networkUp() const { return networkUp_; }
+    const VoiceObjectLayout& layout() const;
+    bool networkUp() const;
     // The voice object's handle; 0 when there is none.
-    std::int32_t voiceHandle() const { return voiceHandle_; }
+    std::int32_t voiceHandle() const;
     // Values of the voice object; 0 and "" when there is none.
     std::int32_t value(std::int32_t index) const;
     std::string text(std::int32_t index) const;
     std::int32_t roomState(std::int32_t slot) const;
     // The radios are kept while the pilot is absent.
-    const Pilot& pilot() const { return pilot_; }
-    bool pilotPresent() const { return pilotPresent_; }
-    bool pushToTalk() const { return pushToTalk_; }
-    bool randomActivity() const { return options_.randomActivity; }
-    bool pilotLocked() const { return pilotLocked_; }
-    std::optional<std::int32_t> lockedObject() const { return lockedObject_; }
+    const PilotRadios& pilot() const;
+    bool pilotPresent() const;
+    bool pushToTalk() const;
+    bool randomActivity() const;
+    bool pilotLocked() const;
+    std::optional<std::int32_t> lockedObject() const;
 
     // Steering, as the network or the user's radios would change things.
     // Each raises the events a real change raises.
@@ -130,7 +114,7 @@ public:
     bool createVoiceObject();
 
     // VoiceClient
-    void setEventSink(VoiceEventSink* sink) override { sink_ = sink; }
+    void setEventSink(VoiceEventSink* sink) override;
     void Attach() override;
     void BeginUpdates() override;
     void RequestRefresh() override;
@@ -153,84 +137,7 @@ public:
     void SetLong(std::int32_t index, std::int32_t value) override;
 
 private:
-    struct Object {
-        std::int32_t handle = 0;
-        std::string type;
-        std::string name;
-        std::vector<std::int32_t> longs;
-        std::vector<std::string> texts;
-    };
-    // What is due for a room slot; -1 when nothing.
-    struct RoomTimers {
-        std::int64_t connectDue = -1;
-        std::int64_t activityDue = -1;
-    };
-
-    // Events (SimulatedVoiceClient.cpp).
-    void queue(VoiceEvent event);
-    void queueStructural(VoiceEvent::Kind kind, std::int32_t handle = 0);
-
-    // The objects and their values.
-    Object* find(std::int32_t handle);
-    const Object* voiceObject() const;
-    Object* voiceObject();
-    Object makeDecoyObject();
-    Object& objectForCall(const std::string& call);
-    Pilot& pilotForCall(const std::string& call);
-    void checkIndex(const Object& object, std::int32_t index, const std::string& call) const;
-    Object makeVoiceObject();
-    std::int32_t newHandle();
-    // Stores a value of the voice object and queues its change event.
-    void store(std::int32_t index, std::int32_t value);
-    void storeText(std::int32_t index, const std::string& text);
-    void storeIn(Object& object, std::int32_t index, std::int32_t value);
-    void storeTextIn(Object& object, std::int32_t index, const std::string& text);
-    void checkSlot(std::int32_t slot) const;
-
-    // A room answer or activity change that falls due.
-    struct Happening {
-        std::int64_t due = 0;
-        std::size_t slot = 0;
-        bool answer = false;
-    };
-
-    // Room behaviour (Rooms.cpp).
-    std::optional<Happening> nextHappening() const;
-    void requestRoom(std::int32_t slot);
-    void leaveRoom(std::int32_t slot, std::int32_t state);
-    void answerRequest(std::int32_t slot);
-    void connectRoom(std::int32_t slot, const std::string& room, const std::string& info);
-    void toggleActivity(std::int32_t slot);
-    void scheduleActivity(std::int32_t slot, bool nowActive);
-    void updateSendActivity();
-    bool transmitsOn(std::int32_t slot) const;
-    std::int64_t randomBetween(std::int64_t low, std::int64_t high);
-    void pilotChanged();
-    void resetTimers();
-
-    SimulationOptions options_;
-    VoiceObjectLayout layout_;
-    // Properties 0 to propertyCount_ - 1.
-    std::int32_t propertyCount_ = 0;
-    ContractChecker contract_;
-    VoiceEventSink* sink_ = nullptr;
-    std::deque<VoiceEvent> queue_;
-    std::mt19937 random_;
-    std::int64_t now_ = 0;
-
-    bool attached_ = false;
-    bool updates_ = false;
-    bool networkUp_ = true;
-    Pilot pilot_;
-    bool pilotPresent_ = true;
-    bool pushToTalk_ = false;
-    std::vector<Object> objects_;
-    std::int32_t voiceHandle_ = 0;
-    std::int32_t nextHandle_ = 1;
-    std::vector<RoomTimers> timers_;
-
-    bool pilotLocked_ = false;
-    std::optional<std::int32_t> lockedObject_;
+    const std::unique_ptr<SimulatedVoiceClientPrivate> d;
 };
 
 } // namespace norvo

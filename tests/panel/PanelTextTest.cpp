@@ -8,9 +8,9 @@ namespace norvo {
 namespace {
 
 // The tooltips as rooms show them are scenarios (show-room-states.script);
-// here, that a tooltip shown is recognised exactly when it is what would be
+// here, that a text shown is recognised exactly when it is what would be
 // built, so that a refresh rewrites it only when it reads otherwise.
-TEST(PanelText, ShownTipIsRecognisedExactlyWhenItIsWhatWouldBeBuilt)
+TEST(RoomText, ShownTextIsRecognisedExactlyWhenItIsWhatWouldBeBuilt)
 {
     for (const auto& [shown, name, info] :
         {std::tuple{"R1 : a  b", "R1", "a\r\nb"}, std::tuple{"R : 1 : a", "R", "1 : a"},
@@ -20,8 +20,9 @@ TEST(PanelText, ShownTipIsRecognisedExactlyWhenItIsWhatWouldBeBuilt)
             // Breaks of either kind anywhere, alone or in runs.
             std::tuple{"R : ab    c", "R", "a\rb\n\nc\r"}, std::tuple{"R :   a  b", "R", "\r\na\n\rb"},
             std::tuple{"R : a    b", "R", "a\r\n\r\nb"}}) {
-        EXPECT_EQ(isRoomTip(shown, name, info), roomTip(name, info) == shown) << shown;
-        EXPECT_EQ(isOneLineInfo(shown, info), oneLineInfo(info) == shown) << shown;
+        for (const RoomText& text :
+            {RoomText::radioTip(name, info), RoomText::freeChannelTip(info), RoomText::connectedWords(name, info)})
+            EXPECT_EQ(text.isShownBy(shown), text.text() == shown) << shown;
     }
 }
 

@@ -60,6 +60,26 @@ INSTANTIATE_TEST_SUITE_P(Blocks, SurfaceStretch,
         StretchCase{"unscaled, overlapping", {0, 0, 3, 1}, {1, 0, 3, 1}}),
     NamedAfterPrintTo());
 
+TEST(Surface, PictureDrawsClippedAndSurfacesCompareByWhatTheyShow)
+{
+    Surface picture(3, 2, 0x0000FF);
+    picture.setPixel(0, 1, 0x00FF00);
+    Surface surface(4, 3, 0x111111);
+    const Surface blank = surface;
+    // Drawn in the background colour: still the same as a blank surface.
+    surface.fill({0, 0, 4, 3}, 0x111111);
+    EXPECT_EQ(surface, blank);
+    surface.draw(picture, -1, 2);
+    EXPECT_EQ(surface.pixel(0, 2), 0x0000FFu);
+    EXPECT_EQ(surface.pixel(1, 2), 0x0000FFu);
+    EXPECT_EQ(surface.pixel(2, 2), 0x111111u);
+    EXPECT_EQ(surface.pixel(0, 1), 0x111111u);
+    EXPECT_NE(surface, blank);
+    // Undrawn rows copied over drawn ones leave the background.
+    surface.copy({0, 0, 4, 2}, 0, 1);
+    EXPECT_EQ(surface, blank);
+}
+
 TEST(Surface, HugeOrNegativeRectanglesAreHarmless)
 {
     Surface surface(4, 4, 0x222222);

@@ -18,7 +18,8 @@ struct AccessibilityEvents {
     AccessibilityEvents& operator=(const AccessibilityEvents&) = delete;
 
     // How many events of the type were sent for the object (a change of the
-    // checked state counts as StateChanged); then forgets every event.
+    // checked state or of visibility counts as StateChanged); then forgets
+    // every event.
     static int take(const QObject* object, QAccessible::Event type);
 
     static void record(QAccessibleEvent& event);

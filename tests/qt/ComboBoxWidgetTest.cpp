@@ -1,11 +1,12 @@
 #include "SampleForm.h"
 
-#include "qt/ComboBoxWidget.h"
+#include "qt/widgets/ComboBoxWidget.h"
 #include "support/ChangeCounter.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,26 @@ TEST_F(ComboBoxTest, EachKeyPassesTheHandlerBeforeTheText)
     EXPECT_EQ(combo.selLength(), 0);
     EXPECT_EQ(box().count(), 2);
     EXPECT_EQ(form.focusedControl(), &combo);
+}
+
+// Whoever selected the text (the model, Ctrl+A, the focus coming in by
+// Tab), what is typed over it replaces it whole and keeps every letter.
+TEST_F(ComboBoxTest, TypingOverASelectionKeepsEveryLetter)
+{
+    const std::function<void()> selections[] = {[&] { combo.setSelLength(8); },
+        [&] { QTest::sendKeyEvent(QTest::Click, &box(), Qt::Key_A, QStringLiteral("\x01"), Qt::ControlModifier); },
+        [&] { edit().selectAll(); }};
+    for (const auto& select : selections) {
+        combo.setText("EGLL_TWR");
+        combo.setSelStart(0);
+        select();
+        ASSERT_EQ(edit().selectedText(), QStringLiteral("EGLL_TWR"));
+        QTest::keyClicks(&box(), "kjfk");
+        EXPECT_EQ(combo.text(), "KJFK");
+        EXPECT_EQ(edit().text(), QStringLiteral("KJFK"));
+        EXPECT_EQ(combo.selStart(), 4);
+        EXPECT_EQ(combo.selLength(), 0);
+    }
 }
 
 TEST_F(ComboBoxTest, PickingAnItemSetsTheTextThenClicks)

@@ -1,6 +1,6 @@
 #include "QtTestSupport.h"
 
-#include "qt/Conversions.h"
+#include "qt/common/Conversions.h"
 
 #include <QPalette>
 

@@ -1,7 +1,7 @@
 #include "QtTestSupport.h"
 
 #include "platform/Timer.h"
-#include "qt/QtClock.h"
+#include "qt/common/QtClock.h"
 
 #include <memory>
 #include <stdexcept>

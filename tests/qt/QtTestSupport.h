@@ -107,10 +107,11 @@ private:
 
 using IniValues = std::map<QString, QString>;
 
-// Every key of a text with its value, as QSettings reads them. Each text is
-// read from a file of its own: QSettings keeps what it read of a file name.
-// Keys with a '/' too many (at an end, or doubled) and the empty key are left
-// out: QSettings lists them, but asking for them gives another key's value.
+// Every key of a text with its string value, as QSettings reads them. Each
+// text is read from a file of its own: QSettings keeps what it read of a file
+// name. Keys with a '/' too many (at an end, or doubled) and the empty key
+// are left out: QSettings lists them, but asking for them gives another key's
+// value; so are values QSettings reads as lists (a comma outside quotes).
 inline IniValues readByQSettings(const QByteArray& text, QSettings::Status* status = nullptr)
 {
     static int copies = 0;
@@ -122,9 +123,12 @@ inline IniValues readByQSettings(const QByteArray& text, QSettings::Status* stat
     file.close();
     QSettings settings(path, QSettings::IniFormat);
     IniValues values;
-    for (const QString& key : settings.allKeys())
-        if (!key.isEmpty() && key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/')) == key)
-            values[key] = settings.value(key).toString();
+    for (const QString& key : settings.allKeys()) {
+        const QVariant value = settings.value(key);
+        if (!key.isEmpty() && key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/')) == key
+            && value.typeId() == QMetaType::QString)
+            values[key] = value.toString();
+    }
     if (status)
         *status = settings.status();
     return values;

@@ -1,8 +1,11 @@
 #include "QtTestSupport.h"
 
-#include "qt/QtWindowSystem.h"
+#include "qt/widgets/QtWindowSystem.h"
 
 #include <QMouseEvent>
+#include <QTransform>
+
+#include <algorithm>
 
 #include <limits>
 #include <memory>
@@ -61,26 +64,54 @@ TEST_F(QtWindowSystemTest, ExtremeCoordinatesRaiseInsteadOfOverflowing)
     EXPECT_EQ(windows.region(region)->boundingRect(), QRect(0, 0, 10, 10));
 }
 
-TEST_F(QtWindowSystemTest, TitleBarPressMovesTheWindowWithThePointerUntilRelease)
+// The drag routine lets pending events run before it asks for the move: a
+// quick click's release has then gone by. Only a button still down moves the
+// window; a release the move never sees ends it at the next move.
+TEST_F(QtWindowSystemTest, TitleBarPressMovesTheWindowOnlyWhileTheButtonIsDown)
 {
     host.setGeometry(100, 100, 200, 40);
     testing::showAndExpose(host);
     const QPoint start = host.pos();
-    QCursor::setPos(start + QPoint(10, 10));
-    const auto mouse = [&](QEvent::Type type, QPoint global) {
-        QMouseEvent event(type, host.mapFromGlobal(global), global, Qt::LeftButton,
-            type == QEvent::MouseMove ? Qt::LeftButton : Qt::NoButton, {});
+    const auto move = [&](QPoint by, Qt::MouseButtons buttons) {
+        const QPoint global = start + QPoint(10, 10) + by;
+        QMouseEvent event(QEvent::MouseMove, host.mapFromGlobal(global), global, Qt::NoButton, buttons, {});
         QApplication::sendEvent(&host, &event);
     };
+    enum class Order { PressMoveRelease, ReleaseBeforeTheMove, ReleaseUnseen };
+    for (const Order order : {Order::PressMoveRelease, Order::ReleaseBeforeTheMove, Order::ReleaseUnseen}) {
+        host.move(start);
+        QCursor::setPos(start + QPoint(10, 10));
+        QTest::mousePress(host.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
+        if (order == Order::ReleaseBeforeTheMove)
+            QTest::mouseRelease(host.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
+        windows.SendMessage(hostHandle, WindowSystem::WM_NCLBUTTONDOWN, WindowSystem::HTCAPTION);
+        move({40, 20}, order == Order::PressMoveRelease ? Qt::LeftButton : Qt::NoButton);
+        EXPECT_EQ(host.pos(), order == Order::PressMoveRelease ? start + QPoint(40, 20) : start);
+        if (order != Order::ReleaseBeforeTheMove)
+            QTest::mouseRelease(host.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
+        const QPoint after = host.pos();
+        move({90, 90}, Qt::LeftButton);
+        EXPECT_EQ(host.pos(), after) << static_cast<int>(order);
+    }
+    // Another message moves nothing.
+    QTest::mousePress(host.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
     windows.SendMessage(hostHandle, 0x0F, WindowSystem::HTCAPTION);
-    mouse(QEvent::MouseMove, start + QPoint(50, 30));
+    move({50, 30}, Qt::LeftButton);
+    QTest::mouseRelease(host.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(host.pos(), start);
-    windows.SendMessage(hostHandle, WindowSystem::WM_NCLBUTTONDOWN, WindowSystem::HTCAPTION);
-    mouse(QEvent::MouseMove, start + QPoint(50, 30));
-    EXPECT_EQ(host.pos(), start + QPoint(40, 20));
-    mouse(QEvent::MouseButtonRelease, start + QPoint(50, 30));
-    mouse(QEvent::MouseMove, start + QPoint(90, 90));
-    EXPECT_EQ(host.pos(), start + QPoint(40, 20));
+}
+
+// At two device pixels per pixel the outline is made at the device pixels:
+// its corners step by one device pixel, where an enlarged one steps by two.
+TEST_F(QtWindowSystemTest, OutlineAtDoubleRatioHasCornersOfDevicePixels)
+{
+    const QtWindowSystem::RoundRect outline{QRect(0, 0, 535, 21), 22, 22};
+    EXPECT_EQ(outline.region(), QtWindowSystem::roundRect(outline.rect, 22, 22));
+    const QRegion fine = outline.region(2);
+    EXPECT_EQ(fine.boundingRect(), QRect(0, 0, 1070, 42));
+    const QRegion enlarged = QTransform::fromScale(2, 2).map(outline.region());
+    EXPECT_NE(fine, enlarged);
+    EXPECT_TRUE(std::any_of(fine.begin(), fine.end(), [](const QRect& row) { return row.left() % 2 != 0; }));
 }
 
 } // namespace

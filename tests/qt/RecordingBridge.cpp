@@ -13,9 +13,8 @@ namespace norvo::qt::testing {
 
 void AccessibilityEvents::record(QAccessibleEvent& event)
 {
-    const bool checkedChanged = event.type() == QAccessible::StateChanged
-        && static_cast<QAccessibleStateChangeEvent&>(event).changedStates().checked;
-    if (event.type() != QAccessible::StateChanged || checkedChanged)
+    const auto changed = [&] { return static_cast<QAccessibleStateChangeEvent&>(event).changedStates(); };
+    if (event.type() != QAccessible::StateChanged || changed().checked || changed().invisible)
         seen.emplace_back(event.object(), event.type());
 }
 

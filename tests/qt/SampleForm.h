@@ -9,7 +9,7 @@
 #include "platform/ManualClock.h"
 #include "platform/PictureBox.h"
 #include "platform/Shape.h"
-#include "qt/FormView.h"
+#include "qt/widgets/FormView.h"
 
 namespace norvo::qt::testing {
 

@@ -1,8 +1,8 @@
 #include "QtTestSupport.h"
 
 #include "panel/TOKA.h"
-#include "qt/ThreadSafeEventSink.h"
-#include "qt/TokaWidget.h"
+#include "qt/common/ThreadSafeEventSink.h"
+#include "qt/widgets/TokaWidget.h"
 #include "recording/CallLog.h"
 #include "recording/InMemoryVoiceClient.h"
 #include "recording/MemorySettingsStore.h"

@@ -3,6 +3,7 @@
 #include "support/CaseNames.h"
 
 #include "platform/Control.h"
+#include "recording/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,24 @@ TEST(ScriptRunner, FreeStandingLabelReportsItsEventsAmongTheCalls)
                                       "dblclick L.lblCaption\ncalls\nstored L\n");
     EXPECT_EQ(outcome.out, "raise L.Click\nraise L.Click\nraise L.DblClick\n");
     EXPECT_EQ(outcome.err, "");
+}
+
+// Not in the printed output, which stays the same whatever the disk holds.
+TEST(ScriptRunner, SettingsProblemGoesToStandardErrorWithItsLine)
+{
+    ReplayOptions options;
+    options.settingsFile = "full.ini";
+    options.openSettings = [](const std::filesystem::path&) {
+        auto store = std::make_unique<MemorySettingsStore>();
+        store->failWrites(SettingsProblem{SettingsProblem::Kind::Unwritable, "full.ini", "disk full"});
+        return store;
+    };
+    const Outcome outcome = runScript("nopilot\nstart\nprint FreqInfo(2).ListCount\n", std::move(options));
+    EXPECT_TRUE(outcome.completed);
+    EXPECT_EQ(outcome.out, "FreqInfo(2).ListCount = 0\n");
+    EXPECT_EQ(outcome.err,
+        "s.script:2: settings: cannot write the settings file full.ini (disk full); the remembered channels are "
+        "kept only until the panel closes\n");
 }
 
 struct RuntimeCase {
