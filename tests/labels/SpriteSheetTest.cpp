@@ -70,15 +70,5 @@ TEST(HighDensitySpriteSheetTest, RectanglesScaleWithCheckedArithmetic)
         SpriteSheet::highDensityRect({std::numeric_limits<std::int32_t>::max() / 2 + 1, 0, 1, 1}), ArithmeticOverflow);
 }
 
-TEST(SpriteSheetDrawTest, DrawOntoClipsToTheSurface)
-{
-    Surface surface(40, 10, 0x123456);
-    SpriteSheet::drawOnto(surface, -510, 2);
-    EXPECT_EQ(surface.pixel(0, 2), LightBlue);
-    EXPECT_EQ(surface.pixel(23, 9), LightBlue);
-    EXPECT_EQ(surface.pixel(24, 2), 0x123456u);
-    EXPECT_EQ(surface.pixel(0, 1), 0x123456u);
-}
-
 } // namespace
 } // namespace norvo
