@@ -1,55 +1,87 @@
-#include "PanelFixture.h"
+#include "panel/TOKA.h"
+#include "platform/ManualClock.h"
+#include "recording/CallLog.h"
+#include "recording/InMemoryVoiceClient.h"
+#include "recording/LoggingVoiceClient.h"
+#include "recording/MemorySettingsStore.h"
+#include "recording/RecordingDockFrame.h"
+#include "recording/RecordingWindowSystem.h"
+#include "support/ChangeCounter.h"
+#include "support/PanelEvents.h"
 
-#include "platform/Form.h"
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace norvo::testing {
 namespace {
 
-using Lifecycle = PanelTest;
+using Lines = std::vector<std::string>;
 
-TEST_F(Lifecycle, ShutdownRunsOnceAndOnlyAfterAStartUpEvenAFailedOne)
+// What a panel script can show is a scenario (tests/scenarios): the calls,
+// the looks, binding layouts of every kind. These are what a script cannot
+// see: the shutdown, and how often a refresh repaints or writes.
+struct Panel : ::testing::Test {
+    CallLog log;
+    InMemoryVoiceClient voice;
+    LoggingVoiceClient loggedVoice{voice, log.writer(), LoggingVoiceClient::FailureReasons::LeftOut};
+    RecordingDockFrame dock{log};
+    MemorySettingsStore settings;
+    RecordingWindowSystem windows{log};
+    ManualClock clock;
+    std::unique_ptr<TOKA> panel = makePanel();
+
+    std::unique_ptr<TOKA> makePanel()
+    {
+        return std::make_unique<TOKA>(TokaEnvironment{loggedVoice, dock, settings, windows, clock});
+    }
+};
+
+// The voice client has the panel's event sink while the panel lives; the
+// shutdown runs once, and only after a start-up, even a failed one.
+TEST_F(Panel, ShutdownRunsOnceAndOnlyAfterAStartUpEvenAFailedOne)
 {
     EXPECT_EQ(loggedVoice.eventSink(), &panel->eventSink());
     panel.reset();
-    EXPECT_TRUE(calls().empty());
+    EXPECT_TRUE(log.take().empty());
     EXPECT_EQ(loggedVoice.eventSink(), nullptr);
 
     panel = makePanel();
     voice.failNext("Attach");
     EXPECT_THROW(panel->Initialize(), VoiceClientError);
-    calls();
+    log.take();
     panel->Terminate();
     panel->Terminate();
     panel.reset();
-    EXPECT_EQ(calls(), Lines{"Norvo.Detach()"});
+    EXPECT_EQ(log.take(), Lines{"Norvo.Detach()"});
 }
 
-TEST_F(Lifecycle, TabOrderRunsThroughTheStandardControlsThenTheSkinnedLabels)
+// Everything shown: three rooms connected and named, speakers routed per
+// slot. A refresh that finds it so repaints nothing and writes no settings.
+TEST_F(Panel, RefreshFindingWhatIsShownRepaintsNothing)
 {
-    const std::vector<Control*> order = panel->form().tabOrder();
-    ASSERT_EQ(order.size(), 36u);
-    for (const auto& [position, reference] : {std::pair{0, "Label2"}, std::pair{6, "COMTransmit(1)"},
-             std::pair{7, "COMReceive(1)"}, std::pair{30, "FreqInfo(2)"}, std::pair{35, "btnQuit"}})
-        EXPECT_EQ(order[static_cast<std::size_t>(position)]->reference(), reference);
-}
-
-TEST_F(Lifecycle, ControlsListedFirstInTheirContainerLieOnTop)
-{
-    const auto stack = [](const Control& container) {
-        Lines references;
-        for (const auto& child : container.children())
-            references.push_back(child->reference());
-        return references;
-    };
-    EXPECT_EQ(stack(panel->form()),
-        (Lines{"Label2", "SendActivity", "RecvActivity", "btnQuit", "channel(0)", "channel(1)", "channel(2)",
-            "GeneralSpeaker"}));
-    // The radio row keeps its frequency and buttons outside the room frame,
-    // and the warning lies beneath the free channel's frame.
-    EXPECT_EQ(stack(control("channel", 0)), (Lines{"Freq(0)", "COMTransmit(0)", "COMReceive(0)", "Room(0)"}));
-    EXPECT_EQ(stack(control("channel", 2)), (Lines{"VATSIMWarning", "Room(2)"}));
-    EXPECT_EQ(stack(control("Room", 0)),
-        (Lines{"ToSpeaker(0)", "RoomSendActivity(0)", "RoomStatus(0)", "RoomRecvActivity(0)", "PriorityChannel(0)"}));
+    voice.addObject(7, "VOICE", "TOKA");
+    for (const auto& [index, value] :
+        {std::pair{0, 3}, std::pair{1, 7}, std::pair{2, 1}, std::pair{3, 1}, std::pair{6, 1}})
+        voice.setLong(7, index, value);
+    for (std::int32_t k = 0; k < 3; ++k) {
+        voice.setLong(7, 7 + k, 2);
+        voice.setText(7, 7 + k, "ROOM" + std::to_string(k));
+        voice.setText(7, 10 + k, "info\r\nline");
+        voice.setLong(7, 10 + k, k % 2);
+        voice.setLong(7, 19 + k, 1);
+    }
+    panel->Initialize();
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectCreated, 7);
+    const std::size_t writes = settings.writeCount();
+    ChangeCounter paints(panel->form());
+    raiseEvent(*panel, VoiceEvent::Kind::ObjectCreated, 7);
+    for (std::int32_t index = 2; index < 28; ++index)
+        raiseEvent(*panel, VoiceEvent::Kind::ObjectValueChanged, 7, index);
+    EXPECT_EQ(paints.count(), 0u);
+    EXPECT_EQ(settings.writeCount(), writes);
 }
 
 } // namespace

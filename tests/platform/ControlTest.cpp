@@ -71,26 +71,6 @@ TEST_F(ControlTree, ObserverOfAControlSeesOnlyItsSubtree)
     EXPECT_EQ(roomPaints.count(joined), 1u);
 }
 
-// Texts of every length up to past sixteen bytes: a change at any position is
-// seen, the same text again is not.
-TEST_F(ControlTree, TextChangeAtAnyPositionNotifies)
-{
-    testing::ChangeCounter paints(form);
-    std::size_t expected = 0;
-    for (std::size_t length = 1; length <= 20; ++length) {
-        const std::string plain(length, 'a');
-        for (std::size_t position = 0; position < length; ++position) {
-            std::string marked = plain;
-            marked[position] = 'b';
-            status->setAccessibleDescription(plain);
-            status->setAccessibleDescription(marked);
-            status->setAccessibleDescription(marked);
-            expected += 2;
-            ASSERT_EQ(paints.count(), expected) << "length " << length << ", position " << position;
-        }
-    }
-}
-
 // An observer that runs something the first time it is told.
 struct ActingObserver : ControlObserver {
     explicit ActingObserver(std::function<void()> act = {})

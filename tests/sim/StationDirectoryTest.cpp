@@ -29,17 +29,5 @@ INSTANTIATE_TEST_SUITE_P(Texts, Frequency,
         FrequencyCase{" 122.800", nullptr}, FrequencyCase{"12a.800", nullptr}),
     NamedAfterPrintTo());
 
-TEST(StationDirectory, FrequencyFindsItsStationOrAGenericRoom)
-{
-    EXPECT_EQ(StationDirectory::forFrequency("122.8")->room, "EDDF_TWR");
-    const auto generic = StationDirectory::forFrequency("123.45");
-    ASSERT_TRUE(generic);
-    EXPECT_EQ(generic->room, "FREQ_123.450");
-    EXPECT_NE(generic->info.find("\r\n"), std::string::npos);
-    EXPECT_FALSE(StationDirectory::forFrequency("EDDF_TWR"));
-    for (const Station& station : StationDirectory::stations())
-        EXPECT_EQ(StationDirectory::forName(station.room)->frequency, station.frequency) << station.room;
-}
-
 } // namespace
 } // namespace norvo

@@ -49,7 +49,9 @@ INSTANTIATE_TEST_SUITE_P(Layouts, LayoutBases,
 
 TEST(VoiceObjectLayout, BaseOrLastBeyond32BitsIsRefused)
 {
-    for (const auto& [a, b] : {std::pair{Max, 0}, std::pair{Min, 0}, std::pair{1, Max}, std::pair{3, Max - 19}})
+    for (const auto& [a, b] :
+        {std::pair{Max, 0}, std::pair{Min, 0}, std::pair{400'000'000, 0}, std::pair{-400'000'000, 0}, std::pair{1, Max},
+            std::pair{-1, Min}, std::pair{3, Max - 19}, std::pair{-5, Min + 30}})
         EXPECT_THROW(VoiceObjectLayout(a, b, 3), ArithmeticOverflow) << a << ", " << b;
     EXPECT_EQ(VoiceObjectLayout(0, Max, 3).last(), Max - 1);
     EXPECT_EQ(VoiceObjectLayout(3, Max - 20, 3).last(), Max);
@@ -94,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Layouts, Locate,
         LocateCase{5, 10, 41, Place{Value::Priority, 1}}, LocateCase{5, 10, 42, Place{Value::Priority, 2}},
         // Without slots every block is empty.
         LocateCase{0, 2, 3, Place{Value::Speaker, 0}}, LocateCase{-3, 20, 20, std::nullopt},
-        LocateCase{0, 2, 7, std::nullopt}),
+        LocateCase{0, 2, 7, std::nullopt}, LocateCase{3, 7, Max, std::nullopt}, LocateCase{3, 7, Min, std::nullopt}),
     NamedAfterPrintTo());
 
 TEST(VoiceObjectLayout, NextPlacedSkipsToTheNextIndexLocateKnows)
@@ -108,6 +110,34 @@ TEST(VoiceObjectLayout, NextPlacedSkipsToTheNextIndexLocateKnows)
     EXPECT_EQ(layout.nextInBlock(Block::Info, 0), 103);
     EXPECT_EQ(layout.nextInBlock(Block::Info, 106), VoiceObjectLayout::NoIndex);
 }
+
+// The binding's refresh loops go from one nextPlaced (nextInBlock for the
+// information texts) to the next: they must pass over no index that locate
+// places, or that holds a slot's information, however the blocks lie.
+class SkippedIndices : public ::testing::TestWithParam<std::pair<std::int32_t, std::int32_t>> { };
+
+TEST_P(SkippedIndices, AreNoneLocatePlaces)
+{
+    const VoiceObjectLayout layout(GetParam().first, GetParam().second, 3);
+    // The first index from i on that passes the test, or NoIndex.
+    const auto firstFrom = [&](std::int32_t i, const auto& passes) {
+        for (std::int32_t j = i; j <= layout.last(); ++j)
+            if (passes(j))
+                return std::int64_t{j};
+        return VoiceObjectLayout::NoIndex;
+    };
+    for (std::int32_t i = 0; i <= layout.last(); ++i) {
+        EXPECT_GE(layout.nextPlaced(i), i);
+        EXPECT_LE(layout.nextPlaced(i), firstFrom(i, [&](std::int32_t j) { return layout.locate(j).has_value(); }));
+        EXPECT_EQ(layout.nextInBlock(Block::Info, i),
+            firstFrom(i, [&](std::int32_t j) { return layout.slotIn(Block::Info, j).has_value(); }));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, SkippedIndices,
+    ::testing::Values(std::pair{3, 7}, std::pair{2, 10}, std::pair{5, 10}, std::pair{0, 5}, std::pair{-3, 20},
+        std::pair{1, 2}, std::pair{3, 0}, std::pair{2, 3}, std::pair{3, 2}, std::pair{1, 0}),
+    NamedAfterPrintTo());
 
 } // namespace
 } // namespace norvo
