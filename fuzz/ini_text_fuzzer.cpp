@@ -27,9 +27,18 @@ using Values = std::map<QString, QByteArray>;
 Values allValues(const QByteArray& text)
 {
     Values values;
-    for (auto& [key, value] : IniText::entries(text, {}))
-        values[key] = value;
+    for (const auto& [key, value] : IniText::entries(text, {}))
+        values[key] = value.bytes().toByteArray();
     return values;
+}
+
+// The entries of a section as a change would set them.
+IniText::Entries heldEntries(const QByteArray& text, const QString& prefix)
+{
+    IniText::Entries held;
+    for (const auto& [key, value] : IniText::entries(text, prefix))
+        held.emplace_back(key, value.bytes().toByteArray());
+    return held;
 }
 
 void require(bool condition)
@@ -107,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const QString section = Sections[choice % std::size(Sections)];
     const QString prefix = section + QLatin1Char('/');
-    const IniText::Entries held = IniText::entries(before, prefix);
+    const IniText::Entries held = heldEntries(before, prefix);
     require(IniText::withEntries(before, section, held) == before);
 
     IniText::Entries set;

@@ -22,6 +22,7 @@ std::string channelKey(std::int32_t position) { return "CHANNEL" + std::to_strin
 
 void RememberedChannels::load()
 {
+    std::vector<std::string> rooms;
     for (std::int32_t n = 0; n < LoadedKeys; ++n) {
         std::string value = store_.GetSetting(Application, Section, channelKey(n), "");
         const std::string_view room = trimSpaces(value);
@@ -30,21 +31,27 @@ void RememberedChannels::load()
         // Trimmed where it stands and moved: a long value is never copied.
         const auto first = static_cast<std::size_t>(room.data() - value.data());
         value.erase(first + room.size()).erase(0, first);
-        rooms_.push_back(std::move(value));
+        rooms.push_back(std::move(value));
     }
+    rooms_ = std::make_shared<const std::vector<std::string>>(std::move(rooms));
     if (const auto problem = store_.problem(Application))
         report(*problem);
 }
 
 bool RememberedChannels::remember(std::string_view room)
 {
-    const auto listed = std::find(rooms_.begin(), rooms_.end(), room);
-    if (listed == rooms_.begin() && listed != rooms_.end())
+    const std::vector<std::string>& rooms = *rooms_;
+    const auto listed = std::find(rooms.begin(), rooms.end(), room);
+    if (listed == rooms.begin() && listed != rooms.end())
         return false;
-    if (listed == rooms_.end())
-        rooms_.emplace(rooms_.begin(), room);
-    else
-        std::rotate(rooms_.begin(), listed, listed + 1);
+    std::vector<std::string> changed;
+    changed.reserve(rooms.size() + 1);
+    changed.emplace_back(room);
+    for (auto other = rooms.begin(); other != rooms.end(); ++other) {
+        if (other != listed)
+            changed.push_back(*other);
+    }
+    rooms_ = std::make_shared<const std::vector<std::string>>(std::move(changed));
     unsaved_ = true;
     return true;
 }
@@ -59,7 +66,7 @@ void RememberedChannels::save()
     }
     SettingsStore::Entries entries;
     std::int32_t n = 0;
-    for (const std::string& room : rooms_)
+    for (const std::string& room : *rooms_)
         entries.emplace_back(channelKey(n++), room);
     for (; n < ClearedKeys; ++n)
         entries.emplace_back(channelKey(n), "");

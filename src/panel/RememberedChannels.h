@@ -4,6 +4,7 @@
 #include "platform/Signal.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,7 +25,10 @@ public:
     {
     }
 
-    const std::vector<std::string>& rooms() const { return rooms_; }
+    const std::vector<std::string>& rooms() const { return *rooms_; }
+    // The list as a whole, for the box that shows it: each change makes a
+    // new one, so a list handed out never changes.
+    const std::shared_ptr<const std::vector<std::string>>& list() const { return rooms_; }
 
     // Start-up: the rooms under the keys CHANNEL0 to CHANNEL20, without their
     // spaces, in key order; empty keys leave no gap.
@@ -47,7 +51,7 @@ private:
 
     SettingsStore& store_;
     Signal<const SettingsProblem&>& problemFound_;
-    std::vector<std::string> rooms_;
+    std::shared_ptr<const std::vector<std::string>> rooms_ = std::make_shared<const std::vector<std::string>>();
     std::optional<SettingsProblem> problem_;
     // Whether the list changed since it was last saved, and the store's
     // revision right after that save.

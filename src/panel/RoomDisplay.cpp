@@ -276,7 +276,7 @@ void RoomDisplay::showJoinedRoom(std::int32_t slot)
     // leaves the box without its spaces.
     const bool first = channels_.rooms().empty();
     if (channels_.remember(room))
-        box.setItems(channels_.rooms());
+        box.shareItems(channels_.list());
     if (!first && room.size() != box.text().size())
         box.setText(std::string(room));
     channels_.save();

@@ -44,7 +44,7 @@ void TokaPrivate::Initialize()
     // they are bound once the start-up is complete.
     events.runHandler([this] {
         channels.load();
-        controls.FreqInfo[Slots::FreeChannel]->setItems(channels.rooms());
+        controls.FreqInfo[Slots::FreeChannel]->shareItems(channels.list());
         binding.Norvo_Disconnected();
         env.voice.Attach();
         env.voice.BeginUpdates();

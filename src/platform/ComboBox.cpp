@@ -7,6 +7,7 @@ namespace norvo {
 
 ComboBox::ComboBox(std::string name, int index)
     : Control(ControlKind::ComboBox, std::move(name), index)
+    , items_(std::make_shared<const std::vector<std::string>>())
 {
 }
 
@@ -62,10 +63,25 @@ void ComboBox::setSelLength(std::int32_t value)
 const std::string& ComboBox::list(std::int32_t position) const
 {
     checkPosition(position, listCount() - 1, "list position");
-    return items_[static_cast<std::size_t>(position)];
+    return (*items_)[static_cast<std::size_t>(position)];
 }
 
-void ComboBox::setItems(const std::vector<std::string>& items) { assign(items_, items, Property::List); }
+void ComboBox::setItems(const std::vector<std::string>& items)
+{
+    if (*items_ != items)
+        shareItems(std::make_shared<const std::vector<std::string>>(items));
+}
+
+void ComboBox::shareItems(std::shared_ptr<const std::vector<std::string>> items)
+{
+    if (!items)
+        throw std::invalid_argument("no list for " + reference());
+    const bool same = items == items_ || *items == *items_;
+    // The same items as shared ones all the same: the box keeps no copy.
+    items_ = std::move(items);
+    if (!same)
+        changed(Property::List);
+}
 
 void ComboBox::setFont(const Font& value) { assign(font_, value, Property::Font); }
 

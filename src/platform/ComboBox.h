@@ -5,6 +5,7 @@
 #include <NorvoUITOKA/platform/Font.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,14 +34,17 @@ public:
     ///@}
 
     /// How many items the list holds.
-    std::int32_t listCount() const { return static_cast<std::int32_t>(items_.size()); }
+    std::int32_t listCount() const { return static_cast<std::int32_t>(items_->size()); }
     /// The item at a position of the list; std::out_of_range outside it.
     const std::string& list(std::int32_t position) const;
     ///@{
     /// The items of the drop-down list, top first.
-    const std::vector<std::string>& items() const { return items_; }
+    const std::vector<std::string>& items() const { return *items_; }
     void setItems(const std::vector<std::string>& items);
     ///@}
+    /// Shows a list that its owner keeps, without a copy of it: the owner
+    /// replaces its list as a whole and never changes it in place.
+    void shareItems(std::shared_ptr<const std::vector<std::string>> items);
 
     ///@{
     /// The font of the text and the list.
@@ -55,7 +59,7 @@ private:
     std::string text_;
     std::int32_t selStart_ = 0;
     std::int32_t selLength_ = 0;
-    std::vector<std::string> items_;
+    std::shared_ptr<const std::vector<std::string>> items_;
     Font font_;
 };
 

@@ -38,7 +38,10 @@ TEST_F(RememberedChannelsTest, ListIsWrittenWholeAndOnlyWhenItOrTheStoreChanged)
     for (std::int32_t n = 0; n < 20; ++n)
         put(n, "R" + std::to_string(n));
     channels.load();
+    // The box shows the list handed out until it is given the new one.
+    const auto shown = channels.list();
     ASSERT_TRUE(channels.remember("NEW"));
+    EXPECT_EQ(shown->front(), "R0");
     channels.save();
     EXPECT_EQ(at(20), "R19");
     const std::size_t writes = store.writeCount();

@@ -15,6 +15,11 @@ TEST(ComboBox, OnlyADifferentListIsAChange)
     EXPECT_EQ(changes.count(), 1u);
     box.setItems({"B", "A"});
     EXPECT_EQ(changes.count(), 2u);
+    // A shared list of the same items is shown without a copy, and no change.
+    const auto shared = std::make_shared<const std::vector<std::string>>(box.items());
+    box.shareItems(shared);
+    EXPECT_EQ(&box.items(), shared.get());
+    EXPECT_EQ(changes.count(), 2u);
     EXPECT_EQ(box.listCount(), 2);
     EXPECT_EQ(box.list(1), "A");
     EXPECT_THROW(box.list(2), std::out_of_range);

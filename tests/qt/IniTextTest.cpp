@@ -34,8 +34,8 @@ TEST(IniTextTest, ReadsAndChangesTextsAsQSettingsReadsThem)
         const std::string shown = text.toStdString();
         EXPECT_EQ(IniText::formatError(text).has_value(), status == QSettings::FormatError) << shown;
         std::map<QString, QByteArray> read;
-        for (auto& [key, value] : IniText::entries(text, {}))
-            read[key] = value;
+        for (const auto& [key, value] : IniText::entries(text, {}))
+            read[key] = value.bytes().toByteArray();
         for (const auto& [key, value] : expected)
             EXPECT_EQ(QString::fromUtf8(read[key]), value) << key.toStdString() << " in\n" << shown;
         if (status != QSettings::NoError)

@@ -7,6 +7,7 @@
 #include "platform/Font.h"
 #include "platform/Surface.h"
 
+#include <QByteArrayView>
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -37,6 +38,11 @@ NORVOUITOKA_QTCOMMON_EXPORT QImage toQImage(const Surface& surface, int width, i
 
 inline QString toQString(const std::string& text) { return QString::fromStdString(text); }
 inline std::string toStdString(const QString& text) { return text.toStdString(); }
+// Bytes as they are, UTF-8 or not.
+inline std::string bytesToStdString(QByteArrayView bytes)
+{
+    return std::string(bytes.data(), static_cast<std::size_t>(bytes.size()));
+}
 
 // The mouse pointer of a MousePointer value (0 default arrow, 99 hand).
 NORVOUITOKA_QTCOMMON_EXPORT Qt::CursorShape toCursorShape(std::int32_t mousePointer);

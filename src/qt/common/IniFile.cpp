@@ -99,8 +99,8 @@ void IniFile::load(const Stamp& found)
 {
     ++revision_;
     loaded_ = found;
-    text_.clear();
     sections_.clear();
+    text_.clear();
     problem_.reset();
     if (found.error != 0)
         return setProblem(SettingsProblem::Kind::Unreadable, systemMessage(found.error));
@@ -144,7 +144,7 @@ void IniFile::load(const Stamp& found)
         setProblem(SettingsProblem::Kind::Unparseable, *error);
 }
 
-const IniText::Entries& IniFile::section(const QString& section)
+const IniText::ReadEntries& IniFile::section(const QString& section)
 {
     auto found = sections_.find(section);
     if (found == sections_.end())
@@ -152,21 +152,21 @@ const IniText::Entries& IniFile::section(const QString& section)
     return found->second;
 }
 
-std::optional<QByteArray> IniFile::value(const QString& section, const QString& key)
+std::optional<QByteArrayView> IniFile::value(const QString& section, const QString& key)
 {
-    const IniText::Entries& entries = this->section(section);
+    const IniText::ReadEntries& entries = this->section(section);
     const auto found = std::lower_bound(
         entries.begin(), entries.end(), key, [](const auto& entry, const QString& key) { return entry.first < key; });
     if (found == entries.end() || found->first != key)
         return std::nullopt;
-    return found->second;
+    return found->second.bytes();
 }
 
 bool IniFile::holds(const QString& section, const IniText::Entries& entries)
 {
     return std::all_of(entries.begin(), entries.end(), [&](const auto& entry) {
         const auto found = value(section, entry.first);
-        return found && *found == entry.second;
+        return found && *found == QByteArrayView(entry.second);
     });
 }
 
@@ -230,8 +230,8 @@ bool IniFile::write(const QString& section, const IniText::Entries& entries)
         } catch (const std::runtime_error& error) {
             fail(SettingsProblem::Kind::Unwritable, QString::fromStdString(error.what()));
         }
-        text_ = text;
         sections_.clear();
+        text_ = text;
         loaded_ = Stamp(replacement->status());
         ++revision_;
         problem_.reset();

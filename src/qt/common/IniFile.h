@@ -34,10 +34,11 @@ public:
 
     // Reads the file when it may have changed on disk.
     void refresh();
-    // The value under a key of the section.
-    std::optional<QByteArray> value(const QString& section, const QString& key);
-    // The keys of the section, sorted, and their values.
-    const IniText::Entries& section(const QString& section);
+    // The value under a key of the section, and the keys of the section,
+    // sorted, with their values: views of the text, valid until the file is
+    // read or written again.
+    std::optional<QByteArrayView> value(const QString& section, const QString& key);
+    const IniText::ReadEntries& section(const QString& section);
     // Why the file could not be read or written the last time.
     const std::optional<SettingsProblem>& problem() const { return problem_; }
     // Changes whenever the text read or written here may have changed.
@@ -89,8 +90,9 @@ private:
     QByteArray nativePath_;
     std::optional<Stamp> loaded_;
     QByteArray text_;
-    // The sections asked for since the text was last read or written.
-    std::map<QString, IniText::Entries> sections_;
+    // The sections asked for since the text was last read or written: their
+    // values are views of the text.
+    std::map<QString, IniText::ReadEntries> sections_;
     std::optional<SettingsProblem> problem_;
     std::uint64_t revision_ = 0;
     bool lookedThisTurn_ = false;

@@ -270,11 +270,11 @@ std::optional<QString> IniText::formatError(QByteArrayView text)
     return std::nullopt;
 }
 
-IniText::Entries IniText::entries(QByteArrayView text, const QString& prefix)
+IniText::ReadEntries IniText::entries(QByteArrayView text, const QString& prefix)
 {
     struct Given {
         qsizetype groupSize = -1;
-        QByteArray value;
+        Value value;
     };
     std::map<QString, Given> given;
     readLines(text, prefix, [&](const Line&, QByteArrayView, const QString& group, const KeyLine* key) {
@@ -282,9 +282,9 @@ IniText::Entries IniText::entries(QByteArrayView text, const QString& prefix)
             return;
         Given& found = given[key->name];
         if (group.size() >= found.groupSize)
-            found = {group.size(), unescapedValue(key->value)};
+            found = {group.size(), readValue(key->value)};
     });
-    Entries result;
+    ReadEntries result;
     result.reserve(given.size());
     for (auto& [name, found] : given)
         result.emplace_back(name, std::move(found.value));
@@ -466,6 +466,22 @@ QByteArray IniText::unescapedValue(QByteArrayView value)
     return unmarked(std::move(result));
 }
 
+IniText::Value IniText::readValue(QByteArrayView value)
+{
+    qsizetype begin = 0;
+    qsizetype end = value.size();
+    while (begin < end && isBlank(value[begin]))
+        ++begin;
+    while (end > begin && isBlank(value[end - 1]))
+        --end;
+    const QByteArrayView bytes = value.sliced(begin, end - begin);
+    // Without quotes, escapes or a type mark, a value is its bytes without
+    // the blanks around them.
+    if (bytes.startsWith('@') || bytes.contains('"') || bytes.contains('\\'))
+        return {{}, unescapedValue(value)};
+    return {bytes, std::nullopt};
+}
+
 QByteArray IniText::withEntries(const QByteArray& text, const QString& section, const Entries& entries)
 {
     const QString prefix = section + QLatin1Char('/');
@@ -517,7 +533,7 @@ QByteArray IniText::withEntries(const QByteArray& text, const QString& section, 
         const auto found = given.constFind(key);
         if (found == given.constEnd()) {
             added += escapedKey(key) + '=' + escapedValue(value) + lineBreak;
-        } else if (unescapedValue(found->line.value) != value) {
+        } else if (readValue(found->line.value).bytes() != QByteArrayView(value)) {
             edits.push_back({found->line.valueBegin, found->line.valueEnd, escapedValue(value)});
             if (lastLine && found->line.valueBegin >= lastLine->begin)
                 lastLine.reset();

@@ -56,14 +56,14 @@ std::string QtSettingsStore::GetSetting(
     const std::string& application, const std::string& section, const std::string& key, const std::string& defaultValue)
 {
     const auto value = current(application).value(toQString(section), toQString(key));
-    return value ? value->toStdString() : defaultValue;
+    return value ? bytesToStdString(*value) : defaultValue;
 }
 
 SettingsStore::Entries QtSettingsStore::GetAllSettings(const std::string& application, const std::string& section)
 {
     Entries entries;
     for (const auto& [key, value] : current(application).section(toQString(section)))
-        entries.emplace_back(toStdString(key), value.toStdString());
+        entries.emplace_back(toStdString(key), bytesToStdString(value.bytes()));
     return entries;
 }
 
