@@ -9,8 +9,7 @@ struct PanelWords;
 
 // A text the panel shows about a room: a pattern whose %1 is the room's name
 // and %2 its information on one line (carriage returns dropped, each line
-// feed shown as two spaces). A refresh mostly finds the room as it was:
-// isShownBy() tells so without building anything.
+// feed shown as two spaces).
 class RoomText {
 public:
     // A radio room's tooltip: its name, " : ", its information.
@@ -23,14 +22,9 @@ public:
     static RoomText connectedWords(const PanelWords& words, std::string_view name, std::string_view info);
 
     std::string text() const;
-    bool isShownBy(std::string_view shown) const;
 
 private:
     RoomText(std::string_view pattern, std::string_view name, std::string_view info);
-
-    // Hands each fixed run of the pattern and each field to piece(text,
-    // isInfo) in order, while it returns true; true when all went.
-    template <class Piece> bool walk(Piece&& piece) const;
 
     std::string_view pattern_;
     std::string_view name_;

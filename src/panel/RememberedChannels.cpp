@@ -13,8 +13,10 @@ namespace {
 // is loaded but never cleared.
 constexpr std::int32_t LoadedKeys = 21;
 constexpr std::int32_t ClearedKeys = 20;
-constexpr const char* Application = TOKA::SettingsApplication;
-constexpr const char* Section = TOKA::SettingsSection;
+// As the store takes them: a refresh asks for the revision, with no string
+// made for it.
+const std::string Application = TOKA::SettingsApplication;
+const std::string Section = TOKA::SettingsSection;
 
 std::string channelKey(std::int32_t position) { return "CHANNEL" + std::to_string(position); }
 

@@ -103,8 +103,13 @@ void RoomDisplay::Norvo_ObjectTextChanged(std::int32_t handle, std::int32_t inde
             return;
         }
         const std::string info = client.GetString(voice_.index(Block::Info, *slot));
-        // The free channel's name is the one it joined.
-        showRoom(*slot, Slots::isRadio(*slot) ? client.GetString(voice_.index(Block::Room, *slot)) : joinedName_, info);
+        if (Slots::isRadio(*slot)) {
+            showRoom(*slot, client.GetString(voice_.index(Block::Room, *slot)), info);
+            return;
+        }
+        // The free channel's name is the one it joined, which its texts show.
+        const auto& shown = shown_.at(static_cast<std::size_t>(*slot));
+        showRoom(*slot, shown ? shown->name : std::string(), info);
     });
 }
 
@@ -245,16 +250,16 @@ void RoomDisplay::showPriority(std::int32_t slot, std::int32_t index)
 
 void RoomDisplay::showRoom(std::int32_t slot, const std::string& name, const std::string& info)
 {
-    const auto show = [](Control& control, const std::string& shown, const RoomText& text, auto set) {
-        if (!text.isShownBy(shown))
-            (control.*set)(text.text());
-    };
     Control& tip = c_.roomTip(slot);
-    show(tip, tip.toolTipText(), Slots::isRadio(slot) ? RoomText::radioTip(name, info) : RoomText::freeChannelTip(info),
-        &Control::setToolTipText);
     PictureBox& status = PanelControls::element(c_.RoomStatus, slot, "RoomStatus");
-    show(status, status.accessibleDescription(), RoomText::connectedWords(words_, name, info),
-        &Control::setAccessibleDescription);
+    std::optional<ShownRoom>& shown = shown_.at(static_cast<std::size_t>(slot));
+    if (!shown || shown->name != name || shown->info != info) {
+        const RoomText tipText = Slots::isRadio(slot) ? RoomText::radioTip(name, info) : RoomText::freeChannelTip(info);
+        shown = ShownRoom{name, info, tipText.text(), RoomText::connectedWords(words_, name, info).text()};
+    }
+    // The controls change only where they show something else.
+    tip.setToolTipText(shown->tip);
+    status.setAccessibleDescription(shown->words);
 }
 
 void RoomDisplay::showJoinedRoom(std::int32_t slot)
@@ -265,7 +270,6 @@ void RoomDisplay::showJoinedRoom(std::int32_t slot)
     showRoom(slot, name, info);
     if (Slots::isRadio(slot))
         return;
-    joinedName_ = name;
     ComboBox& box = PanelControls::element(c_.FreqInfo, slot, "FreqInfo");
     box.setText(name);
     // A view of the box's text, which a change of the list leaves alone.

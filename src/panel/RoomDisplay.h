@@ -4,7 +4,9 @@
 #include "panel/PanelWords.h"
 #include "panel/VoiceObject.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace norvo {
@@ -61,8 +63,18 @@ private:
     const PanelWords& words_;
     RadioDisplay& radios_;
     RememberedChannels& channels_;
-    // The room the free channel joined last, as the client named it.
-    std::string joinedName_;
+    // Each slot's texts as showRoom() last built them, and from what: they
+    // follow from the room's name and information alone (the words stay put
+    // for the panel's life), and a refresh mostly finds both as they were.
+    // The free channel's name is the room it joined last, as the client
+    // named it.
+    struct ShownRoom {
+        std::string name;
+        std::string info;
+        std::string tip;
+        std::string words;
+    };
+    std::array<std::optional<ShownRoom>, Slots::Shown> shown_;
 };
 
 } // namespace norvo
