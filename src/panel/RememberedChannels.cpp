@@ -66,6 +66,11 @@ void RememberedChannels::save()
         problem_.reset();
         return;
     }
+    write();
+}
+
+void RememberedChannels::write()
+{
     SettingsStore::Entries entries;
     std::int32_t n = 0;
     for (const std::string& room : *rooms_)

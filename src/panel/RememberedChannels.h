@@ -47,6 +47,8 @@ public:
     const std::optional<SettingsProblem>& problem() const { return problem_; }
 
 private:
+    // Writes the list, whatever the store holds.
+    void write();
     void report(const SettingsProblem& problem);
 
     SettingsStore& store_;
