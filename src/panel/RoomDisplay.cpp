@@ -248,19 +248,15 @@ void RoomDisplay::showPriority(std::int32_t slot, std::int32_t index)
     });
 }
 
-RoomDisplay::ShownRoom RoomDisplay::texts(std::int32_t slot, const std::string& name, const std::string& info) const
-{
-    const RoomText tip = Slots::isRadio(slot) ? RoomText::radioTip(name, info) : RoomText::freeChannelTip(info);
-    return {name, info, tip.text(), RoomText::connectedWords(words_, name, info).text()};
-}
-
 void RoomDisplay::showRoom(std::int32_t slot, const std::string& name, const std::string& info)
 {
     Control& tip = c_.roomTip(slot);
     PictureBox& status = PanelControls::element(c_.RoomStatus, slot, "RoomStatus");
     std::optional<ShownRoom>& shown = shown_.at(static_cast<std::size_t>(slot));
-    if (!shown || shown->name != name || shown->info != info)
-        shown = texts(slot, name, info);
+    if (!shown || shown->name != name || shown->info != info) {
+        const RoomText tipText = Slots::isRadio(slot) ? RoomText::radioTip(name, info) : RoomText::freeChannelTip(info);
+        shown = ShownRoom{name, info, tipText.text(), RoomText::connectedWords(words_, name, info).text()};
+    }
     // The controls change only where they show something else.
     tip.setToolTipText(shown->tip);
     status.setAccessibleDescription(shown->words);

@@ -42,14 +42,6 @@ public:
     void hideRooms();
 
 private:
-    // A connected room's texts, and the name and information they show.
-    struct ShownRoom {
-        std::string name;
-        std::string info;
-        std::string tip;
-        std::string words;
-    };
-
     void showVoiceEnabled();
     void showSpeakers();
     void showSendBar();
@@ -62,7 +54,6 @@ private:
     // A connected room's name and information on its tooltip and in its
     // button's words.
     void showRoom(std::int32_t slot, const std::string& name, const std::string& info);
-    ShownRoom texts(std::int32_t slot, const std::string& name, const std::string& info) const;
     // A connected room, read under the caller's lock; a joined free channel
     // also shows its name in the box and is remembered.
     void showJoinedRoom(std::int32_t slot);
@@ -77,6 +68,12 @@ private:
     // for the panel's life), and a refresh mostly finds both as they were.
     // The free channel's name is the room it joined last, as the client
     // named it.
+    struct ShownRoom {
+        std::string name;
+        std::string info;
+        std::string tip;
+        std::string words;
+    };
     std::array<std::optional<ShownRoom>, Slots::Shown> shown_;
 };
 
