@@ -2,7 +2,7 @@
 
 #include "labels/UserLabel.h"
 #include "labels/UserLabelGraph.h"
-#include "panel/Slots.h"
+#include "voice/Slots.h"
 #include "platform/ComboBox.h"
 #include "platform/Frame.h"
 #include "platform/Label.h"
