@@ -63,8 +63,13 @@ def position(content, text, occurrence):
 
 
 def run(command, cwd, timeout=None):
-    return subprocess.run(command, cwd=cwd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                          timeout=timeout).returncode
+    """The command's exit status; a command that runs past the timeout is
+    killed and fails (a mutant that makes the tests hang is caught)."""
+    try:
+        return subprocess.run(command, cwd=cwd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                              timeout=timeout).returncode
+    except subprocess.TimeoutExpired:
+        return -1
 
 
 def main():

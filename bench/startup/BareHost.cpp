@@ -4,6 +4,7 @@
 // every half second, as the panel host's voice client does with its room
 // activity. It reports its first frame (FirstFrameReport) and quits.
 #include "FirstFrameReport.h"
+#include "WidgetPaintWatch.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -113,7 +114,7 @@ int main(int argc, char** argv)
     const Traffic traffic(*strip);
     report.mark("built");
 
-    report.watch(*strip);
+    WidgetPaintWatch watch(report, *strip);
     window.show();
     return app.exec();
 }

@@ -1,10 +1,7 @@
 #include "FirstFrameReport.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QMetaObject>
-#include <QQuickWindow>
-#include <QWidget>
 
 #include <sys/resource.h>
 
@@ -45,39 +42,13 @@ std::int64_t FirstFrameReport::now()
 
 void FirstFrameReport::mark(const char* name, std::int64_t when) { marks_.emplace_back(name, when); }
 
-void FirstFrameReport::watch(QWidget& widget)
+void FirstFrameReport::frameShown()
 {
-    watched_ = &widget;
-    // Opaque children may cover the widget itself, which Qt then leaves
-    // unpainted: the first paint anywhere in it counts.
-    QCoreApplication::instance()->installEventFilter(this);
-}
-
-void FirstFrameReport::watch(QQuickWindow& window)
-{
-    // The scene is drawn and handed to the window within this signal.
-    connect(
-        &window, &QQuickWindow::frameSwapped, this,
-        [this] {
-            if (painted_)
-                return;
-            painted_ = true;
-            QMetaObject::invokeMethod(this, &FirstFrameReport::report, Qt::QueuedConnection);
-        },
-        Qt::DirectConnection);
-}
-
-bool FirstFrameReport::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Paint && !painted_ && watched->isWidgetType()
-        && (watched == watched_ || watched_->isAncestorOf(static_cast<QWidget*>(watched)))) {
-        painted_ = true;
-        QCoreApplication::instance()->removeEventFilter(this);
-        // Qt paints the whole window and flushes it to the screen within the
-        // one event that sends this paint; a call queued now runs after that.
-        QMetaObject::invokeMethod(this, &FirstFrameReport::report, Qt::QueuedConnection);
-    }
-    return QObject::eventFilter(watched, event);
+    if (shown_)
+        return;
+    shown_ = true;
+    // Queued: what draws and flushes the frame finishes first.
+    QMetaObject::invokeMethod(this, &FirstFrameReport::report, Qt::QueuedConnection);
 }
 
 void FirstFrameReport::report()

@@ -4,6 +4,7 @@
 // It reports its first frame (FirstFrameReport) and quits.
 #include "FirstFrameReport.h"
 #include "ThreadedVoiceClient.h"
+#include "WidgetPaintWatch.h"
 
 #include <NorvoUITOKA/host/StandaloneDockFrame.h>
 #include <NorvoUITOKA/panel/TOKA.h>
@@ -39,7 +40,7 @@ int main(int argc, char** argv)
     window.setFixedSize(width, height);
     report.mark("built");
 
-    report.watch(*panel);
+    WidgetPaintWatch watch(report, *panel);
     window.show();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 // QQuickWindow holding 20 Rectangle items, each with a Text, in 535x21, made
 // from QML. It reports its first frame (FirstFrameReport) and quits.
 #include "FirstFrameReport.h"
+#include "QuickFrameWatch.h"
 
 #include <QGuiApplication>
 #include <QQmlComponent>
@@ -63,7 +64,7 @@ int main(int argc, char** argv)
     window.resize(535, 21);
     report.mark("built");
 
-    report.watch(window);
+    QuickFrameWatch::watch(report, window);
     window.show();
     const int status = app.exec();
     strip->setParentItem(nullptr);

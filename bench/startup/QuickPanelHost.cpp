@@ -4,6 +4,7 @@
 //   startup-quick-panel-host SETTINGS-FILE
 // It reports its first frame (FirstFrameReport) and quits.
 #include "FirstFrameReport.h"
+#include "QuickFrameWatch.h"
 #include "ThreadedVoiceClient.h"
 
 #include <NorvoUITOKA/host/StandaloneDockFrame.h>
@@ -43,7 +44,7 @@ int main(int argc, char** argv)
     window.resize(width, height);
     report.mark("built");
 
-    report.watch(window);
+    QuickFrameWatch::watch(report, window);
     window.show();
     const int status = app.exec();
     delete panel;

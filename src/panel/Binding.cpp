@@ -2,7 +2,7 @@
 
 #include "panel/RadioDisplay.h"
 #include "panel/RoomDisplay.h"
-#include "panel/Slots.h"
+#include "voice/Slots.h"
 
 #include <string>
 

@@ -2,11 +2,11 @@
 
 #include "labels/UserLabel.h"
 #include "labels/UserLabelGraph.h"
-#include "panel/Slots.h"
 #include "platform/ComboBox.h"
 #include "platform/Frame.h"
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
+#include "voice/Slots.h"
 
 #include <array>
 

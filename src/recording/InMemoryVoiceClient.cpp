@@ -1,4 +1,5 @@
 #include "recording/InMemoryVoiceClient.h"
+#include "voice/RadioSelection.h"
 
 #include <algorithm>
 #include <array>
@@ -147,10 +148,7 @@ std::string InMemoryVoiceClient::Com2Frequency() { return lockedPilot("Com2Frequ
 void InMemoryVoiceClient::SetReceiveBoth(bool both)
 {
     Pilot& pilot = lockedPilot("SetReceiveBoth");
-    if (both)
-        pilot.receive = "B";
-    else
-        pilot.receive = (pilot.transmit == "1" || pilot.transmit == "2") ? pilot.transmit : "1";
+    pilot.receive = RadioSelection::receiveAfter(both, pilot.transmit);
 }
 
 void InMemoryVoiceClient::SetTransmitRadio(std::int32_t radio)

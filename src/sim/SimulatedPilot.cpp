@@ -1,4 +1,6 @@
 #include "sim/SimulatedPilot.h"
+#include "voice/RadioSelection.h"
+#include "voice/Slots.h"
 
 #include <stdexcept>
 
@@ -14,7 +16,7 @@ SimulatedPilot::SimulatedPilot(EventQueue& events, std::string com1, std::string
 
 bool SimulatedPilot::transmitsOn(std::int32_t slot) const
 {
-    if (!isRadioSlot(slot))
+    if (!Slots::isRadio(slot))
         return true;
     return present_ && (radios_.transmit == "B" || radios_.transmit == (slot == 0 ? "1" : "2"));
 }
@@ -57,8 +59,7 @@ bool SimulatedPilot::setPresent(bool present)
 
 bool SimulatedPilot::setReceiveBoth(bool both)
 {
-    const std::string& transmit = radios_.transmit;
-    const std::string receive = both ? "B" : (transmit == "1" || transmit == "2") ? transmit : "1";
+    const std::string receive = RadioSelection::receiveAfter(both, radios_.transmit);
     if (receive == radios_.receive)
         return false;
     radios_.receive = receive;

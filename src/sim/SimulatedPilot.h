@@ -16,10 +16,6 @@ class SimulatedPilot {
 public:
     SimulatedPilot(EventQueue& events, std::string com1, std::string com2);
 
-    // Slots 0 and 1 are the rooms of radios 1 and 2, which follow the radios'
-    // frequencies; the other slots are free channels, joined by name.
-    static bool isRadioSlot(std::int32_t slot) { return slot < 2; }
-
     const PilotRadios& radios() const { return radios_; }
     bool present() const { return present_; }
     // The frequency of a radio slot's radio.

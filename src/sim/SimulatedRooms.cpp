@@ -1,5 +1,7 @@
 #include "sim/SimulatedRooms.h"
 
+#include "voice/Slots.h"
+
 #include <stdexcept>
 
 namespace norvo {
@@ -17,6 +19,7 @@ constexpr std::int64_t LongestSilence = 6000;
 // Far enough for any run, near enough that the clock never overflows.
 constexpr std::int64_t LongestStep = std::int64_t{1} << 40;
 
+// The network takes a room's name without the spaces and tabs around it.
 std::string withoutBlanks(const std::string& text)
 {
     const auto first = text.find_first_not_of(" \t");
@@ -96,7 +99,7 @@ void SimulatedRooms::followFrequency(std::int32_t slot)
 
 std::optional<Station> SimulatedRooms::stationFor(std::int32_t slot) const
 {
-    if (SimulatedPilot::isRadioSlot(slot))
+    if (Slots::isRadio(slot))
         return StationDirectory::forFrequency(pilot_.frequencyOf(slot));
     return StationDirectory::forName(withoutBlanks(objects_.text(indexOf(Block::Room, slot))));
 }
@@ -104,7 +107,7 @@ std::optional<Station> SimulatedRooms::stationFor(std::int32_t slot) const
 void SimulatedRooms::answer(std::int32_t slot)
 {
     // Without a pilot there are no radios to join a room with.
-    const bool radioless = SimulatedPilot::isRadioSlot(slot) && !pilot_.present();
+    const bool radioless = Slots::isRadio(slot) && !pilot_.present();
     if (const std::optional<Station> station = radioless ? std::nullopt : stationFor(slot))
         connect(slot, *station);
     else

@@ -1,5 +1,6 @@
 #include "sim/SimulatedVoiceClient.h"
 #include "sim/SimulatedVoiceClientPrivate.h"
+#include "voice/Slots.h"
 
 namespace norvo {
 
@@ -244,7 +245,7 @@ void SimulatedVoiceClient::SetString(std::int32_t index, const std::string& valu
         const auto named = d->layout.slotIn(Block::Room, index);
         // The rooms of the radios follow their frequencies; information
         // comes from the rooms.
-        if ((named && SimulatedPilot::isRadioSlot(*named)) || d->layout.slotIn(Block::Info, index))
+        if ((named && Slots::isRadio(*named)) || d->layout.slotIn(Block::Info, index))
             throw VoiceClientError(name + ": text " + number(index) + " is read-only");
     }
     d->objects.storeTextIn(object, index, value);

@@ -6,18 +6,32 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 namespace norvo::replay {
 namespace {
 
 class ReplayProgramTest : public ::testing::Test {
 protected:
+    // A folder of this test's own: tests run in parallel processes, which
+    // must not write over each other's scripts.
+    void SetUp() override
+    {
+        folder_ = std::filesystem::path(::testing::TempDir())
+            / ("replay-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-"
+                + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
     std::string write(const std::string& name, const std::string& text)
     {
-        const std::filesystem::path file = std::filesystem::path(::testing::TempDir()) / name;
+        const std::filesystem::path file = folder_ / name;
         std::ofstream(file) << text;
         return file.string();
     }
@@ -35,6 +49,7 @@ protected:
 
     std::string out;
     std::string err;
+    std::filesystem::path folder_;
 };
 
 TEST_F(ReplayProgramTest, UsageErrorsExitWithTwo)
@@ -99,7 +114,7 @@ TEST_F(ReplayProgramTest, WhatCannotBeReadOrWrittenExitsWithTwo)
 {
     const std::string good = write("good.script", "setting \"CHANNEL0\" \"A\"\nprint settings\n");
     const std::string bad = write("bad.script", "tick\n");
-    const std::string folder = ::testing::TempDir();
+    const std::string folder = folder_.string();
     EXPECT_EQ(run({"--png-dir", good, bad, "/nonexistent/missing.script", folder, good}), ReplayProgram::UsageError);
     EXPECT_EQ(out, "\"CHANNEL0\" = \"A\"\n");
     EXPECT_EQ(err,

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-// The panel's room slots: slot 0 belongs to the radio COMM1, slot 1 to COMM2,
-// slot 2 is the free channel whose room the user names. Every per-slot
-// control array is indexed by slot.
+// A voice object's room slots: slot 0 belongs to the radio COMM1, slot 1 to
+// COMM2, slot 2 and any after it are free channels whose rooms are named.
+// The panel indexes every per-slot control array by slot.
 namespace norvo::Slots {
 
 // The slots the panel shows; a voice object's other slots are ignored.
