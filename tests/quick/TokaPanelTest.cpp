@@ -4,8 +4,10 @@
 #include "platform/Form.h"
 #include "platform/Label.h"
 #include "qt/common/RegionWindowSystem.h"
+#include "qt/quick/ListPopupItem.h"
 #include "qt/quick/QuickFormView.h"
 #include "qt/quick/TokaPanel.h"
+#include "qt/quick/ToolTipItem.h"
 #include "recording/LoggingVoiceClient.h"
 
 #include <QSignalSpy>
@@ -137,6 +139,42 @@ TEST_F(ShownPanelTest, KeyboardReachesTheControlsInTheFormsOrder)
     for (const char key : {'E', 'D', 'D', 'F'})
         QTest::keyClick(&window, key);
     EXPECT_EQ(item->panel().form().get<ComboBox>("FreqInfo", 2).text(), "EDDF");
+}
+
+// The tooltip of the control under the resting mouse shows above the whole
+// scene; moving on to another control takes it away.
+TEST_F(ShownPanelTest, ToolTipShowsWhileTheMouseRestsOnItsControl)
+{
+    viewOf(*item).setToolTipDelay(std::chrono::milliseconds(0));
+    const auto shownTip = [this] { return window.contentItem()->findChild<ToolTipItem*>(); };
+    const Control& box = item->panel().form().at("FreqInfo", 2);
+    ASSERT_FALSE(box.shownToolTip().empty());
+    QTest::mouseMove(&window, centreOf("FreqInfo", 2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shownTip() != nullptr; }));
+    const QString boxTip = QString::fromStdString(box.shownToolTip());
+    EXPECT_EQ(shownTip()->text(), boxTip);
+    EXPECT_EQ(shownTip()->parentItem(), window.contentItem());
+    EXPECT_GT(shownTip()->z(), viewOf(*item).z());
+    QTest::mouseMove(&window, centreOf("RoomRecvActivity", 0));
+    EXPECT_TRUE(!shownTip() || shownTip()->text() != boxTip);
+}
+
+// The box's button drops its remembered rooms down over the scene; a click
+// on a row takes that room into the box and closes the list.
+TEST_F(ShownPanelTest, DropDownListPicksARememberedRoom)
+{
+    auto& box = item->panel().form().get<ComboBox>("FreqInfo", 2);
+    box.setItems({"EGLL_TWR", "LFPG_TWR"});
+    const ControlItem& shown = itemOf("FreqInfo", 2);
+    const QPointF button = shown.mapToScene(QPointF(shown.width() - 4, shown.height() / 2));
+    QTest::mouseClick(&window, Qt::LeftButton, {}, button.toPoint());
+    auto* list = window.contentItem()->findChild<ListPopupItem*>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->parentItem(), window.contentItem());
+    const QPointF secondRow = list->mapToScene(QPointF(list->width() / 2, list->height() * 3 / 4));
+    QTest::mouseClick(&window, Qt::LeftButton, {}, secondRow.toPoint());
+    EXPECT_EQ(box.text(), "LFPG_TWR");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.contentItem()->findChild<ListPopupItem*>(); }));
 }
 
 } // namespace

@@ -219,6 +219,10 @@ void ComboBoxItem::keyPressEvent(QKeyEvent* event)
         else
             select(to, 0);
     };
+    if (event->matches(QKeySequence::SelectAll)) {
+        select(0, length);
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Left: moveCaret(comboBox_.selLength() && !extend ? anchor() : caret() - 1); return;
     case Qt::Key_Right: moveCaret(comboBox_.selLength() && !extend ? caret() : caret() + 1); return;

@@ -4,6 +4,7 @@
 #include "platform/Form.h"
 #include "qt/common/Conversions.h"
 #include "qt/common/EventBoundary.h"
+#include "qt/quick/AccessibleItem.h"
 #include "qt/quick/ComboBoxItem.h"
 #include "qt/quick/FocusMarkItem.h"
 #include "qt/quick/ToolTipItem.h"
@@ -40,10 +41,15 @@ QuickFormView::QuickFormView(Form& form, QQuickItem* parent)
     toolTipDelay_.setInterval(ToolTipDelayMilliseconds);
     connect(&toolTipDelay_, &QTimer::timeout, this, &QuickFormView::showToolTip);
     form_.addObserver(this);
+    AccessibleItem::install();
+    QAccessible::installActivationObserver(this);
+    if (QAccessible::isActive())
+        AccessibleItem::offer(*this);
 }
 
 QuickFormView::~QuickFormView()
 {
+    QAccessible::removeActivationObserver(this);
     form_.removeObserver(this);
     delete toolTip_.data();
 }
@@ -106,6 +112,12 @@ void QuickFormView::controlChanged(Control& control, Property property)
     if (property == Property::ToolTipText || property == Property::Hint)
         if (toolTip_ && hovered_ && &hovered_->control() == &control)
             showToolTip();
+}
+
+void QuickFormView::accessibilityActiveChanged(bool active)
+{
+    if (active)
+        AccessibleItem::offer(*this);
 }
 
 void QuickFormView::moveFocus(ControlItem* from, bool forward)

@@ -14,6 +14,7 @@ public:
     ToolTipItem(const QString& text, QQuickItem* scene);
 
     void paint(QPainter* painter) override;
+    const QString& text() const { return text_; }
 
 private:
     const QString text_;
