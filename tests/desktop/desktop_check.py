@@ -348,6 +348,28 @@ def typing_over_a_selection_keeps_every_letter(frame):
     check(items[:2] == ["LFPG_TWR", "EGLL_TWR"], "the box lists the remembered rooms: %s" % items)
 
 
+def dropped_list_picks_a_room(frame):
+    """The box's list drops down below it, beyond the panel's window, where a
+    click on a room takes it."""
+    box = node_named(frame, "Free channel room name", "combo box")
+    edit = next((node for node in walk(box) if node.getRoleName() == "text"), box)
+    x, y, w, h = extents(box)
+    xdotool("mousemove", x + w - 4, y + h // 2)
+    xdotool("click", 1)
+    rows = lambda: [node for node in walk(box) if node.getRoleName() == "list item" and "showing" in states(node)]
+    shown = eventually(lambda: len(rows()) >= 2, 3)
+    check(shown, "the box's button drops its list down: %s" % [node.name for node in rows()])
+    if not shown:
+        return
+    row = rows()[1]
+    rx, ry, rw, rh = extents(row)
+    figure("dropped list: %s at %d, %d (the box's bottom at %d)" % (row.name, rx, ry, y + h))
+    xdotool("mousemove", rx + rw // 2, ry + rh // 2)
+    xdotool("click", 1)
+    check(ry >= y + h and eventually(lambda: text_of(edit) == row.name, 3),
+          "a click on %s below the box takes it: %r" % (row.name, text_of(edit)))
+
+
 def tree_tells_no_lies(frame):
     nodes = list(walk(frame))
     figure("%s: accessible nodes in the panel's window: %d" % (frame.name, len(nodes)))
@@ -468,6 +490,7 @@ def quick_panel_as_a_user_meets_it(surfaces, heard):
         xdotool("windowactivate", "--sync", window)
         tab_cycle_reaches_every_control(frame)
         typing_over_a_selection_keeps_every_letter(frame)
+        dropped_list_picks_a_room(frame)
         room_button_connects(frame, heard)
         tree_tells_no_lies(frame)
         shape_has_device_pixel_corners(window, 1)
@@ -508,6 +531,7 @@ def main():
         xdotool("windowactivate", "--sync", window)
         tab_cycle_reaches_every_control(frame)
         typing_over_a_selection_keeps_every_letter(frame)
+        dropped_list_picks_a_room(frame)
         room_button_connects(frame, heard)
         tree_tells_no_lies(frame)
         console = node_named(app, "TOKA demo: simulated voice network")

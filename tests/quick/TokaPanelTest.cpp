@@ -141,40 +141,51 @@ TEST_F(ShownPanelTest, KeyboardReachesTheControlsInTheFormsOrder)
     EXPECT_EQ(item->panel().form().get<ComboBox>("FreqInfo", 2).text(), "EDDF");
 }
 
-// The tooltip of the control under the resting mouse shows above the whole
-// scene; moving on to another control takes it away.
+// The item of the type shown in a window of its own, if any.
+template <class Item> Item* floating()
+{
+    for (QWindow* shown : QGuiApplication::topLevelWindows())
+        if (auto* scene = qobject_cast<QQuickWindow*>(shown); scene && scene->isVisible())
+            if (auto* item = scene->contentItem()->findChild<Item*>())
+                return item;
+    return nullptr;
+}
+
+// The tooltip of the control under the resting mouse shows below the
+// pointer, in a window of its own (beyond the panel's window, which is only
+// as tall as the panel); moving on to another control takes it away.
 TEST_F(ShownPanelTest, ToolTipShowsWhileTheMouseRestsOnItsControl)
 {
     viewOf(*item).setToolTipDelay(std::chrono::milliseconds(0));
-    const auto shownTip = [this] { return window.contentItem()->findChild<ToolTipItem*>(); };
     const Control& box = item->panel().form().at("FreqInfo", 2);
-    ASSERT_FALSE(box.shownToolTip().empty());
-    QTest::mouseMove(&window, centreOf("FreqInfo", 2));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return shownTip() != nullptr; }));
     const QString boxTip = QString::fromStdString(box.shownToolTip());
-    EXPECT_EQ(shownTip()->text(), boxTip);
-    EXPECT_EQ(shownTip()->parentItem(), window.contentItem());
-    EXPECT_GT(shownTip()->z(), viewOf(*item).z());
+    ASSERT_FALSE(boxTip.isEmpty());
+    QTest::mouseMove(&window, centreOf("FreqInfo", 2));
+    ASSERT_TRUE(QTest::qWaitFor([] { return floating<ToolTipItem>() != nullptr; }));
+    const ToolTipItem& tip = *floating<ToolTipItem>();
+    EXPECT_EQ(tip.text(), boxTip);
+    EXPECT_NE(tip.window(), &window);
+    EXPECT_EQ(tip.window()->size(), tip.size().toSize());
     QTest::mouseMove(&window, centreOf("RoomRecvActivity", 0));
-    EXPECT_TRUE(!shownTip() || shownTip()->text() != boxTip);
+    EXPECT_TRUE(!floating<ToolTipItem>() || floating<ToolTipItem>()->text() != boxTip);
 }
 
-// The box's button drops its remembered rooms down over the scene; a click
-// on a row takes that room into the box and closes the list.
+// The box's button drops its remembered rooms down below the box, in a
+// window of its own; a click on a row takes that room into the box and
+// closes the list.
 TEST_F(ShownPanelTest, DropDownListPicksARememberedRoom)
 {
     auto& box = item->panel().form().get<ComboBox>("FreqInfo", 2);
     box.setItems({"EGLL_TWR", "LFPG_TWR"});
     const ControlItem& shown = itemOf("FreqInfo", 2);
-    const QPointF button = shown.mapToScene(QPointF(shown.width() - 4, shown.height() / 2));
-    QTest::mouseClick(&window, Qt::LeftButton, {}, button.toPoint());
-    auto* list = window.contentItem()->findChild<ListPopupItem*>();
+    QTest::mouseClick(&window, Qt::LeftButton, {}, shown.mapToScene(QPointF(shown.width() - 4, 4)).toPoint());
+    ListPopupItem* list = floating<ListPopupItem>();
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->parentItem(), window.contentItem());
-    const QPointF secondRow = list->mapToScene(QPointF(list->width() / 2, list->height() * 3 / 4));
-    QTest::mouseClick(&window, Qt::LeftButton, {}, secondRow.toPoint());
+    EXPECT_EQ(list->window()->geometry(),
+        QRect(shown.mapToGlobal(QPointF(0, shown.height())).toPoint(), list->size().toSize()));
+    QTest::mouseClick(list->window(), Qt::LeftButton, {}, QPoint(4, static_cast<int>(list->height() * 3 / 4)));
     EXPECT_EQ(box.text(), "LFPG_TWR");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.contentItem()->findChild<ListPopupItem*>(); }));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !floating<ListPopupItem>(); }));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "qt/common/Conversions.h"
 #include "qt/quick/AccessibleListEntry.h"
 #include "qt/quick/ComboBoxItem.h"
+#include "qt/quick/ListPopupItem.h"
 
 #include <QQuickWindow>
 
@@ -58,7 +59,11 @@ QString AccessibleList::text(QAccessible::Text t) const
 
 void AccessibleList::setText(QAccessible::Text, const QString&) { }
 
-QRect AccessibleList::rect() const { return {}; }
+QRect AccessibleList::rect() const
+{
+    const ListPopupItem* shown = box_ ? box_->list() : nullptr;
+    return shown ? QRect(shown->mapToGlobal(QPointF(0, 0)).toPoint(), shown->size().toSize()) : QRect();
+}
 
 QAccessible::Role AccessibleList::role() const { return QAccessible::List; }
 
@@ -74,6 +79,15 @@ QString AccessibleList::entryText(int position) const
     if (!box_ || position >= box_->comboBox().listCount())
         return {};
     return toQString(box_->comboBox().list(position));
+}
+
+QRect AccessibleList::entryRect(int position) const
+{
+    const ListPopupItem* shown = box_ ? box_->list() : nullptr;
+    if (!shown)
+        return {};
+    const QRectF row = shown->rowRect(position);
+    return QRect(shown->mapToGlobal(row.topLeft()).toPoint(), row.size().toSize());
 }
 
 } // namespace norvo::qt

@@ -32,6 +32,8 @@ public:
 
     // The text of the entry at the position; empty past the list's end.
     QString entryText(int position) const;
+    // Where the entry lies on the screen while the list is shown.
+    QRect entryRect(int position) const;
 
 private:
     QPointer<ComboBoxItem> box_;

@@ -33,7 +33,7 @@ QString AccessibleListEntry::text(QAccessible::Text t) const
 
 void AccessibleListEntry::setText(QAccessible::Text, const QString&) { }
 
-QRect AccessibleListEntry::rect() const { return {}; }
+QRect AccessibleListEntry::rect() const { return list_.entryRect(position_); }
 
 QAccessible::Role AccessibleListEntry::role() const { return QAccessible::ListItem; }
 

@@ -34,6 +34,8 @@ public:
     // Drops the list down, or closes it.
     void toggleList();
     bool listShown() const { return !list_.isNull(); }
+    // The dropped-down list, while it is shown.
+    ListPopupItem* list() const;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

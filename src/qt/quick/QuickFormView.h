@@ -61,6 +61,7 @@ private:
     void build(Control& container, QQuickItem* containerItem);
     ControlItem* createItem(Control& control, QQuickItem* containerItem);
     void showToolTip();
+    void hideToolTip();
 
     Form& form_;
     std::unordered_map<const Control*, ControlItem*> items_;

@@ -5,8 +5,8 @@
 
 namespace norvo::qt {
 
-// A tooltip on a Qt Quick scene, in the colours and font of the
-// application's palette for tooltips.
+// A tooltip (in a floating window of its own), in the colours and font of
+// the application's palette for tooltips.
 class ToolTipItem : public QQuickPaintedItem {
     Q_OBJECT
 
