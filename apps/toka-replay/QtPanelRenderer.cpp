@@ -1,5 +1,6 @@
 #include "QtPanelRenderer.h"
 
+#include "AccessibleReading.h"
 #include "BoundaryReports.h"
 #include "KeyStroke.h"
 #include "OffscreenApplication.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
-#include <QMetaEnum>
 
 #include <stdexcept>
 #include <string>
@@ -104,17 +104,8 @@ void QtPanelRenderer::press(TOKA& panel, const std::string& key)
 
 std::string QtPanelRenderer::accessible(TOKA& panel, const Control& control, AccessibleItem item)
 {
-    qt::FormView& view = viewOf(panel);
-    qt::ControlWidget* const widget = view.widgetFor(control);
-    QAccessibleInterface* const shown = widget ? QAccessible::queryAccessibleInterface(&widget->face()) : nullptr;
-    if (!shown)
-        throw std::runtime_error(control.reference() + " has no widget on the panel");
-    switch (item) {
-    case AccessibleItem::Name: return shown->text(QAccessible::Name).toStdString();
-    case AccessibleItem::Description: return shown->text(QAccessible::Description).toStdString();
-    case AccessibleItem::Role: break;
-    }
-    return QMetaEnum::fromType<QAccessible::Role>().valueToKey(shown->role());
+    qt::ControlWidget* const widget = viewOf(panel).widgetFor(control);
+    return readAccessible(widget ? QAccessible::queryAccessibleInterface(&widget->face()) : nullptr, control, item);
 }
 
 void QtPanelRenderer::release(TOKA& panel) noexcept

@@ -1,5 +1,6 @@
 #include "QuickPanelRenderer.h"
 
+#include "AccessibleReading.h"
 #include "BoundaryReports.h"
 #include "KeyStroke.h"
 #include "OffscreenApplication.h"
@@ -8,6 +9,7 @@
 #include "platform/Form.h"
 #include "qt/quick/QuickFormView.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -103,9 +105,10 @@ void QuickPanelRenderer::press(TOKA& panel, const std::string& key)
     reports.rethrow();
 }
 
-std::string QuickPanelRenderer::accessible(TOKA&, const Control& control, AccessibleItem)
+std::string QuickPanelRenderer::accessible(TOKA& panel, const Control& control, AccessibleItem item)
 {
-    throw std::runtime_error("the Qt Quick front end tells assistive technology nothing of " + control.reference());
+    qt::ControlItem* const shown = viewOf(panel).itemFor(control);
+    return readAccessible(shown ? QAccessible::queryAccessibleInterface(shown) : nullptr, control, item);
 }
 
 void QuickPanelRenderer::release(TOKA& panel) noexcept

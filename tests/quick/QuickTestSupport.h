@@ -9,8 +9,13 @@
 #include "recording/RecordingWindowSystem.h"
 #include "support/PanelEvents.h"
 
-#include <QApplication>
 #include <QQuickWindow>
+
+#ifdef NORVO_TEST_WITH_WIDGETS
+#include <QApplication>
+#else
+#include <QGuiApplication>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -20,21 +25,27 @@
 namespace norvo::qt::testing {
 
 // One application for the whole test program, offscreen unless told
-// otherwise, its Qt Quick scenes drawn by the software renderer.
+// otherwise, its Qt Quick scenes drawn by the software renderer; with
+// widgets where the test shows the Widgets panel too.
 struct QuickApplicationEnvironment : ::testing::Environment {
+#ifdef NORVO_TEST_WITH_WIDGETS
+    using Application = QApplication;
+#else
+    using Application = QGuiApplication;
+#endif
     void SetUp() override
     {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-        application = std::make_unique<QApplication>(argc, argv);
+        application = std::make_unique<Application>(argc, argv);
     }
     void TearDown() override { application.reset(); }
 
     int argc = 1;
     char name[12] = "quick_tests";
     char* argv[2] = {name, nullptr};
-    std::unique_ptr<QApplication> application;
+    std::unique_ptr<Application> application;
 };
 
 inline const auto* const environment = ::testing::AddGlobalTestEnvironment(new QuickApplicationEnvironment);

@@ -4,8 +4,10 @@
 #include "platform/Form.h"
 #include "platform/Label.h"
 #include "qt/common/RegionWindowSystem.h"
+#include "qt/quick/ListPopupItem.h"
 #include "qt/quick/QuickFormView.h"
 #include "qt/quick/TokaPanel.h"
+#include "qt/quick/ToolTipItem.h"
 #include "recording/LoggingVoiceClient.h"
 
 #include <QSignalSpy>
@@ -137,6 +139,53 @@ TEST_F(ShownPanelTest, KeyboardReachesTheControlsInTheFormsOrder)
     for (const char key : {'E', 'D', 'D', 'F'})
         QTest::keyClick(&window, key);
     EXPECT_EQ(item->panel().form().get<ComboBox>("FreqInfo", 2).text(), "EDDF");
+}
+
+// The item of the type shown in a window of its own, if any.
+template <class Item> Item* floating()
+{
+    for (QWindow* shown : QGuiApplication::topLevelWindows())
+        if (auto* scene = qobject_cast<QQuickWindow*>(shown); scene && scene->isVisible())
+            if (auto* item = scene->contentItem()->findChild<Item*>())
+                return item;
+    return nullptr;
+}
+
+// The tooltip of the control under the resting mouse shows below the
+// pointer, in a window of its own (beyond the panel's window, which is only
+// as tall as the panel); moving on to another control takes it away.
+TEST_F(ShownPanelTest, ToolTipShowsWhileTheMouseRestsOnItsControl)
+{
+    viewOf(*item).setToolTipDelay(std::chrono::milliseconds(0));
+    const Control& box = item->panel().form().at("FreqInfo", 2);
+    const QString boxTip = QString::fromStdString(box.shownToolTip());
+    ASSERT_FALSE(boxTip.isEmpty());
+    QTest::mouseMove(&window, centreOf("FreqInfo", 2));
+    ASSERT_TRUE(QTest::qWaitFor([] { return floating<ToolTipItem>() != nullptr; }));
+    const ToolTipItem& tip = *floating<ToolTipItem>();
+    EXPECT_EQ(tip.text(), boxTip);
+    EXPECT_NE(tip.window(), &window);
+    EXPECT_EQ(tip.window()->size(), tip.size().toSize());
+    QTest::mouseMove(&window, centreOf("RoomRecvActivity", 0));
+    EXPECT_TRUE(!floating<ToolTipItem>() || floating<ToolTipItem>()->text() != boxTip);
+}
+
+// The box's button drops its remembered rooms down below the box, in a
+// window of its own; a click on a row takes that room into the box and
+// closes the list.
+TEST_F(ShownPanelTest, DropDownListPicksARememberedRoom)
+{
+    auto& box = item->panel().form().get<ComboBox>("FreqInfo", 2);
+    box.setItems({"EGLL_TWR", "LFPG_TWR"});
+    const ControlItem& shown = itemOf("FreqInfo", 2);
+    QTest::mouseClick(&window, Qt::LeftButton, {}, shown.mapToScene(QPointF(shown.width() - 4, 4)).toPoint());
+    ListPopupItem* list = floating<ListPopupItem>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->window()->geometry(),
+        QRect(shown.mapToGlobal(QPointF(0, shown.height())).toPoint(), list->size().toSize()));
+    QTest::mouseClick(list->window(), Qt::LeftButton, {}, QPoint(4, static_cast<int>(list->height() * 3 / 4)));
+    EXPECT_EQ(box.text(), "LFPG_TWR");
+    EXPECT_TRUE(QTest::qWaitFor([] { return !floating<ListPopupItem>(); }));
 }
 
 } // namespace

@@ -3,8 +3,10 @@
 #include "platform/ComboBox.h"
 #include "qt/common/Conversions.h"
 #include "qt/common/EventBoundary.h"
+#include "qt/quick/FloatingWindow.h"
 #include "qt/quick/ListPopupItem.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -32,13 +34,30 @@ ComboBoxItem::ComboBoxItem(ComboBox& comboBox, QQuickItem* parent)
 {
 }
 
-ComboBoxItem::~ComboBoxItem() { delete list_.data(); }
+ComboBoxItem::~ComboBoxItem()
+{
+    if (list_)
+        delete list_->window();
+}
+
+ListPopupItem* ComboBoxItem::list() const { return list_.data(); }
 
 void ComboBoxItem::reflect(Property property)
 {
     switch (property) {
-    case Property::Text:
-    case Property::Selection: update(); break;
+    case Property::Text: {
+        update();
+        // A screen reader reads the box's text as its value.
+        QAccessibleValueChangeEvent changed(this, toQString(comboBox_.text()));
+        QAccessible::updateAccessibility(&changed);
+        break;
+    }
+    case Property::Selection: {
+        update();
+        QAccessibleTextCursorEvent moved(this, utf16Position(toQString(comboBox_.text()), caret()));
+        QAccessible::updateAccessibility(&moved);
+        break;
+    }
     case Property::List:
         if (list_)
             toggleList();
@@ -139,8 +158,7 @@ void ComboBoxItem::typeCharacter(char16_t character)
 void ComboBoxItem::closeList()
 {
     // The list may be what is handling the event that closes it.
-    if (list_)
-        list_->deleteLater();
+    FloatingWindow::discard(list_);
     list_ = nullptr;
 }
 
@@ -170,9 +188,11 @@ void ComboBoxItem::toggleList()
     QStringList items;
     for (const std::string& item : comboBox_.items())
         items.append(toQString(item));
-    list_ = new ListPopupItem(*this, items, toQFont(comboBox_.font()), shown->contentItem());
-    list_->setPosition(mapToItem(shown->contentItem(), QPointF(0, height())));
+    // Below the box, beyond the panel's window if need be.
+    auto* floating = new FloatingWindow(*shown);
+    list_ = new ListPopupItem(*this, items, toQFont(comboBox_.font()), floating->contentItem());
     list_->setWidth(width());
+    floating->present(*list_, mapToGlobal(QPointF(0, height())).toPoint());
 }
 
 void ComboBoxItem::mousePressEvent(QMouseEvent* event)
@@ -219,6 +239,10 @@ void ComboBoxItem::keyPressEvent(QKeyEvent* event)
         else
             select(to, 0);
     };
+    if (event->matches(QKeySequence::SelectAll)) {
+        select(0, length);
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Left: moveCaret(comboBox_.selLength() && !extend ? anchor() : caret() - 1); return;
     case Qt::Key_Right: moveCaret(comboBox_.selLength() && !extend ? caret() : caret() + 1); return;

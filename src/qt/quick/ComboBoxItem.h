@@ -28,8 +28,14 @@ public:
     void reflect(Property property) override;
     void paint(QPainter* painter) override;
 
+    ComboBox& comboBox() const { return comboBox_; }
     // Picks the list item at the position as the user does.
     void pick(int position);
+    // Drops the list down, or closes it.
+    void toggleList();
+    bool listShown() const { return !list_.isNull(); }
+    // The dropped-down list, while it is shown.
+    ListPopupItem* list() const;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -47,7 +53,6 @@ private:
     void edit(const std::string& text, std::int32_t selStart, std::int32_t selLength);
     void select(std::int32_t selStart, std::int32_t selLength);
     void typeCharacter(char16_t character);
-    void toggleList();
     void closeList();
     QRectF buttonRect() const;
     QRectF textRect() const;

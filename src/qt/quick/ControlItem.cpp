@@ -5,11 +5,13 @@
 #include "platform/Label.h"
 #include "platform/Shape.h"
 #include "qt/common/AllProperties.h"
+#include "qt/common/ControlAccessibility.h"
 #include "qt/common/ControlPainter.h"
 #include "qt/common/Conversions.h"
 #include "qt/common/EventBoundary.h"
 #include "qt/quick/QuickFormView.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMetaObject>
@@ -47,10 +49,7 @@ ControlItem::ControlItem(Control& control, QQuickItem* parent)
         picture_ = ControlPainter::pictureOf(static_cast<UserLabel&>(control));
 }
 
-bool ControlItem::isWindowless(const Control& control)
-{
-    return control.kind() == ControlKind::Label || control.kind() == ControlKind::Shape;
-}
+bool ControlItem::isWindowless(const Control& control) { return ControlAccessibility::isWindowless(control); }
 
 bool ControlItem::takesFocus() const
 {
@@ -75,7 +74,10 @@ void ControlItem::reflectAll()
 void ControlItem::reflect(Property property)
 {
     switch (property) {
-    case Property::Visible: setVisible(control_.visible()); break;
+    case Property::Visible:
+        setVisible(control_.visible());
+        tellCoveredSiblings();
+        break;
     case Property::Enabled:
         setEnabled(control_.enabled());
         update();
@@ -98,6 +100,9 @@ void ControlItem::reflect(Property property)
         }
         break;
     case Property::Caption: showCaption(); break;
+    case Property::AccessibleName:
+    case Property::AccessibleDescription:
+    case Property::CheckState: ControlAccessibility::announce(*this, property); break;
     case Property::Transparent:
         setOpaquePainting(!isWindowless(control_)
             || (control_.kind() == ControlKind::Label && !static_cast<Label&>(control_).transparent()));
@@ -126,8 +131,22 @@ void ControlItem::showCaption()
     const QString caption = toQString(static_cast<Label&>(control_).caption());
     if (caption == caption_)
         return;
+    // Assistive technology reads the caption as the label's text.
+    QAccessibleTextUpdateEvent event(this, 0, caption_, caption);
     caption_ = caption;
     update();
+    QAccessible::updateAccessibility(&event);
+}
+
+void ControlItem::tellCoveredSiblings()
+{
+    // A windowed control coming or going may cover or bare the windowless
+    // ones beneath it.
+    if (isWindowless(control_) || !parentItem())
+        return;
+    for (QQuickItem* child : parentItem()->childItems())
+        if (auto* sibling = qobject_cast<ControlItem*>(child); sibling && isWindowless(sibling->control()))
+            ControlAccessibility::announce(*sibling, Property::Visible);
 }
 
 void ControlItem::paint(QPainter* painter)
@@ -224,8 +243,11 @@ void ControlItem::focusInEvent(QFocusEvent* event)
 {
     QQuickPaintedItem::focusInEvent(event);
     QuickFormView* view = viewOf(this);
-    if (view && takesFocus())
+    if (view && takesFocus()) {
         view->markFocus(this);
+        QAccessibleEvent focused(this, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focused);
+    }
     if (Form* owner = form())
         deliver(control_, "focus", [&] { owner->setFocus(&control_); });
 }

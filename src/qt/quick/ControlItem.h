@@ -62,6 +62,7 @@ protected:
 
 private:
     void showCaption();
+    void tellCoveredSiblings();
     void tellMouseMove(QPointF at, Qt::MouseButtons held, Qt::KeyboardModifiers modifiers);
 
     Control& control_;

@@ -14,7 +14,6 @@ namespace norvo::qt {
 namespace {
 
 constexpr int Margin = 2;
-constexpr qreal PopupLayer = 9000;
 
 } // namespace
 
@@ -27,7 +26,6 @@ ListPopupItem::ListPopupItem(ComboBoxItem& owner, const QStringList& items, cons
 {
     setAcceptedMouseButtons(Qt::LeftButton);
     setAcceptHoverEvents(true);
-    setZ(PopupLayer);
     setHeight(rowHeight_ * items_.size() + 2);
 }
 
@@ -37,6 +35,8 @@ int ListPopupItem::rowAt(QPointF at) const
     return at.y() >= 1 && row < items_.size() ? row : -1;
 }
 
+QRectF ListPopupItem::rowRect(int row) const { return QRectF(1, 1 + row * rowHeight_, width() - 2, rowHeight_); }
+
 void ListPopupItem::paint(QPainter* painter)
 {
     const QPalette palette = QGuiApplication::palette();
@@ -44,7 +44,7 @@ void ListPopupItem::paint(QPainter* painter)
     painter->fillRect(area, palette.color(QPalette::Base));
     painter->setFont(font_);
     for (int row = 0; row < items_.size(); ++row) {
-        const QRectF line(1, 1 + row * rowHeight_, width() - 2, rowHeight_);
+        const QRectF line = rowRect(row);
         if (row == hovered_)
             painter->fillRect(line, palette.color(QPalette::Highlight));
         painter->setPen(palette.color(row == hovered_ ? QPalette::HighlightedText : QPalette::Text));

@@ -8,8 +8,8 @@ namespace norvo::qt {
 
 class ComboBoxItem;
 
-// The dropped-down list of a combo box item, above the whole scene: one row
-// per item; a click on a row picks it.
+// The dropped-down list of a combo box item (in a floating window of its
+// own): one row per item; a click on a row picks it.
 class ListPopupItem : public QQuickPaintedItem {
     Q_OBJECT
 
@@ -17,6 +17,8 @@ public:
     ListPopupItem(ComboBoxItem& owner, const QStringList& items, const QFont& font, QQuickItem* scene);
 
     void paint(QPainter* painter) override;
+    // Where the row lies in the item.
+    QRectF rowRect(int row) const;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

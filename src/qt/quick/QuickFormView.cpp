@@ -4,7 +4,9 @@
 #include "platform/Form.h"
 #include "qt/common/Conversions.h"
 #include "qt/common/EventBoundary.h"
+#include "qt/quick/AccessibleItem.h"
 #include "qt/quick/ComboBoxItem.h"
+#include "qt/quick/FloatingWindow.h"
 #include "qt/quick/FocusMarkItem.h"
 #include "qt/quick/ToolTipItem.h"
 
@@ -40,12 +42,17 @@ QuickFormView::QuickFormView(Form& form, QQuickItem* parent)
     toolTipDelay_.setInterval(ToolTipDelayMilliseconds);
     connect(&toolTipDelay_, &QTimer::timeout, this, &QuickFormView::showToolTip);
     form_.addObserver(this);
+    AccessibleItem::install();
+    QAccessible::installActivationObserver(this);
+    if (QAccessible::isActive())
+        AccessibleItem::offer(*this);
 }
 
 QuickFormView::~QuickFormView()
 {
+    QAccessible::removeActivationObserver(this);
     form_.removeObserver(this);
-    delete toolTip_.data();
+    hideToolTip();
 }
 
 ControlItem* QuickFormView::itemFor(const Control& control) const
@@ -108,6 +115,12 @@ void QuickFormView::controlChanged(Control& control, Property property)
             showToolTip();
 }
 
+void QuickFormView::accessibilityActiveChanged(bool active)
+{
+    if (active)
+        AccessibleItem::offer(*this);
+}
+
 void QuickFormView::moveFocus(ControlItem* from, bool forward)
 {
     std::vector<ControlItem*> stops;
@@ -139,7 +152,7 @@ void QuickFormView::unmarkFocus(ControlItem* item) { mark_->unmark(item); }
 void QuickFormView::hovered(ControlItem* item)
 {
     hovered_ = item;
-    delete toolTip_.data();
+    hideToolTip();
     toolTipDelay_.start();
 }
 
@@ -149,22 +162,29 @@ void QuickFormView::left(ControlItem* item)
         return;
     hovered_ = nullptr;
     toolTipDelay_.stop();
-    delete toolTip_.data();
+    hideToolTip();
 }
 
 void QuickFormView::showToolTip()
 {
-    delete toolTip_.data();
+    hideToolTip();
     QQuickWindow* shown = window();
     if (!hovered_ || !shown)
         return;
     const QString text = toQString(hovered_->control().shownToolTip());
     if (text.isEmpty())
         return;
-    // Above the whole scene, below the pointer, as Qt's widgets place it.
-    const QPointF pointer = shown->contentItem()->mapFromGlobal(QCursor::pos());
-    toolTip_ = new ToolTipItem(text, shown->contentItem());
-    toolTip_->setPosition(pointer + QPointF(2, 16));
+    // Below the pointer, as Qt's widgets place it, beyond the panel's window
+    // if need be.
+    auto* floating = new FloatingWindow(*shown);
+    toolTip_ = new ToolTipItem(text, floating->contentItem());
+    floating->present(*toolTip_, QCursor::pos() + QPoint(2, 16));
+}
+
+void QuickFormView::hideToolTip()
+{
+    if (toolTip_)
+        delete toolTip_->window();
 }
 
 } // namespace norvo::qt

@@ -3,9 +3,11 @@
 #include "platform/ControlObserver.h"
 #include "qt/quick/ControlItem.h"
 
+#include <QAccessible>
 #include <QPointer>
 #include <QTimer>
 
+#include <chrono>
 #include <unordered_map>
 
 namespace norvo {
@@ -23,7 +25,8 @@ class ToolTipItem;
 // unless the form says otherwise; the form must outlive it. It moves the
 // keyboard focus in the form's tab order, marks the focused control above
 // every control and shows the tooltip of the control under the mouse.
-class QuickFormView : public ControlItem, private ControlObserver {
+// Assistive technology reads it as it reads the Widgets panel.
+class QuickFormView : public ControlItem, private ControlObserver, private QAccessible::ActivationObserver {
     Q_OBJECT
 
 public:
@@ -43,6 +46,9 @@ public:
     // The mouse entered or left an item: its tooltip shows after a pause.
     void hovered(ControlItem* item);
     void left(ControlItem* item);
+    // How long the mouse rests on a control before its tooltip shows (as
+    // long as Qt's widgets wait, unless told otherwise).
+    void setToolTipDelay(std::chrono::milliseconds delay) { toolTipDelay_.setInterval(delay); }
 
 signals:
     // The form's size changed (in pixels).
@@ -50,9 +56,12 @@ signals:
 
 private:
     void controlChanged(Control& control, Property property) override;
+    // The form is offered to assistive technology once it asks.
+    void accessibilityActiveChanged(bool active) override;
     void build(Control& container, QQuickItem* containerItem);
     ControlItem* createItem(Control& control, QQuickItem* containerItem);
     void showToolTip();
+    void hideToolTip();
 
     Form& form_;
     std::unordered_map<const Control*, ControlItem*> items_;

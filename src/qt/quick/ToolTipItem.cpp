@@ -10,7 +10,6 @@ namespace norvo::qt {
 namespace {
 
 constexpr int Margin = 3;
-constexpr qreal ToolTipLayer = 10000;
 
 } // namespace
 
@@ -19,7 +18,6 @@ ToolTipItem::ToolTipItem(const QString& text, QQuickItem* scene)
     , text_(text)
 {
     setAcceptedMouseButtons(Qt::NoButton);
-    setZ(ToolTipLayer);
     const QSize textSize = QFontMetrics(QGuiApplication::font()).size(0, text_);
     setSize(QSizeF(textSize.width() + 2 * Margin, textSize.height() + 2 * Margin));
 }

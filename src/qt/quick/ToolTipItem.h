@@ -5,8 +5,8 @@
 
 namespace norvo::qt {
 
-// A tooltip on a Qt Quick scene, in the colours and font of the
-// application's palette for tooltips.
+// A tooltip (in a floating window of its own), in the colours and font of
+// the application's palette for tooltips.
 class ToolTipItem : public QQuickPaintedItem {
     Q_OBJECT
 
@@ -14,6 +14,7 @@ public:
     ToolTipItem(const QString& text, QQuickItem* scene);
 
     void paint(QPainter* painter) override;
+    const QString& text() const { return text_; }
 
 private:
     const QString text_;

@@ -1,7 +1,7 @@
 #include "qt/widgets/AccessibleControl.h"
 
 #include "platform/ComboBox.h"
-#include "qt/common/Conversions.h"
+#include "qt/common/ControlAccessibility.h"
 #include "qt/common/EventBoundary.h"
 #include "qt/widgets/AccessibleLabel.h"
 #include "qt/widgets/ControlWidget.h"
@@ -14,24 +14,7 @@ namespace norvo::qt {
 
 namespace {
 
-QAccessible::Role toQtRole(AccessibleRole role)
-{
-    switch (role) {
-    case AccessibleRole::None: return QAccessible::NoRole;
-    case AccessibleRole::Client: return QAccessible::Client;
-    case AccessibleRole::Pane: return QAccessible::Pane;
-    case AccessibleRole::Button: return QAccessible::Button;
-    case AccessibleRole::CheckBox: return QAccessible::CheckBox;
-    case AccessibleRole::ComboBox: return QAccessible::ComboBox;
-    case AccessibleRole::StaticText: return QAccessible::StaticText;
-    // Qt's bridge to screen readers knows no role for an indicator ("unknown"
-    // to them): it reads as a text, its state as its description.
-    case AccessibleRole::Indicator: return QAccessible::StaticText;
-    }
-    return QAccessible::Client;
-}
-
-bool offersNothing(const ControlWidget& widget) { return widget.control().accessibleRole() == AccessibleRole::None; }
+bool offersNothing(const ControlWidget& widget) { return !ControlAccessibility::isOffered(widget.control()); }
 
 // The items a container offers, in the order of its children: the faces of
 // control widgets, the children of those whose control is not offered in
@@ -101,63 +84,20 @@ QList<QWidget*> AccessibleControl::offeredChildren() const
     return offered;
 }
 
-bool AccessibleControl::covered() const
-{
-    // Only what is painted on its container lies beneath its siblings.
-    const QWidget* container = owner_.parentWidget();
-    if (!container || !ControlWidget::isWindowless(owner_.control()))
-        return false;
-    QRegion uncovered(owner_.geometry());
-    for (QObject* child : container->children()) {
-        const auto* sibling = qobject_cast<ControlWidget*>(child);
-        if (sibling && !sibling->isHidden() && !ControlWidget::isWindowless(sibling->control()))
-            uncovered -= sibling->geometry();
-    }
-    return uncovered.isEmpty();
-}
-
-QAccessible::Role AccessibleControl::role() const { return toQtRole(owner_.control().accessibleRole()); }
+QAccessible::Role AccessibleControl::role() const { return ControlAccessibility::roleOf(owner_.control()); }
 
 QString AccessibleControl::text(QAccessible::Text t) const
 {
-    const Control& control = owner_.control();
-    switch (t) {
-    case QAccessible::Name:
-        if (!control.accessibleName().empty())
-            return toQString(control.accessibleName());
-        break;
-    case QAccessible::Description:
-        // Qt's widgets fall back on the tooltip.
-        if (!control.accessibleDescription().empty())
-            return toQString(control.accessibleDescription());
-        break;
-    case QAccessible::Value:
-        if (control.kind() == ControlKind::ComboBox)
-            return toQString(static_cast<const ComboBox&>(control).text());
-        break;
-    case QAccessible::Help: return toQString(control.hint());
-    default: break;
-    }
-    return QAccessibleWidget::text(t);
+    // Qt's widgets fall back on the tooltip for a description.
+    return ControlAccessibility::textOf(owner_.control(), t).value_or(QAccessibleWidget::text(t));
 }
 
 QAccessible::State AccessibleControl::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
-    const Control& control = owner_.control();
-    if (control.checkState() != CheckState::NotCheckable) {
-        state.checkable = true;
-        state.checked = control.checkState() == CheckState::Checked;
-    }
-    if (control.kind() == ControlKind::ComboBox) {
-        state.editable = true;
-        state.expandable = true;
-        if (auto* box = qobject_cast<QComboBox*>(widget()))
-            state.expanded = box->view()->isVisible();
-    }
-    // Beneath the controls around it, it shows nothing.
-    if (covered())
-        state.invisible = true;
+    ControlAccessibility::addStatesOf(owner_.control(), state);
+    if (auto* box = qobject_cast<QComboBox*>(widget()))
+        state.expanded = box->view()->isVisible();
     return state;
 }
 
@@ -193,14 +133,7 @@ int AccessibleControl::indexOfChild(const QAccessibleInterface* child) const
 
 QStringList AccessibleControl::actionNames() const
 {
-    QStringList names = QAccessibleWidget::actionNames();
-    switch (role()) {
-    case QAccessible::Button: names.prepend(pressAction()); break;
-    case QAccessible::CheckBox: names.prepend(toggleAction()); break;
-    case QAccessible::ComboBox: names = QStringList{showMenuAction(), pressAction()} + names; break;
-    default: break;
-    }
-    return names;
+    return ControlAccessibility::actionsOf(owner_.control()) + QAccessibleWidget::actionNames();
 }
 
 void AccessibleControl::doAction(const QString& actionName)
@@ -212,8 +145,7 @@ void AccessibleControl::doAction(const QString& actionName)
             box->hidePopup();
         else
             box->showPopup();
-    } else if ((actionName == pressAction() && role() == QAccessible::Button)
-        || (actionName == toggleAction() && role() == QAccessible::CheckBox)) {
+    } else if (ControlAccessibility::clicks(control, actionName)) {
         deliver(control, "press", [&] { control.click(); });
     } else {
         QAccessibleWidget::doAction(actionName);

@@ -43,8 +43,6 @@ protected:
 private:
     static QAccessibleInterface* create(const QString& className, QObject* object);
     QList<QWidget*> offeredChildren() const;
-    // Whether the windowed siblings of a windowless control hide all of it.
-    bool covered() const;
 
     ControlWidget& owner_;
 };

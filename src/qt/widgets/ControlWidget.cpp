@@ -2,6 +2,7 @@
 
 #include "platform/Form.h"
 #include "qt/common/AllProperties.h"
+#include "qt/common/ControlAccessibility.h"
 #include "qt/common/ControlPainter.h"
 #include "qt/common/Conversions.h"
 #include "qt/common/EventBoundary.h"
@@ -50,10 +51,7 @@ ControlWidget::ControlWidget(Control& control, QWidget* parent)
         setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-bool ControlWidget::isWindowless(const Control& control)
-{
-    return control.kind() == ControlKind::Label || control.kind() == ControlKind::Shape;
-}
+bool ControlWidget::isWindowless(const Control& control) { return ControlAccessibility::isWindowless(control); }
 
 Form* ControlWidget::form() const
 {
@@ -85,15 +83,9 @@ void ControlWidget::reflect(Property property)
     case Property::Hint: setToolTip(toQString(control_.shownToolTip())); break;
     case Property::TabStop: face_->setFocusPolicy(focusPolicyOf(control_)); break;
     case Property::AccessibleRole: face_->setFocusPolicy(focusPolicyOf(control_)); break;
-    case Property::AccessibleName: tellAssistiveTechnology(QAccessible::NameChanged); break;
-    case Property::AccessibleDescription: tellAssistiveTechnology(QAccessible::DescriptionChanged); break;
-    case Property::CheckState: {
-        QAccessible::State changed;
-        changed.checked = true;
-        QAccessibleStateChangeEvent event(face_, changed);
-        QAccessible::updateAccessibility(&event);
-        break;
-    }
+    case Property::AccessibleName:
+    case Property::AccessibleDescription:
+    case Property::CheckState: ControlAccessibility::announce(*face_, property); break;
     case Property::MousePointer:
         if (control_.mousePointer() == 0)
             unsetCursor();
@@ -135,25 +127,15 @@ void ControlWidget::mouseMoveEvent(QMouseEvent* event)
     input_.move(*event);
 }
 
-void ControlWidget::tellAssistiveTechnology(QAccessible::Event event)
-{
-    QAccessibleEvent change(face_, event);
-    QAccessible::updateAccessibility(&change);
-}
-
 void ControlWidget::tellCoveredSiblings()
 {
     // A windowed control coming or going may cover or bare the windowless
     // ones beneath it.
     if (isWindowless(control_) || !parentWidget())
         return;
-    QAccessible::State changed;
-    changed.invisible = true;
     for (QObject* child : parentWidget()->children())
-        if (auto* sibling = qobject_cast<ControlWidget*>(child); sibling && isWindowless(sibling->control())) {
-            QAccessibleStateChangeEvent event(&sibling->face(), changed);
-            QAccessible::updateAccessibility(&event);
-        }
+        if (auto* sibling = qobject_cast<ControlWidget*>(child); sibling && isWindowless(sibling->control()))
+            ControlAccessibility::announce(sibling->face(), Property::Visible);
 }
 
 void ControlWidget::keyPressEvent(QKeyEvent* event)

@@ -59,7 +59,6 @@ protected:
 
 private:
     void showFocusMark(bool shown);
-    void tellAssistiveTechnology(QAccessible::Event event);
     void tellCoveredSiblings();
 
     Control& control_;

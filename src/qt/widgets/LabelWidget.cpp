@@ -33,10 +33,6 @@ void LabelWidget::reflect(Property property)
     ControlWidget::reflect(property);
 }
 
-QFont LabelWidget::captionFont() const { return ControlPainter::captionFont(label_); }
-
-int LabelWidget::captionFlags() const { return ControlPainter::captionFlags(label_); }
-
 void LabelWidget::showCaption()
 {
     const QString caption = toQString(label_.caption());

@@ -18,11 +18,6 @@ public:
 
     void reflect(Property property) override;
 
-    // How the caption is drawn: its font and QPainter::drawText's flags.
-    QFont captionFont() const;
-    int captionFlags() const;
-    const QString& caption() const { return caption_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

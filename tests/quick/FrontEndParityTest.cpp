@@ -1,6 +1,7 @@
 #include "QuickTestSupport.h"
 
 #include "panel/TOKA.h"
+#include "platform/ComboBox.h"
 #include "platform/Form.h"
 #include "platform/Label.h"
 #include "qt/quick/QuickFormView.h"
@@ -8,6 +9,7 @@
 #include "qt/widgets/PanelSnapshot.h"
 #include "support/CaseNames.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QQuickWindow>
 #include <QTest>
@@ -162,6 +164,80 @@ TEST_P(FrontEndPixels, BothFrontEndsPaintTheSamePixelsOutsideText)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, FrontEndPixels, ::testing::ValuesIn(States), NamedAfterPrintTo());
+
+// What a screen reader reads of one item, as QDebug shows it.
+QString describe(QAccessibleInterface& item)
+{
+    const QAccessible::State state = item.state();
+    QString line
+        = QStringLiteral("%1 role %2 \"%3\" (%4) value \"%5\"")
+              .arg(item.text(QAccessible::Name))
+              .arg(item.role())
+              .arg(item.text(QAccessible::Description), item.text(QAccessible::Help), item.text(QAccessible::Value));
+    const std::pair<bool, const char*> flags[] = {{state.checkable, "checkable"}, {state.checked, "checked"},
+        {state.focusable, "focusable"}, {state.invisible, "invisible"}, {state.disabled, "disabled"},
+        {state.editable, "editable"}, {state.expandable, "expandable"}, {state.expanded, "expanded"}};
+    for (const auto& [set, flag] : flags)
+        if (set)
+            line += QLatin1Char(' ') + QLatin1String(flag);
+    if (QAccessibleActionInterface* actions = item.actionInterface())
+        line += QStringLiteral(" actions ") + actions->actionNames().join(QLatin1Char(','));
+    if (QAccessibleTextInterface* text = item.textInterface(); text && item.role() == QAccessible::StaticText)
+        line += QStringLiteral(" reads \"%1\"").arg(text->text(0, text->characterCount()));
+    return line;
+}
+
+// The tree under an item, one line per item, indented by depth. Of a combo
+// box's parts, both front ends offer its list of remembered rooms: their
+// names (the rest is the toolkit's own).
+void walk(QAccessibleInterface& item, int depth, QStringList& lines, bool inComboBox = false)
+{
+    const QString indent(depth * 2, QLatin1Char(' '));
+    lines.append(indent + (inComboBox ? item.text(QAccessible::Name) : describe(item)));
+    for (int i = 0; i < item.childCount(); ++i) {
+        QAccessibleInterface* child = item.child(i);
+        EXPECT_EQ(child->parent(), &item) << qPrintable(lines.last());
+        EXPECT_EQ(item.indexOfChild(child), i) << qPrintable(lines.last());
+        const bool partOfBox = inComboBox || item.role() == QAccessible::ComboBox;
+        if (!partOfBox || child->role() == QAccessible::List || child->role() == QAccessible::ListItem)
+            walk(*child, depth + 1, lines, partOfBox);
+    }
+}
+
+struct FrontEndAccessibility : ::testing::TestWithParam<PanelState> { };
+
+// Assistive technology reads the same of both front ends in every state:
+// names, roles, state words, toggles, actions, the labels' texts and the
+// free channel's remembered rooms.
+TEST_P(FrontEndAccessibility, BothFrontEndsTellTheSame)
+{
+    testing::QuickPanel p;
+    GetParam().setUp(p);
+    p.start();
+    Form& form = p.panel->form();
+    form.get<ComboBox>("FreqInfo", 2).setItems({"EGLL_TWR", "LFPG_TWR"});
+
+    FormView widgets(form);
+    widgets.show();
+    QQuickWindow window;
+    QuickFormView quick(form, window.contentItem());
+    window.resize(quick.size().toSize());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widgets) && QTest::qWaitForWindowExposed(&window));
+
+    QStringList widgetTree;
+    QStringList quickTree;
+    walk(*QAccessible::queryAccessibleInterface(&widgets), 0, widgetTree);
+    walk(*QAccessible::queryAccessibleInterface(&quick), 0, quickTree);
+    EXPECT_EQ(quickTree.join(QLatin1Char('\n')).toStdString(), widgetTree.join(QLatin1Char('\n')).toStdString());
+    // Once assistive technology turns up, the window offers the panel.
+    QAccessible::setActive(true);
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(&window);
+    ASSERT_EQ(shown->childCount(), 1);
+    EXPECT_EQ(shown->child(0)->object(), &quick);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, FrontEndAccessibility, ::testing::ValuesIn(States), NamedAfterPrintTo());
 
 } // namespace
 } // namespace norvo::qt
