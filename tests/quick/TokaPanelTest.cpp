@@ -3,6 +3,7 @@
 #include "platform/ComboBox.h"
 #include "platform/Form.h"
 #include "platform/Label.h"
+#include "qt/common/Conversions.h"
 #include "qt/common/RegionWindowSystem.h"
 #include "qt/quick/ListPopupItem.h"
 #include "qt/quick/QuickFormView.h"
@@ -183,6 +184,9 @@ TEST_F(ShownPanelTest, DropDownListPicksARememberedRoom)
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->window()->geometry(),
         QRect(shown.mapToGlobal(QPointF(0, shown.height())).toPoint(), list->size().toSize()));
+    // In the box's colours, not the desktop's.
+    const QImage shot = list->window()->grabWindow();
+    EXPECT_EQ(shot.pixelColor(shot.width() - 3, shot.height() - 3), toQColor(box.backColor()));
     QTest::mouseClick(list->window(), Qt::LeftButton, {}, QPoint(4, static_cast<int>(list->height() * 3 / 4)));
     EXPECT_EQ(box.text(), "LFPG_TWR");
     EXPECT_TRUE(QTest::qWaitFor([] { return !floating<ListPopupItem>(); }));

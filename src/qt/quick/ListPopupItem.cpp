@@ -1,5 +1,7 @@
 #include "qt/quick/ListPopupItem.h"
 
+#include "platform/ComboBox.h"
+#include "qt/common/Conversions.h"
 #include "qt/quick/ComboBoxItem.h"
 
 #include <QFontMetrics>
@@ -39,15 +41,17 @@ QRectF ListPopupItem::rowRect(int row) const { return QRectF(1, 1 + row * rowHei
 
 void ListPopupItem::paint(QPainter* painter)
 {
+    // In the box's own colours, as the Widgets panel's list shows them.
     const QPalette palette = QGuiApplication::palette();
+    const ComboBox& box = owner_.comboBox();
     const QRectF area(0, 0, width(), height());
-    painter->fillRect(area, palette.color(QPalette::Base));
+    painter->fillRect(area, toQColor(box.backColor()));
     painter->setFont(font_);
     for (int row = 0; row < items_.size(); ++row) {
         const QRectF line = rowRect(row);
         if (row == hovered_)
             painter->fillRect(line, palette.color(QPalette::Highlight));
-        painter->setPen(palette.color(row == hovered_ ? QPalette::HighlightedText : QPalette::Text));
+        painter->setPen(row == hovered_ ? palette.color(QPalette::HighlightedText) : toQColor(box.foreColor()));
         painter->drawText(line.adjusted(Margin, 0, -Margin, 0), Qt::AlignVCenter | Qt::AlignLeft, items_.at(row));
     }
     painter->setPen(palette.color(QPalette::Mid));
