@@ -115,12 +115,21 @@ QImage Tour::rememberedList()
     return list;
 }
 
-void Tour::shoot(const QString& name, const char* caption, const QImage& below, int belowLeft)
+QImage Tour::rememberedQuickList()
 {
-    shootPicture(name, caption, norvo::qt::PanelSnapshot::grab(host_->panel().panel()), below, belowLeft);
+    norvo::TOKA& panel = host_->panel().panel();
+    return norvo::qt::QuickSnapshot::grabList(panel, panel.form().at("FreqInfo", 2));
+}
+
+void Tour::shoot(const QString& name, const char* caption, bool withList)
+{
+    norvo::TOKA& panel = host_->panel().panel();
+    const int listLeft = withList ? panel.form().at("channel", 2).left() : 0;
+    shootPicture(
+        name, caption, norvo::qt::PanelSnapshot::grab(panel), withList ? rememberedList() : QImage(), listLeft);
     // The same state on the Qt Quick panel, which paints the same pixels.
-    shootPicture(QStringLiteral("quick/") + name, caption, norvo::qt::QuickSnapshot::grab(host_->panel().panel()), {},
-        0, " (Qt Quick)");
+    shootPicture(QStringLiteral("quick/") + name, caption, norvo::qt::QuickSnapshot::grab(panel),
+        withList ? rememberedQuickList() : QImage(), listLeft, " (Qt Quick)");
 }
 
 void Tour::shootPicture(const QString& name, const char* caption, const QImage& panel, const QImage& below,
@@ -308,8 +317,7 @@ int Tour::run()
     closePanel();
     openPanel();
     shoot(QStringLiteral("09-remembered-channels"),
-        QT_TRANSLATE_NOOP("Tour", "After a restart: the remembered channels, newest first"), rememberedList(),
-        host_->panel().panel().form().at("channel", 2).left());
+        QT_TRANSLATE_NOOP("Tour", "After a restart: the remembered channels, newest first"), true);
 
     console_->resize(980, 560);
     console_->show();

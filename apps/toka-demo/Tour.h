@@ -26,10 +26,10 @@ public:
 private:
     void openPanel();
     void closePanel();
-    // Saves what the panel shows now; below it, optionally, another picture
-    // (the free channel's list) at the given left edge of the panel. The
-    // caption is English, for the log; the picture shows it translated.
-    void shoot(const QString& name, const char* caption, const QImage& below = {}, int belowLeft = 0);
+    // Saves what the panel shows now, on both front ends; optionally with the
+    // free channel's list dropped down below it. The caption is English, for
+    // the log; the picture shows it translated.
+    void shoot(const QString& name, const char* caption, bool withList = false);
     // The same with a picture of the panel taken otherwise; the suffix
     // (untranslated) follows the caption.
     void shootPicture(const QString& name, const char* caption, const QImage& panel, const QImage& below = {},
@@ -42,7 +42,9 @@ private:
     // Tab pressed in the host window until the control has the focus;
     // false when it never comes.
     bool tabTo(const char* control, int index);
+    // The free channel's list as each front end drops it down.
     QImage rememberedList();
+    QImage rememberedQuickList();
     void settle();
     void click(const char* control, int index = -1);
     void typeAndEnter(const QString& name);

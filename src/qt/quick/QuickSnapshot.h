@@ -3,8 +3,9 @@
 #include <QImage>
 
 namespace norvo {
+class Control;
 class TOKA;
-}
+} // namespace norvo
 
 namespace norvo::qt {
 
@@ -15,6 +16,10 @@ public:
     // The panel's form at its current size and state, at the screen's
     // device pixel ratio.
     static QImage grab(norvo::TOKA& panel);
+    // A combo box's list as the user drops it down (in a window of its own,
+    // below the box); a null image for a control that is no combo box or
+    // has nothing to list.
+    static QImage grabList(norvo::TOKA& panel, const norvo::Control& comboBox);
 };
 
 } // namespace norvo::qt
