@@ -187,8 +187,17 @@ TEST_F(ShownPanelTest, DropDownListPicksARememberedRoom)
     // In the box's colours, not the desktop's.
     const QImage shot = list->window()->grabWindow();
     EXPECT_EQ(shot.pixelColor(shot.width() - 3, shot.height() - 3), toQColor(box.backColor()));
+    // It goes with the panel's window when that is dragged.
+    const QPoint below = list->window()->position();
+    window.setPosition(window.position() + QPoint(30, 20));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->window()->position() == below + QPoint(30, 20); }));
     QTest::mouseClick(list->window(), Qt::LeftButton, {}, QPoint(4, static_cast<int>(list->height() * 3 / 4)));
     EXPECT_EQ(box.text(), "LFPG_TWR");
+    EXPECT_TRUE(QTest::qWaitFor([] { return !floating<ListPopupItem>(); }));
+    // Dropped down again, it closes when another control takes the focus.
+    QTest::mouseClick(&window, Qt::LeftButton, {}, shown.mapToScene(QPointF(shown.width() - 4, 4)).toPoint());
+    ASSERT_NE(floating<ListPopupItem>(), nullptr);
+    itemOf("PriorityChannel", 2).forceActiveFocus(Qt::TabFocusReason);
     EXPECT_TRUE(QTest::qWaitFor([] { return !floating<ListPopupItem>(); }));
 }
 
