@@ -361,13 +361,19 @@ def dropped_list_picks_a_room(frame):
     check(shown, "the box's button drops its list down: %s" % [node.name for node in rows()])
     if not shown:
         return
-    row = rows()[1]
+    above, row = rows()[0].name, rows()[1]
     rx, ry, rw, rh = extents(row)
     figure("dropped list: %s at %d, %d (the box's bottom at %d)" % (row.name, rx, ry, y + h))
     xdotool("mousemove", rx + rw // 2, ry + rh // 2)
     xdotool("click", 1)
     check(ry >= y + h and eventually(lambda: text_of(edit) == row.name, 3),
           "a click on %s below the box takes it: %r" % (row.name, text_of(edit)))
+    # And from the keyboard: Alt+Down drops it down at the box's room, Up
+    # marks the one above, Return takes it.
+    for key in ("alt+Down", "Up", "Return"):
+        xdotool("key", key)
+    check(eventually(lambda: text_of(edit) == above, 3),
+          "Alt+Down, Up and Return take %s from the list: %r" % (above, text_of(edit)))
 
 
 def tree_tells_no_lies(frame):

@@ -11,6 +11,7 @@
 #include "qt/quick/ToolTipItem.h"
 #include "recording/LoggingVoiceClient.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -199,6 +200,45 @@ TEST_F(ShownPanelTest, DropDownListPicksARememberedRoom)
     ASSERT_NE(floating<ListPopupItem>(), nullptr);
     itemOf("PriorityChannel", 2).forceActiveFocus(Qt::TabFocusReason);
     EXPECT_TRUE(QTest::qWaitFor([] { return !floating<ListPopupItem>(); }));
+}
+
+// From the keyboard: Alt+Down or F4 drop the list down marking the box's
+// own text, the arrows move the mark within the list, Return picks it and
+// Escape closes the list.
+TEST_F(ShownPanelTest, DropDownListByTheKeyboard)
+{
+    auto& box = item->panel().form().get<ComboBox>("FreqInfo", 2);
+    box.setItems({"EGLL_TWR", "LFPG_TWR", "EDDF_TWR"});
+    box.setText("LFPG_TWR");
+    auto& shown = itemOf("FreqInfo", 2);
+    shown.forceActiveFocus(Qt::TabFocusReason);
+    QTest::keyClick(&window, Qt::Key_Down, Qt::AltModifier);
+    ListPopupItem* list = floating<ListPopupItem>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->marked(), 1);
+    const auto marks = [&](std::initializer_list<Qt::Key> keys) {
+        std::vector<int> seen;
+        for (const Qt::Key key : keys) {
+            QTest::keyClick(&window, key);
+            seen.push_back(list->marked());
+        }
+        return seen;
+    };
+    EXPECT_EQ(marks({Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}), (std::vector{2, 2, 1, 0, 0}));
+    EXPECT_EQ(box.text(), "LFPG_TWR");
+    // Assistive technology reads the marked row as the focused one.
+    QAccessible::setActive(true);
+    QAccessibleInterface* rows = QAccessible::queryAccessibleInterface(&shown)->child(0);
+    EXPECT_TRUE(rows->child(0)->state().focused);
+    EXPECT_FALSE(rows->child(1)->state().focused);
+    QTest::keyClick(&window, Qt::Key_Return);
+    EXPECT_EQ(box.text(), "EGLL_TWR");
+    EXPECT_TRUE(QTest::qWaitFor([] { return !floating<ListPopupItem>(); }));
+    QTest::keyClick(&window, Qt::Key_F4);
+    ASSERT_NE(floating<ListPopupItem>(), nullptr);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !floating<ListPopupItem>(); }));
+    EXPECT_EQ(box.text(), "EGLL_TWR");
 }
 
 } // namespace

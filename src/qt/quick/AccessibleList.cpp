@@ -90,4 +90,10 @@ QRect AccessibleList::entryRect(int position) const
     return QRect(shown->mapToGlobal(row.topLeft()).toPoint(), row.size().toSize());
 }
 
+bool AccessibleList::entryMarked(int position) const
+{
+    const ListPopupItem* shown = box_ ? box_->list() : nullptr;
+    return shown && shown->marked() == position;
+}
+
 } // namespace norvo::qt

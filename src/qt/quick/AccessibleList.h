@@ -34,6 +34,8 @@ public:
     QString entryText(int position) const;
     // Where the entry lies on the screen while the list is shown.
     QRect entryRect(int position) const;
+    // Whether the shown list marks the entry (where Return would pick).
+    bool entryMarked(int position) const;
 
 private:
     QPointer<ComboBoxItem> box_;

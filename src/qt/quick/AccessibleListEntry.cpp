@@ -41,6 +41,8 @@ QAccessible::State AccessibleListEntry::state() const
 {
     QAccessible::State state = list_.state();
     state.selectable = true;
+    state.focusable = !state.invisible;
+    state.selected = state.focused = list_.entryMarked(position_);
     return state;
 }
 

@@ -42,6 +42,18 @@ ComboBoxItem::~ComboBoxItem()
 
 ListPopupItem* ComboBoxItem::list() const { return list_.data(); }
 
+void ComboBoxItem::tellListMark()
+{
+    if (!list_ || list_->marked() < 0 || !QAccessible::isActive())
+        return;
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface* shown = box ? box->child(0) : nullptr;
+    if (QAccessibleInterface* row = shown ? shown->child(list_->marked()) : nullptr) {
+        QAccessibleEvent focused(row, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focused);
+    }
+}
+
 void ComboBoxItem::reflect(Property property)
 {
     switch (property) {
@@ -239,6 +251,21 @@ void ComboBoxItem::keyPressEvent(QKeyEvent* event)
         else
             select(to, 0);
     };
+    const bool alt = event->modifiers() & Qt::AltModifier;
+    if ((event->key() == Qt::Key_F4 && !alt) || (alt && (event->key() == Qt::Key_Down || event->key() == Qt::Key_Up))) {
+        toggleList();
+        return;
+    }
+    // The dropped-down list takes the arrows and Return, as its own window would.
+    if (list_) {
+        switch (event->key()) {
+        case Qt::Key_Up: list_->moveMark(-1); return;
+        case Qt::Key_Down: list_->moveMark(1); return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: pick(list_->marked()); return;
+        default: break;
+        }
+    }
     if (event->matches(QKeySequence::SelectAll)) {
         select(0, length);
         return;

@@ -16,8 +16,9 @@ class ListPopupItem;
 // and selection, and a button that drops the model's list down. Each typed
 // key reaches the model's key handler first, which may change or cancel it
 // (KeyAscii 0); what it lets through edits the text, which is written to the
-// model's Text and selection. Picking a list item (with the mouse, or Up and
-// Down) writes the model's Text, then clicks.
+// model's Text and selection. Picking a list item (with the mouse, Up and
+// Down, or Return in the dropped-down list) writes the model's Text, then
+// clicks. Alt+Down and F4 drop the list down or close it, as in any combo box.
 class ComboBoxItem : public ControlItem {
     Q_OBJECT
 
@@ -36,6 +37,8 @@ public:
     bool listShown() const { return !list_.isNull(); }
     // The dropped-down list, while it is shown.
     ListPopupItem* list() const;
+    // Tells assistive technology of the row the list now marks.
+    void tellListMark();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

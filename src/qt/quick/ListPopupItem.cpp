@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPalette>
 
+#include <algorithm>
+
 namespace norvo::qt {
 
 namespace {
@@ -25,6 +27,7 @@ ListPopupItem::ListPopupItem(ComboBoxItem& owner, const QStringList& items, cons
     , items_(items)
     , font_(font)
     , rowHeight_(QFontMetrics(font).height() + 2 * Margin)
+    , marked_(static_cast<int>(items.indexOf(toQString(owner.comboBox().text()))))
 {
     setAcceptedMouseButtons(Qt::LeftButton);
     setAcceptHoverEvents(true);
@@ -35,6 +38,21 @@ int ListPopupItem::rowAt(QPointF at) const
 {
     const int row = static_cast<int>((at.y() - 1) / rowHeight_);
     return at.y() >= 1 && row < items_.size() ? row : -1;
+}
+
+void ListPopupItem::mark(int row)
+{
+    if (row == marked_)
+        return;
+    marked_ = row;
+    update();
+    owner_.tellListMark();
+}
+
+void ListPopupItem::moveMark(int rows)
+{
+    if (!items_.isEmpty())
+        mark(std::clamp(marked_ + rows, 0, static_cast<int>(items_.size()) - 1));
 }
 
 QRectF ListPopupItem::rowRect(int row) const { return QRectF(1, 1 + row * rowHeight_, width() - 2, rowHeight_); }
@@ -49,9 +67,9 @@ void ListPopupItem::paint(QPainter* painter)
     painter->setFont(font_);
     for (int row = 0; row < items_.size(); ++row) {
         const QRectF line = rowRect(row);
-        if (row == hovered_)
+        if (row == marked_)
             painter->fillRect(line, palette.color(QPalette::Highlight));
-        painter->setPen(row == hovered_ ? palette.color(QPalette::HighlightedText) : toQColor(box.foreColor()));
+        painter->setPen(row == marked_ ? palette.color(QPalette::HighlightedText) : toQColor(box.foreColor()));
         painter->drawText(line.adjusted(Margin, 0, -Margin, 0), Qt::AlignVCenter | Qt::AlignLeft, items_.at(row));
     }
     painter->setPen(palette.color(QPalette::Mid));
@@ -68,13 +86,17 @@ void ListPopupItem::mouseReleaseEvent(QMouseEvent* event)
     owner_.pick(rowAt(event->position()));
 }
 
+// A list opened by the keyboard may open under a pointer at rest: only a
+// pointer that moves marks a row.
+void ListPopupItem::hoverEnterEvent(QHoverEvent* event) { pointer_ = event->position(); }
+
 void ListPopupItem::hoverMoveEvent(QHoverEvent* event)
 {
-    const int row = rowAt(event->position());
-    if (row != hovered_) {
-        hovered_ = row;
-        update();
-    }
+    if (event->position() == pointer_)
+        return;
+    pointer_ = event->position();
+    if (const int row = rowAt(event->position()); row >= 0)
+        mark(row);
 }
 
 } // namespace norvo::qt
