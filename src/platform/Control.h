@@ -67,6 +67,9 @@ public:
 
     /// What kind of control this is.
     ControlKind kind() const { return kind_; }
+    /// Labels and shapes have no window of their own: they are painted on
+    /// their container, beneath every windowed sibling.
+    bool windowless() const { return kind_ == ControlKind::Label || kind_ == ControlKind::Shape; }
     /// The name code finds it by; shared by the elements of an array.
     const std::string& name() const { return name_; }
     /// The element's index in its control array, or NoIndex.

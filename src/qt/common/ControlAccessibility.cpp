@@ -41,11 +41,6 @@ bool ControlAccessibility::isOffered(const Control& control)
     return control.accessibleRole() != AccessibleRole::None;
 }
 
-bool ControlAccessibility::isWindowless(const Control& control)
-{
-    return control.kind() == ControlKind::Label || control.kind() == ControlKind::Shape;
-}
-
 std::optional<QString> ControlAccessibility::textOf(const Control& control, QAccessible::Text text)
 {
     switch (text) {
@@ -86,11 +81,11 @@ bool ControlAccessibility::covered(const Control& control)
 {
     // Only what is painted on its container lies beneath its siblings.
     const Control* container = control.parent();
-    if (!container || !isWindowless(control))
+    if (!container || !control.windowless())
         return false;
     QRegion uncovered(geometryOf(control));
     for (const auto& sibling : container->children())
-        if (sibling->visible() && sibling->kind() != ControlKind::Timer && !isWindowless(*sibling))
+        if (sibling->visible() && sibling->kind() != ControlKind::Timer && !sibling->windowless())
             uncovered -= geometryOf(*sibling);
     return uncovered.isEmpty();
 }

@@ -36,7 +36,6 @@ public:
     // Whether the action runs what a click runs (a button's press, a
     // toggle's toggle).
     static bool clicks(const Control& control, const QString& action);
-    static bool isWindowless(const Control& control);
     // The part of a text between two offsets as a text interface reads it
     // (an end of -1 is the text's end), clamped to the text.
     static QString slice(const QString& text, int startOffset, int endOffset);

@@ -331,8 +331,7 @@ void ComboBoxItem::focusOutEvent(QFocusEvent* event)
     ControlItem::focusOutEvent(event);
     // The list belongs to the box the user is at: another control, or
     // another window, closes it.
-    if (list_)
-        closeList();
+    closeList();
     update();
 }
 

@@ -44,12 +44,10 @@ ControlItem::ControlItem(Control& control, QQuickItem* parent)
     setAcceptHoverEvents(true);
     // The pixels are painted at the device's resolution and shown one to one.
     setAntialiasing(false);
-    setOpaquePainting(!isWindowless(control));
+    setOpaquePainting(!control.windowless());
     if (control.kind() == ControlKind::UserLabelGraph)
         picture_ = ControlPainter::pictureOf(static_cast<UserLabel&>(control));
 }
-
-bool ControlItem::isWindowless(const Control& control) { return ControlAccessibility::isWindowless(control); }
 
 bool ControlItem::takesFocus() const
 {
@@ -104,7 +102,7 @@ void ControlItem::reflect(Property property)
     case Property::AccessibleDescription:
     case Property::CheckState: ControlAccessibility::announce(*this, property); break;
     case Property::Transparent:
-        setOpaquePainting(!isWindowless(control_)
+        setOpaquePainting(!control_.windowless()
             || (control_.kind() == ControlKind::Label && !static_cast<Label&>(control_).transparent()));
         update();
         break;
@@ -142,10 +140,10 @@ void ControlItem::tellCoveredSiblings()
 {
     // A windowed control coming or going may cover or bare the windowless
     // ones beneath it.
-    if (isWindowless(control_) || !parentItem())
+    if (control_.windowless() || !parentItem())
         return;
     for (QQuickItem* child : parentItem()->childItems())
-        if (auto* sibling = qobject_cast<ControlItem*>(child); sibling && isWindowless(sibling->control()))
+        if (auto* sibling = qobject_cast<ControlItem*>(child); sibling && sibling->control().windowless())
             ControlAccessibility::announce(*sibling, Property::Visible);
 }
 

@@ -37,9 +37,6 @@ public:
     // How often the item has painted, for those who watch what a change costs.
     int paintCount() const { return paintCount_; }
 
-    // Windowless controls (labels, shapes) lie beneath every windowed sibling.
-    static bool isWindowless(const Control& control);
-
 protected:
     void countPaint() { ++paintCount_; }
     // The form the control is on, or nullptr when its tree has none at the root.

@@ -79,7 +79,7 @@ void QuickFormView::build(Control& container, QQuickItem* containerItem)
         if (!item)
             continue;
         items_.emplace(child.get(), item);
-        if (!isWindowless(*child))
+        if (!child->windowless())
             item->setZ(WindowedLayer);
         build(*child, item);
     }

@@ -47,11 +47,9 @@ ControlWidget::ControlWidget(Control& control, QWidget* parent)
     // A combo box shows the focus in its own way.
     marksFocus_ = control.canTakeFocus() && control.kind() != ControlKind::ComboBox;
     // Indicators and containers cover their whole rectangle.
-    if (!isWindowless(control))
+    if (!control.windowless())
         setAttribute(Qt::WA_OpaquePaintEvent);
 }
-
-bool ControlWidget::isWindowless(const Control& control) { return ControlAccessibility::isWindowless(control); }
 
 Form* ControlWidget::form() const
 {
@@ -131,10 +129,10 @@ void ControlWidget::tellCoveredSiblings()
 {
     // A windowed control coming or going may cover or bare the windowless
     // ones beneath it.
-    if (isWindowless(control_) || !parentWidget())
+    if (control_.windowless() || !parentWidget())
         return;
     for (QObject* child : parentWidget()->children())
-        if (auto* sibling = qobject_cast<ControlWidget*>(child); sibling && isWindowless(sibling->control()))
+        if (auto* sibling = qobject_cast<ControlWidget*>(child); sibling && sibling->control().windowless())
             ControlAccessibility::announce(sibling->face(), Property::Visible);
 }
 

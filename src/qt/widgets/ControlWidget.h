@@ -34,10 +34,6 @@ public:
     // Brings the widget in step with every property, as when it is created.
     void reflectAll();
 
-    // Windowless controls (labels, shapes) are painted on their container
-    // beneath every windowed sibling.
-    static bool isWindowless(const Control& control);
-
 protected:
     void setFace(QWidget& face) { face_ = &face; }
     // The form the control is on, or nullptr when its tree has none at the root.

@@ -59,7 +59,7 @@ void FormView::build(Control& container, QWidget* containerWidget)
         if (!widget)
             continue;
         widgets_.emplace(child.get(), widget);
-        (isWindowless(*child) ? windowless : windowed).push_back(widget);
+        (child->windowless() ? windowless : windowed).push_back(widget);
         build(*child, widget);
     }
     // Children come bottom first; windowless ones lie beneath every windowed
