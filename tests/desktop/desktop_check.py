@@ -485,20 +485,26 @@ def quit_closes(process, frame, title="TOKA", blinks=True):
         check(status == 0, "%s: the close button ends the demo with status 0 (%d)" % (title, status))
 
 
+def used_as_a_user_uses_it(window, frame, surfaces, heard, where):
+    """One front end's panel under openbox: dragged and tapped, then worked
+    by keyboard, mouse and screen reader."""
+    xdotool("windowactivate", "--sync", window)
+    drag_moves_by_the_pointers_distance(window, surfaces["COM2 frequency"], where)
+    taps_leave_the_window_in_place(window, surfaces, where)
+    xdotool("windowactivate", "--sync", window)
+    tab_cycle_reaches_every_control(frame)
+    typing_over_a_selection_keeps_every_letter(frame)
+    dropped_list_picks_a_room(frame)
+    room_button_connects(frame, heard)
+    tree_tells_no_lies(frame)
+
+
 def quick_panel_as_a_user_meets_it(surfaces, heard):
     """The Qt Quick panel (toka-demo --quick) at the Widgets panel's places,
     read as a screen reader reads the Widgets panel."""
     process, window, _, frame = start_demo("quick", front="quick")
     try:
-        xdotool("windowactivate", "--sync", window)
-        drag_moves_by_the_pointers_distance(window, surfaces["COM2 frequency"], "Qt Quick")
-        taps_leave_the_window_in_place(window, surfaces, "Qt Quick")
-        xdotool("windowactivate", "--sync", window)
-        tab_cycle_reaches_every_control(frame)
-        typing_over_a_selection_keeps_every_letter(frame)
-        dropped_list_picks_a_room(frame)
-        room_button_connects(frame, heard)
-        tree_tells_no_lies(frame)
+        used_as_a_user_uses_it(window, frame, surfaces, heard, "Qt Quick")
         shape_has_device_pixel_corners(window, 1)
         quit_closes(process, frame, TITLES["quick"], blinks=False)
     finally:
@@ -530,16 +536,7 @@ def main():
         heard = Heard()
         demo, window, app, frame = start_demo("desktop")
         processes.append((demo, "toka-demo"))
-        xdotool("windowactivate", "--sync", window)
-        drag_moves_by_the_pointers_distance(window, surfaces["COM2 frequency"], "openbox")
-        taps_leave_the_window_in_place(window, surfaces, "openbox")
-
-        xdotool("windowactivate", "--sync", window)
-        tab_cycle_reaches_every_control(frame)
-        typing_over_a_selection_keeps_every_letter(frame)
-        dropped_list_picks_a_room(frame)
-        room_button_connects(frame, heard)
-        tree_tells_no_lies(frame)
+        used_as_a_user_uses_it(window, frame, surfaces, heard, "openbox")
         console = node_named(app, "TOKA demo: simulated voice network")
         check(console is not None and console.getRoleName() == "frame", "the console window is a frame")
         shape_has_device_pixel_corners(window, 1)
