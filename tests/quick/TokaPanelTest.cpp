@@ -187,7 +187,8 @@ TEST_F(ShownPanelTest, DropDownListPicksARememberedRoom)
         QRect(shown.mapToGlobal(QPointF(0, shown.height())).toPoint(), list->size().toSize()));
     // In the box's colours, not the desktop's.
     const QImage shot = list->window()->grabWindow();
-    EXPECT_EQ(shot.pixelColor(shot.width() - 3, shot.height() - 3), toQColor(box.backColor()));
+    const int inside = static_cast<int>(3 * list->window()->devicePixelRatio());
+    EXPECT_EQ(shot.pixelColor(shot.width() - inside, shot.height() - inside), toQColor(box.backColor()));
     // It goes with the panel's window when that is dragged.
     const QPoint below = list->window()->position();
     window.setPosition(window.position() + QPoint(30, 20));
