@@ -122,14 +122,6 @@ TEST_F(PanelTest, FailedStartUpIsLoggedAndLeavesAWidget)
     EXPECT_EQ(view(failing).size(), QSize(norvo::TOKA::DesignWidth, norvo::TOKA::DesignHeight));
 }
 
-TEST_F(PanelTest, SnapshotAtDoubleRatioHasTwiceThePixelsEachWay)
-{
-    const QImage image = PanelSnapshot::grab(panel(), 2.0);
-    ASSERT_EQ(image.size(), QSize(1070, 42));
-    const QPoint indicator = centreOf("COMTransmit", 0) * 2;
-    EXPECT_EQ(testing::colourAt(image, indicator.x(), indicator.y()), control("COMTransmit", 0).backColor());
-}
-
 // The widget is the panel to a screen reader, its controls right inside.
 // Every item offered is named, once, in a pilot's words; frames, backgrounds
 // and the labels' inner parts are not offered; each item's parent lists it.
