@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Names, FreeChannel,
         TypedName{"   ", "3 '   '"}, TypedName{"FREQ_122.800", "3 'FREQ_122.800'"},
         // A frequency is three digits, a dot and one to three digits, in the air band.
         TypedName{"136.975", "2 'FREQ_136.975' info"}, TypedName{"118.000", "2 'FREQ_118.000' info"},
-        TypedName{"117.999", "3 '117.999'"}, TypedName{"140.000", "3 '140.000'"}, TypedName{"122.8000", "3 '122.8000'"},
+        TypedName{"117.999", "3 '117.999'"}, TypedName{"140.000", "3 '140.000'"}, TypedName{"011.9000", "3 '011.9000'"},
         TypedName{"122.", "3 '122.'"}, TypedName{"122,800", "3 '122,800'"}, TypedName{"12a.800", "3 '12a.800'"}),
     NamedAfterPrintTo());
 
